@@ -1,0 +1,28 @@
+#include "calculators/BrixFormulas.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+namespace bf = BrixFormulas;
+
+// What one edit in the refractometer window costs: the six routines in the
+// window's order, every argument read from the module values.
+void BM_BrixFormulasFullRecompute(benchmark::State& state) {
+    for (void (*init)() : bf::kInitialisers) init();
+    bf::OB = 12.0;
+    bf::FB = 6.0;
+    for (auto _ : state) {
+        bf::Calc_FG(bf::OB, bf::FB, bf::WCF);
+        bf::Calc_OG(bf::OB, bf::WCF);
+        bf::Calc_AA(bf::FG, bf::OG);
+        bf::Calc_RA(bf::AA);
+        bf::Calc_ABV(bf::FG, bf::OG);
+        bf::Calc_RE(bf::OB, bf::WCF, bf::FB);
+        benchmark::DoNotOptimize(bf::RE);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_BrixFormulasFullRecompute);
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include "calculators/ClassDeclaration.h"
+
+#include <fw/Fields.h>
+
+#include <cassert>
+
+namespace {
+
+constexpr std::int32_t kFieldSize = 4;
+
+std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
+
+fw::AttributeEntry scopeAttribute(Scope scope) { return {"__Scope", ScopeName(scope), 1}; }
+
+fw::MethodEntry entryOfOwnMethod(const ClassDeclaration& declaration, std::string_view name)
+{
+    for (auto& method : declaration.methods)
+        if (method.name == name)
+            return method.entry;
+    assert(false && "an event hook names one of the class's own methods");
+    return nullptr;
+}
+
+void fillMethodTable(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
+{
+    std::int32_t newEntries = 0;
+    for (auto& method : declaration.methods)
+        newEntries += method.overrides ? 0 : 1;
+    std::int32_t n = super->methodTableCount + newEntries;
+    cls->methodTable = fw::RuntimeNewVtable(n);
+    cls->methodTableCount = n;
+    std::copy(super->methodTable, super->methodTable + super->methodTableCount, cls->methodTable);
+    std::int32_t next = super->methodTableCount;
+    for (auto& method : declaration.methods) {
+        if (method.overrides) {
+            auto slot = fw::MethodTableSlot(super, method.name, method.signature);
+            assert(slot >= 0 && "an override names an inherited entry");
+            cls->methodTable[slot] = method.entry;
+        } else {
+            cls->methodTable[next++] = method.entry;
+        }
+    }
+}
+
+void fillMethodRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
+{
+    auto first = super->methods.size();
+    for (std::size_t k = 0; k < declaration.methods.size(); ++k) {
+        auto& method = declaration.methods[k];
+        auto position = first + k;
+        auto& record = cls->methods[position];
+        record.name = method.name;
+        if (method.scope == Scope::Public)
+            record.flags = fw::kMethodFlagPublic;
+        record.signature = method.signature;
+        record.entry = method.entry;
+        record.invoker = method.invoker;
+        auto* attributes = fw::RuntimeAllocateAttributeTable(
+            cls->methods, count(position) * fw::kMethodRecordSize, method.hidden ? 2 : 1);
+        attributes[0] = scopeAttribute(method.scope);
+        if (method.hidden)
+            attributes[1] = {"Hidden", "", 0};
+    }
+}
+
+void fillPropertyRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
+{
+    auto first = super->properties.size();
+    for (std::size_t k = 0; k < declaration.properties.size(); ++k) {
+        auto& property = declaration.properties[k];
+        auto position = first + k;
+        auto& record = cls->properties[position];
+        record.name = property.name;
+        record.flags = property.scope == Scope::Public ? fw::kPropertyFlagsPublic : fw::kPropertyFlagsRestricted;
+        record.typeCode = property.typeCode;
+        record.fieldOffset = super->instanceSize + count(k) * kFieldSize;
+        fw::RuntimeAllocateAttributeTable(cls->properties, count(position) * fw::kPropertyRecordSize, 1)[0] =
+            scopeAttribute(property.scope);
+        auto accessors = fw::FieldAccessorsFor(property.typeCode);
+        record.getter = accessors.getter;
+        record.setter = accessors.setter;
+        record.getInvoker = accessors.getInvoker;
+        record.setInvoker = accessors.setInvoker;
+    }
+}
+
+void fillInterfaces(fw::ClassRecord* cls, const ClassDeclaration& declaration)
+{
+    for (std::size_t k = 0; k < declaration.interfaces.size(); ++k) {
+        auto& interface = declaration.interfaces[k];
+        auto* interfaceRecord = interface.interface();
+        auto& entry = cls->interfaces[k];
+        entry.interface = interfaceRecord;
+        entry.methodCount = count(interface.implementations.size());
+        entry.methodTable = fw::RuntimeNewVtable(entry.methodCount);
+        for (std::size_t m = 0; m < interface.implementations.size(); ++m) {
+            auto& wanted = interfaceRecord->methods.at(m);
+            assert(wanted.name == interface.implementations[m]);
+            auto* implementation = fw::FindMethod(cls, wanted.name, wanted.signature);
+            assert(implementation && "the class implements every method of its interfaces");
+            entry.methodTable[m] = implementation->entry;
+        }
+    }
+}
+
+} // namespace
+
+std::string_view ScopeName(Scope scope) noexcept
+{
+    switch (scope) {
+    case Scope::Public: return "Public";
+    case Scope::Protected: return "Protected";
+    case Scope::Private: return "Private";
+    }
+    return {};
+}
+
+void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
+{
+    if (storage)
+        return;
+    fw::ClassRecord* super = declaration.superclass();
+    fw::ClassRecord* cls = fw::RuntimeNewClass(
+        super, count(super->methods.size() + declaration.methods.size()), count(declaration.interfaces.size()),
+        count(super->events.size()), 0, count(super->properties.size() + declaration.properties.size()),
+        declaration.hasClassScope ? 1 : 0);
+    storage = cls;
+
+    cls->registeredName = declaration.registeredName;
+    cls->instanceSize = super->instanceSize + count(declaration.properties.size()) * kFieldSize;
+    cls->kind = fw::kKindClass;
+    cls->reserved20 = 0;
+    if (declaration.initHook)
+        cls->initHook = declaration.initHook;
+    if (declaration.exitHook)
+        cls->exitHook = declaration.exitHook;
+
+    fillMethodTable(cls, super, declaration);
+    fillMethodRecords(cls, super, declaration);
+    for (auto& hook : declaration.eventHooks)
+        cls->events.at(static_cast<std::size_t>(hook.event)).hook = entryOfOwnMethod(declaration, hook.method);
+    fillPropertyRecords(cls, super, declaration);
+    if (declaration.hasClassScope)
+        cls->classAttributes[0] = scopeAttribute(declaration.classScope);
+    fillInterfaces(cls, declaration);
+}

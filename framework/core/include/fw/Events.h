@@ -1,0 +1,99 @@
+// Events of the framework's objects and the handlers bound to them.
+//
+// An event is known by its index in the class's event records (a control's
+// `Open` is 2, a text field's `TextChange` 21, a timer's `Action` 0). A class may
+// implement an event itself: its event hook, word 4 of the event record, an entry
+// point in the uniform convention of the event's signature ("%%" is
+// `void(Object*)`, "%b%i4i4" `bool(Object*, std::int32_t, std::int32_t)`).
+// Besides, each object that raises events keeps one record per event index of
+// its own, in `EventHandlers`, holding the event thunk and the delegate that
+// `RuntimeAddEventHandler` bound; the thunk, called with the object, reads the
+// delegate back with `HandlerDelegate` and calls it.
+//
+// `RaiseEvent` is how the framework fires an event: the class's own hook first;
+// only a class without one reaches the bound handler. Exceptions pass on to
+// whoever raised the event. It holds a reference to the object throughout, so a
+// handler may close the window that owns the object.
+#pragma once
+
+#include <fw/Abi.h>
+#include <fw/ClassRecord.h>
+#include <fw/Delegate.h>
+
+#include <cassert>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace fw {
+
+using EventThunk = void (*)(Object* control);
+
+class EventHandlers {
+public:
+    struct Record {
+        EventThunk thunk = nullptr;
+        Ref<Delegate> delegate;
+    };
+
+    // Binds the event; a later binding of the same index replaces the earlier one.
+    void bind(std::int32_t index, EventThunk thunk, Ref<Delegate> delegate);
+    // The record of an index, or nullptr when nothing is bound to it.
+    const Record* find(std::int32_t index) const noexcept;
+    void clear() noexcept;
+
+private:
+    std::vector<Record> records_;
+};
+
+// The control keeps the delegate. Raises NilObjectException for a nil control or
+// delegate, RuntimeException for an object that raises no events or an index its
+// class lacks.
+void RuntimeAddEventHandler(Object* control, std::int32_t index, EventThunk thunk, Delegate* delegate);
+
+// The delegate bound to that event of the control, borrowed; nil when none is.
+Delegate* HandlerDelegate(Object* control, std::int32_t index);
+
+namespace detail {
+template <class T> constexpr std::string_view EventTypeCode()
+{
+    if constexpr (std::is_void_v<T>)
+        return "";
+    else if constexpr (std::is_same_v<T, bool>)
+        return "b";
+    else if constexpr (std::is_same_v<T, std::int32_t>)
+        return "i4";
+    else if constexpr (std::is_same_v<T, String*>)
+        return "s";
+    else
+        return "o<"; // any object
+}
+
+// Whether an event's signature text has the result and parameter codes given.
+bool EventSignatureFits(
+    std::string_view signature, std::string_view result, std::initializer_list<std::string_view> parameters) noexcept;
+} // namespace detail
+
+// Fires event `index` of the object; gives the hook's result, or the default
+// value when a bound handler (which returns nothing) or nobody handled it.
+template <class R = void, class... Args> R RaiseEvent(Object& object, std::int32_t index, Args... args)
+{
+    Ref<Object> hold = Ref<Object>::retain(&object);
+    const ClassRecord* cls = object.classRecord();
+    assert(cls && "objects that raise events are made by RuntimeNewObject");
+    assert(index >= 0 && static_cast<std::size_t>(index) < cls->events.size());
+    const EventRecord& event = cls->events[static_cast<std::size_t>(index)];
+    assert(
+        detail::EventSignatureFits(event.signature, detail::EventTypeCode<R>(), { detail::EventTypeCode<Args>()... }));
+    if (event.hook)
+        return EntryAs<R (*)(Object*, Args...)>(event.hook)(&object, args...);
+    if (auto* handlers = object.eventHandlers())
+        if (auto* record = handlers->find(index))
+            record->thunk(&object);
+    if constexpr (!std::is_void_v<R>)
+        return R {};
+}
+
+} // namespace fw

@@ -1,0 +1,368 @@
+#include "NativeMethods.h"
+
+#include <fw/Application.h>
+#include <fw/Exceptions.h>
+#include <fw/FolderItem.h>
+#include <fw/FrameworkClasses.h>
+#include <fw/MenuItem.h>
+#include <fw/Thread.h>
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#ifndef QUILLFEN_VERSION
+#define QUILLFEN_VERSION "0.1.0"
+#endif
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kApplicationSize = 48;
+constexpr std::string_view kProjectVersion = QUILLFEN_VERSION;
+
+Ref<Application>& registeredApplication()
+{
+    static Ref<Application> application;
+    return application;
+}
+
+std::function<void()>& quitHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+std::function<void(std::int32_t)>& eventPump()
+{
+    static std::function<void(std::int32_t)> pump;
+    return pump;
+}
+
+// The numbers of a "major.minor.bug" text, as far as it has them.
+std::array<std::int32_t, 3> versionNumbers(std::string_view text)
+{
+    std::array<std::int32_t, 3> numbers {};
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (auto& number : numbers) {
+        auto [next, error] = std::from_chars(at, end, number);
+        if (error != std::errc {} || next == end || *next != '.')
+            break;
+        at = next + 1;
+    }
+    return numbers;
+}
+
+void removeFrom(std::vector<Ref<Object>>& objects, Object* object)
+{
+    std::erase_if(objects, [object](const Ref<Object>& held) { return held.get() == object; });
+}
+
+// Marks an own method record with the "Hidden" attribute after its scope.
+void markHidden(ClassRecord* cls, std::string_view name, std::string_view signature)
+{
+    for (auto k = cls->methods.size(); k-- > 0;) {
+        if (cls->methods[k].name != name || cls->methods[k].signature != signature)
+            continue;
+        auto scope = cls->methods[k].attributes.at(0);
+        auto* attributes
+            = RuntimeAllocateAttributeTable(cls->methods, static_cast<std::int32_t>(k) * kMethodRecordSize, 2);
+        attributes[0] = scope;
+        attributes[1] = AttributeEntry { "Hidden", "", 0 };
+        return;
+    }
+    assert(false && "the method to hide is registered");
+}
+} // namespace
+
+Application::Application()
+    : shortVersion_(kProjectVersion)
+    , longVersion_(kProjectVersion)
+    , executableName_(ApplicationFilePath().filename().string())
+{
+    auto numbers = versionNumbers(kProjectVersion);
+    majorVersion_ = numbers[0];
+    minorVersion_ = numbers[1];
+    bugVersion_ = numbers[2];
+}
+
+Application::~Application() = default;
+
+void Application::raise(ApplicationEvent event, Object* argument)
+{
+    auto& record = classRecord()->events[static_cast<std::size_t>(event)];
+    if (!record.hook)
+        return;
+    Ref<Object> hold = Ref<Object>::retain(this);
+    if (argument)
+        EntryAs<void (*)(Object*, Object*)>(record.hook)(this, argument);
+    else
+        EntryAs<void (*)(Object*)>(record.hook)(this);
+}
+
+bool Application::raiseEvent(ApplicationEvent event)
+{
+    auto& record = classRecord()->events[static_cast<std::size_t>(event)];
+    assert(record.signature == "%%" && "raiseEvent calls hooks without arguments or result");
+    if (!record.hook)
+        return false;
+    raise(event, nullptr);
+    return true;
+}
+
+void Application::AddMenuHandler(String* itemName, MenuHandler handler)
+{
+    RequireUIThread();
+    if (!handler)
+        RaiseNilObjectException();
+    handlers_.insert_or_assign(std::string(Text(itemName)), handler);
+}
+
+MenuHandler Application::menuHandler(std::string_view itemName) const
+{
+    auto found = handlers_.find(itemName);
+    return found == handlers_.end() ? nullptr : found->second;
+}
+
+void Application::AddTrayItem(Object* item)
+{
+    RequireUIThread();
+    if (!item)
+        RaiseNilObjectException();
+    removeFrom(trayItems_, item);
+    trayItems_.push_back(Ref<Object>::retain(item));
+}
+
+void Application::RemoveTrayItem(Object* item)
+{
+    RequireUIThread();
+    removeFrom(trayItems_, item);
+}
+
+void Application::DoEvents(std::int32_t milliseconds)
+{
+    RequireUIThread();
+    if (eventPump())
+        eventPump()(std::max(milliseconds, 0));
+}
+
+void Application::DoSingleEvent()
+{
+    RequireUIThread();
+    if (eventPump())
+        eventPump()(0);
+}
+
+void Application::NewDocument()
+{
+    RequireUIThread();
+    raise(ApplicationEvent::NewDocument, nullptr);
+}
+
+void Application::OpenDocument(Object* item)
+{
+    RequireUIThread();
+    if (!item)
+        RaiseNilObjectException();
+    raise(ApplicationEvent::OpenDocument, item);
+}
+
+void Application::SleepCurrentThread(std::int32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::max(milliseconds, 0)));
+}
+
+void Application::YieldToNextThread() { std::this_thread::yield(); }
+
+void Application::AddPollableObject(Object* object)
+{
+    RequireUIThread();
+    if (!object)
+        RaiseNilObjectException();
+    removeFrom(pollables_, object);
+    pollables_.push_back(Ref<Object>::retain(object));
+}
+
+void Application::RemovePollableObject(Object* object)
+{
+    RequireUIThread();
+    removeFrom(pollables_, object);
+}
+
+Ref<Object> Application::DependencyList() const { return nullptr; }
+
+Ref<MenuBar> Application::menuBar() const
+{
+    RequireUIThread();
+    return menuBar_;
+}
+
+void Application::setMenuBar(Ref<MenuBar> bar)
+{
+    RequireUIThread();
+    menuBar_ = std::move(bar);
+}
+
+std::string_view Application::shortVersion() const { return shortVersion_; }
+void Application::setShortVersion(std::string_view text) { shortVersion_ = text; }
+std::string_view Application::longVersion() const { return longVersion_; }
+void Application::setLongVersion(std::string_view text) { longVersion_ = text; }
+std::int32_t Application::majorVersion() const { return majorVersion_; }
+void Application::setMajorVersion(std::int32_t value) { majorVersion_ = value; }
+std::int32_t Application::minorVersion() const { return minorVersion_; }
+void Application::setMinorVersion(std::int32_t value) { minorVersion_ = value; }
+std::int32_t Application::bugVersion() const { return bugVersion_; }
+void Application::setBugVersion(std::int32_t value) { bugVersion_ = value; }
+std::int32_t Application::stageCode() const { return stageCode_; }
+void Application::setStageCode(std::int32_t value) { stageCode_ = value; }
+std::int32_t Application::nonReleaseVersion() const { return nonReleaseVersion_; }
+void Application::setNonReleaseVersion(std::int32_t value) { nonReleaseVersion_ = value; }
+std::int32_t Application::buildNumber() const { return buildNumber_; }
+void Application::setBuildNumber(std::int32_t value) { buildNumber_ = value; }
+bool Application::allowAutoQuit() const { return allowAutoQuit_; }
+void Application::setAllowAutoQuit(bool value) { allowAutoQuit_ = value; }
+std::string_view Application::copyright() const { return copyright_; }
+void Application::setCopyright(std::string_view text) { copyright_ = text; }
+std::string_view Application::identifier() const { return identifier_; }
+void Application::setIdentifier(std::string_view text) { identifier_ = text; }
+std::string_view Application::name() const { return name_; }
+void Application::setName(std::string_view text) { name_ = text; }
+std::int32_t Application::idleInterval() const { return idleInterval_; }
+void Application::setIdleInterval(std::int32_t milliseconds) { idleInterval_ = milliseconds; }
+bool Application::active() const { return false; } // headless, never the frontmost
+bool Application::cursorVisible() const { return cursorVisible_; }
+void Application::setCursorVisible(bool value) { cursorVisible_ = value; }
+
+bool Application::debugBuild() const
+{
+#ifdef NDEBUG
+    return false;
+#else
+    return true;
+#endif
+}
+
+std::string_view Application::executableName() const { return executableName_; }
+
+ClassRecord* Application::Class()
+{
+    using A = Application;
+    static const auto methods = JoinArrays(
+        std::array {
+            Routine<&A::AddTrayItem>("AddTrayItem", "%%o<TrayItem>"),
+            Routine<&A::DoEvents>("DoEvents", "%%i4"),
+            Routine<&A::NewDocument>("NewDocument", "%%"),
+            Routine<&A::OpenDocument>("OpenDocument", "%%o<FolderItem>"),
+            Routine<&A::RemoveTrayItem>("RemoveTrayItem", "%%o<TrayItem>"),
+            Routine<&A::SleepCurrentThread>("SleepCurrentThread", "%%i4"),
+            Routine<&A::YieldToNextThread>("YieldToNextThread", "%%"),
+            RoutineWithoutInvoker<&A::AddMenuHandler>("_AddMenuHandler", "%%sp"),
+            Routine<&A::AddPollableObject>("_AddPollableObject", "%%o<Object>"),
+            Routine<&A::DependencyList>("_DependencyList", "%o<Object>%"),
+            Routine<&A::DoSingleEvent>("_DoSingleEvent", "%%"),
+            Routine<&A::RemovePollableObject>("_RemovePollableObject", "%%o<Object>"),
+        },
+        AccessorRecords<"MenuBar", &A::menuBar, &A::setMenuBar>(),
+        AccessorRecords<"ShortVersion", &A::shortVersion, &A::setShortVersion>(),
+        AccessorRecords<"LongVersion", &A::longVersion, &A::setLongVersion>(),
+        AccessorRecords<"MajorVersion", &A::majorVersion, &A::setMajorVersion>(),
+        AccessorRecords<"MinorVersion", &A::minorVersion, &A::setMinorVersion>(),
+        AccessorRecords<"BugVersion", &A::bugVersion, &A::setBugVersion>(),
+        AccessorRecords<"StageCode", &A::stageCode, &A::setStageCode>(),
+        AccessorRecords<"NonReleaseVersion", &A::nonReleaseVersion, &A::setNonReleaseVersion>(),
+        AccessorRecords<"BuildNumber", &A::buildNumber, &A::setBuildNumber>(),
+        AccessorRecords<"AllowAutoQuit", &A::allowAutoQuit, &A::setAllowAutoQuit>(),
+        AccessorRecords<"Copyright", &A::copyright, &A::setCopyright>(),
+        AccessorRecords<"Identifier", &A::identifier, &A::setIdentifier>(),
+        AccessorRecords<"Name", &A::name, &A::setName>(),
+        AccessorRecords<"IdleInterval", &A::idleInterval, &A::setIdleInterval>());
+    static const NativeEvent events[] = {
+        { "Activate", "%%" },
+        { "CancelClose", "%b%" },
+        { "Close", "%%" },
+        { "Deactivate", "%%" },
+        { "EnableMenuItems", "%%" },
+        { "HandleAppleEvent", "%b%o<AppleEvent>ss" },
+        { "NewDocument", "%%" },
+        { "Open", "%%" },
+        { "OpenDocument", "%%o<FolderItem>" },
+        { "UnhandledException", "%b%o<RuntimeException>" },
+    };
+    static const NativeProperty properties[] = {
+        Property<&A::menuBar, &A::setMenuBar>("MenuBar"),
+        Property<&A::shortVersion, &A::setShortVersion>("ShortVersion"),
+        Property<&A::longVersion, &A::setLongVersion>("LongVersion"),
+        Property<&A::majorVersion, &A::setMajorVersion>("MajorVersion"),
+        Property<&A::minorVersion, &A::setMinorVersion>("MinorVersion"),
+        Property<&A::bugVersion, &A::setBugVersion>("BugVersion"),
+        Property<&A::stageCode, &A::setStageCode>("StageCode"),
+        Property<&A::nonReleaseVersion, &A::setNonReleaseVersion>("NonReleaseVersion"),
+        Property<&A::buildNumber, &A::setBuildNumber>("BuildNumber"),
+        Property<&A::allowAutoQuit, &A::setAllowAutoQuit>("AllowAutoQuit"),
+        Property<&A::copyright, &A::setCopyright>("Copyright"),
+        Property<&A::identifier, &A::setIdentifier>("Identifier"),
+        Property<&A::name, &A::setName>("Name"),
+        Property<&A::idleInterval, &A::setIdleInterval>("IdleInterval"),
+        ReadOnlyProperty<&A::active>("Active"),
+        Property<&A::cursorVisible, &A::setCursorVisible>("CursorVisible"),
+        ReadOnlyProperty<&A::debugBuild>("DebugBuild"),
+        ReadOnlyProperty<&A::executableName>("ExecutableName"),
+    };
+    static ClassRecord* cls = [] {
+        auto* record = RegisterNativeClass({ .name = "Application",
+            .superclass = &ObjectClass,
+            .methods = methods,
+            .events = events,
+            .properties = properties,
+            .instanceSize = kApplicationSize,
+            .construct = &Construct<Application> });
+        markHidden(record, "_AddMenuHandler", "%%sp");
+        return record;
+    }();
+    return cls;
+}
+
+void RuntimeRegisterAppObject(Application* application)
+{
+    registeredApplication() = Ref<Application>::retain(application);
+}
+
+Ref<Application> getAppObject() { return registeredApplication(); }
+
+bool DispatchMenuChoice(MenuItem* item, bool* handlerResult)
+{
+    RequireUIThread();
+    if (!item)
+        return false;
+    Ref<MenuItem> holdItem = Ref<MenuItem>::retain(item);
+    auto application = getAppObject();
+    auto handler = application && !item->name().empty() ? application->menuHandler(item->name()) : nullptr;
+    if (handler) {
+        bool result = handler(application.get());
+        if (handlerResult)
+            *handlerResult = result;
+        return true;
+    }
+    if (item->menuRole() == MenuRole::Quit) {
+        if (quitHook())
+            quitHook()();
+        return true;
+    }
+    return false;
+}
+
+std::function<void()> SetQuitHook(std::function<void()> hook) { return std::exchange(quitHook(), std::move(hook)); }
+
+std::function<void(std::int32_t)> SetEventPump(std::function<void(std::int32_t)> pump)
+{
+    return std::exchange(eventPump(), std::move(pump));
+}
+
+} // namespace fw

@@ -1,0 +1,86 @@
+#include <fw/Events.h>
+#include <fw/Exceptions.h>
+#include <fw/Thread.h>
+
+#include <string>
+
+namespace fw {
+
+void EventHandlers::bind(std::int32_t index, EventThunk thunk, Ref<Delegate> delegate)
+{
+    assert(index >= 0);
+    auto slot = static_cast<std::size_t>(index);
+    if (slot >= records_.size())
+        records_.resize(slot + 1);
+    records_[slot] = Record { thunk, std::move(delegate) };
+}
+
+const EventHandlers::Record* EventHandlers::find(std::int32_t index) const noexcept
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= records_.size())
+        return nullptr;
+    auto& record = records_[static_cast<std::size_t>(index)];
+    return record.thunk ? &record : nullptr;
+}
+
+void EventHandlers::clear() noexcept
+{
+    // Dropping a delegate may release objects whose destruction reaches back here.
+    auto records = std::move(records_);
+    records_.clear();
+}
+
+void RuntimeAddEventHandler(Object* control, std::int32_t index, EventThunk thunk, Delegate* delegate)
+{
+    RequireUIThread();
+    if (!control || !delegate)
+        RaiseNilObjectException();
+    auto* handlers = control->eventHandlers();
+    auto* cls = control->classRecord();
+    std::string className = cls ? std::string(cls->registeredName) : std::string("an unregistered class");
+    if (!handlers)
+        Raise<RuntimeException>("an object of " + className + " raises no events to bind a handler to");
+    if (!cls || index < 0 || static_cast<std::size_t>(index) >= cls->events.size())
+        Raise<RuntimeException>("class " + className + " has no event " + std::to_string(index));
+    if (!thunk)
+        Raise<RuntimeException>(
+            "the handler of event " + std::to_string(index) + " of " + className + " has no event thunk");
+    handlers->bind(index, thunk, Ref<Delegate>::retain(delegate));
+}
+
+Delegate* HandlerDelegate(Object* control, std::int32_t index)
+{
+    if (!control)
+        RaiseNilObjectException();
+    auto* handlers = control->eventHandlers();
+    auto* record = handlers ? handlers->find(index) : nullptr;
+    return record ? record->delegate.get() : nullptr;
+}
+
+namespace detail {
+bool EventSignatureFits(
+    std::string_view signature, std::string_view result, std::initializer_list<std::string_view> parameters) noexcept
+{
+    // "%<result>%<parameters>": an object code "o<" stands for any "o<Class>".
+    auto take = [&](std::string_view code) {
+        if (!signature.starts_with(code))
+            return false;
+        signature.remove_prefix(code.size());
+        if (code == "o<") {
+            auto end = signature.find('>');
+            if (end == std::string_view::npos)
+                return false;
+            signature.remove_prefix(end + 1);
+        }
+        return true;
+    };
+    if (!take("%") || !take(result) || !take("%"))
+        return false;
+    for (auto parameter : parameters)
+        if (!take(parameter))
+            return false;
+    return signature.empty();
+}
+} // namespace detail
+
+} // namespace fw

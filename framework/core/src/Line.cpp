@@ -1,0 +1,44 @@
+#include "ControlTables.h"
+
+#include <fw/Line.h>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kLineSize = 132;
+}
+
+void Line::setX1(std::int32_t x) { change(x1_, x, Aspect::Geometry); }
+void Line::setY1(std::int32_t y) { change(y1_, y, Aspect::Geometry); }
+void Line::setX2(std::int32_t x) { change(x2_, x, Aspect::Geometry); }
+void Line::setY2(std::int32_t y) { change(y2_, y, Aspect::Geometry); }
+void Line::setBorderWidth(std::int32_t width) { change(borderWidth_, width, Aspect::Style); }
+void Line::setLineColor(Color color) { change(lineColor_, color, Aspect::Colors); }
+
+ClassRecord* Line::Class()
+{
+    using L = Line;
+    static const auto methods = JoinArrays(Accessors<"X1", &L::x1, &L::setX1>(), Accessors<"Y1", &L::y1, &L::setY1>(),
+        Accessors<"X2", &L::x2, &L::setX2>(), Accessors<"Y2", &L::y2, &L::setY2>(),
+        Accessors<"BorderWidth", &L::borderWidth, &L::setBorderWidth>(),
+        Accessors<"LineColor", &L::lineColor, &L::setLineColor>());
+    static const NativeProperty properties[] = {
+        Property<&L::x1, &L::setX1>("X1"),
+        Property<&L::y1, &L::setY1>("Y1"),
+        Property<&L::x2, &L::setX2>("X2"),
+        Property<&L::y2, &L::setY2>("Y2"),
+        Property<&L::borderWidth, &L::setBorderWidth>("BorderWidth"),
+        Property<&L::lineColor, &L::setLineColor>("LineColor"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "Line",
+        .superclass = &RectControl::Class,
+        .methods = methods,
+        .properties = properties,
+        .instanceSize = kLineSize,
+        .construct = &Construct<Line> });
+    return cls;
+}
+
+} // namespace fw

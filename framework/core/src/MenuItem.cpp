@@ -1,0 +1,513 @@
+#include "NativeMethods.h"
+
+#include <fw/Application.h>
+#include <fw/Exceptions.h>
+#include <fw/FrameworkClasses.h>
+#include <fw/MenuItem.h>
+#include <fw/Thread.h>
+
+#include <cassert>
+#include <string>
+#include <utility>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kMenuItemSize = 52; // every entry class shares it: none adds fields
+constexpr std::string_view kSeparatorText = "-";
+
+MenuPopupHandler& popupHandler()
+{
+    static MenuPopupHandler handler;
+    return handler;
+}
+
+template <class T, class V> void assign(MenuItem& item, T& member, V value, Aspect aspect, bool shown)
+{
+    RequireUIThread();
+    if (member == value)
+        return;
+    member = T(value);
+    if (shown && item.peer())
+        item.peer()->update(aspect);
+}
+
+void raiseHook(MenuItem& item, MenuItemEvent event)
+{
+    auto hook = item.classRecord()->events[static_cast<std::size_t>(event)].hook;
+    if (hook)
+        EntryAs<void (*)(Object*)>(hook)(&item);
+}
+} // namespace
+
+void MenuItem::attachPeer()
+{
+    RequireUIThread();
+    if (!peer_)
+        if (auto* factory = InstalledPeerFactory())
+            peer_ = factory->makePeer(*this);
+    for (auto& entry : entries_)
+        entry->attachPeer();
+}
+
+MenuPopupHandler SetMenuPopupHandler(MenuPopupHandler handler)
+{
+    return std::exchange(popupHandler(), std::move(handler));
+}
+
+MenuItem::MenuItem() noexcept = default;
+MenuItem::MenuItem(MenuRole role) noexcept
+    : role_(role)
+{
+}
+
+MenuItem::~MenuItem()
+{
+    for (auto& entry : entries_)
+        entry->parent_ = nullptr;
+}
+
+void MenuItem::changed(Aspect aspect)
+{
+    if (peer_)
+        peer_->update(aspect);
+}
+
+void MenuItem::Constructor() { RequireUIThread(); }
+
+void MenuItem::Constructor(String* text)
+{
+    Constructor();
+    setText(Text(text));
+}
+
+void MenuItem::Constructor(String* text, std::int32_t tag)
+{
+    Constructor(text);
+    setTag(tag);
+}
+
+bool MenuItem::isAncestorOrSelf(const MenuItem* entry) const noexcept
+{
+    for (auto* menu = this; menu; menu = menu->parent_)
+        if (menu == entry)
+            return true;
+    return false;
+}
+
+void MenuItem::detach(std::size_t index)
+{
+    Ref<MenuItem> entry = std::move(entries_[index]);
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    entry->parent_ = nullptr;
+    changed(Aspect::Menu);
+}
+
+void MenuItem::Append(MenuItem* entry)
+{
+    RequireUIThread();
+    Insert(count() - (entry && entry->parent_ == this ? 1 : 0), entry);
+}
+
+void MenuItem::AddSeparator()
+{
+    RequireUIThread();
+    auto object = RuntimeNewObject(MenuItem::Class());
+    auto* separator = native_cast<MenuItem>(object.get());
+    separator->setText(kSeparatorText);
+    Append(separator);
+}
+
+void MenuItem::Insert(std::int32_t index, MenuItem* entry)
+{
+    RequireUIThread();
+    if (!entry)
+        RaiseNilObjectException();
+    if (isAncestorOrSelf(entry))
+        Raise<RuntimeException>(
+            "menu entry \"" + entry->name_ + "\" cannot become an entry of itself or of one of its own entries");
+    // An entry that moves within this menu leaves its old place first.
+    auto positions = count() - (entry->parent_ == this ? 1 : 0);
+    if (index < 0 || index > positions)
+        Raise<RuntimeException>("menu \"" + name_ + "\" has no position " + std::to_string(index) + " (it holds "
+            + std::to_string(positions) + " other entries)");
+    Ref<MenuItem> hold = Ref<MenuItem>::retain(entry);
+    if (entry->parent_)
+        entry->parent_->detach(static_cast<std::size_t>(entry->parent_->IndexOf(entry)));
+    entries_.insert(entries_.begin() + index, std::move(hold));
+    entry->parent_ = this;
+    if (peer_)
+        entry->attachPeer();
+    changed(Aspect::Menu);
+}
+
+void MenuItem::Remove(std::int32_t index)
+{
+    RequireUIThread();
+    if (index < 0 || index >= count())
+        Raise<RuntimeException>("menu \"" + name_ + "\" has no entry " + std::to_string(index) + " (it holds "
+            + std::to_string(count()) + " entries)");
+    detach(static_cast<std::size_t>(index));
+}
+
+void MenuItem::Remove(MenuItem* entry)
+{
+    RequireUIThread();
+    if (!entry)
+        RaiseNilObjectException();
+    auto index = IndexOf(entry);
+    if (index >= 0)
+        detach(static_cast<std::size_t>(index));
+}
+
+void MenuItem::RemoveAll()
+{
+    RequireUIThread();
+    auto entries = std::exchange(entries_, {});
+    for (auto& entry : entries)
+        entry->parent_ = nullptr;
+    if (!entries.empty())
+        changed(Aspect::Menu);
+}
+
+Ref<MenuItem> MenuItem::Child(String* name) const
+{
+    RequireUIThread();
+    auto wanted = Text(name);
+    if (wanted.empty())
+        return nullptr;
+    for (auto& entry : entries_)
+        if (entry->name_ == wanted)
+            return entry;
+    return nullptr;
+}
+
+Ref<MenuItem> MenuItem::Lookup(String* name) const
+{
+    RequireUIThread();
+    auto wanted = Text(name);
+    if (wanted.empty())
+        return nullptr;
+    for (auto& entry : entries_) {
+        if (entry->name_ == wanted)
+            return entry;
+        if (auto found = entry->Lookup(name))
+            return found;
+    }
+    return nullptr;
+}
+
+Ref<MenuItem> MenuItem::Item(std::int32_t index) const
+{
+    RequireUIThread();
+    return Ref<MenuItem>::retain(item(index));
+}
+
+MenuItem* MenuItem::item(std::int32_t index) const noexcept
+{
+    return index >= 0 && index < count() ? entries_[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+std::int32_t MenuItem::Count() const
+{
+    RequireUIThread();
+    return count();
+}
+
+std::int32_t MenuItem::IndexOf(MenuItem* entry) const
+{
+    RequireUIThread();
+    for (std::size_t k = 0; k < entries_.size(); ++k)
+        if (entries_[k].get() == entry)
+            return static_cast<std::int32_t>(k);
+    return -1;
+}
+
+Ref<MenuItem> MenuItem::Parent() const
+{
+    RequireUIThread();
+    return Ref<MenuItem>::retain(parent_);
+}
+
+void MenuItem::copyInto(MenuItem& copy) const
+{
+    copy.name_ = name_;
+    copy.text_ = text_;
+    copy.shortcut_ = shortcut_;
+    copy.helpTag_ = helpTag_;
+    copy.textFont_ = textFont_;
+    copy.tag_ = tag_;
+    copy.textSize_ = textSize_;
+    copy.shortcutModifiers_ = shortcutModifiers_;
+    copy.autoEnable_ = autoEnable_;
+    copy.visible_ = visible_;
+    copy.enabled_ = enabled_;
+    copy.checked_ = checked_;
+    copy.bold_ = bold_;
+    copy.italic_ = italic_;
+    copy.underline_ = underline_;
+    for (auto& entry : entries_)
+        copy.Append(entry->Clone().get());
+}
+
+Ref<MenuItem> MenuItem::Clone() const
+{
+    RequireUIThread();
+    assert(classRecord() && "menu entries are made by RuntimeNewObject");
+    auto object = RuntimeNewObject(classRecord());
+    auto copy = Ref<MenuItem>::adopt(native_cast<MenuItem>(object.release()));
+    copyInto(*copy);
+    copy->changed(Aspect::Text);
+    return copy;
+}
+
+Ref<MenuItem> MenuItem::Popup()
+{
+    RequireUIThread();
+    Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
+    return popupHandler() ? popupHandler()(*this, nullptr) : nullptr;
+}
+
+Ref<MenuItem> MenuItem::Popup(std::int32_t x, std::int32_t y)
+{
+    RequireUIThread();
+    Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
+    PopupPoint at { x, y };
+    return popupHandler() ? popupHandler()(*this, &at) : nullptr;
+}
+
+bool MenuItem::Choose()
+{
+    RequireUIThread();
+    Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
+    auto hook = classRecord()->events[static_cast<std::size_t>(MenuItemEvent::Action)].hook;
+    if (hook && EntryAs<bool (*)(Object*)>(hook)(this))
+        return true;
+    return DispatchMenuChoice(this);
+}
+
+void MenuItem::EnableMenu()
+{
+    RequireUIThread();
+    Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
+    raiseHook(*this, MenuItemEvent::EnableMenu);
+    auto entries = entries_; // a hook may change the menu
+    for (auto& entry : entries)
+        entry->EnableMenu();
+}
+
+void MenuItem::Refresh()
+{
+    RequireUIThread();
+    changed(Aspect::Text);
+    changed(Aspect::Menu);
+    auto entries = entries_;
+    for (auto& entry : entries)
+        entry->Refresh();
+}
+
+void MenuItem::Enable() { setEnabled(true); }
+void MenuItem::Disable() { setEnabled(false); }
+
+void MenuItem::Close()
+{
+    RequireUIThread();
+    if (parent_)
+        parent_->Remove(this);
+}
+
+Ref<Object> MenuItem::DependencyList() const
+{
+    RequireUIThread();
+    return nullptr;
+}
+
+std::string_view MenuItem::name() const { return name_; }
+void MenuItem::setName(std::string_view name) { assign(*this, name_, name, Aspect::Text, false); }
+std::string_view MenuItem::text() const { return text_; }
+void MenuItem::setText(std::string_view text) { assign(*this, text_, text, Aspect::Text, true); }
+std::string_view MenuItem::keyboardShortcut() const { return shortcut_; }
+void MenuItem::setKeyboardShortcut(std::string_view shortcut)
+{
+    assign(*this, shortcut_, shortcut, Aspect::Shortcut, true);
+}
+bool MenuItem::autoEnable() const { return autoEnable_; }
+void MenuItem::setAutoEnable(bool value) { assign(*this, autoEnable_, value, Aspect::Enabled, true); }
+bool MenuItem::visible() const { return visible_; }
+void MenuItem::setVisible(bool value) { assign(*this, visible_, value, Aspect::Visible, true); }
+bool MenuItem::enabled() const { return enabled_; }
+void MenuItem::setEnabled(bool value) { assign(*this, enabled_, value, Aspect::Enabled, true); }
+bool MenuItem::checked() const { return checked_; }
+void MenuItem::setChecked(bool value) { assign(*this, checked_, value, Aspect::Style, true); }
+std::int32_t MenuItem::tag() const { return tag_; }
+void MenuItem::setTag(std::int32_t tag) { assign(*this, tag_, tag, Aspect::Text, false); }
+std::string_view MenuItem::helpTag() const { return helpTag_; }
+void MenuItem::setHelpTag(std::string_view text) { assign(*this, helpTag_, text, Aspect::Text, true); }
+bool MenuItem::bold() const { return bold_; }
+void MenuItem::setBold(bool value) { assign(*this, bold_, value, Aspect::Font, true); }
+bool MenuItem::italic() const { return italic_; }
+void MenuItem::setItalic(bool value) { assign(*this, italic_, value, Aspect::Font, true); }
+bool MenuItem::underline() const { return underline_; }
+void MenuItem::setUnderline(bool value) { assign(*this, underline_, value, Aspect::Font, true); }
+std::string_view MenuItem::textFont() const { return textFont_; }
+void MenuItem::setTextFont(std::string_view font) { assign(*this, textFont_, font, Aspect::Font, true); }
+std::int32_t MenuItem::textSize() const { return textSize_; }
+void MenuItem::setTextSize(std::int32_t size) { assign(*this, textSize_, size, Aspect::Font, true); }
+std::int32_t MenuItem::shortcutModifiers() const { return shortcutModifiers_; }
+void MenuItem::setShortcutModifiers(std::int32_t modifiers)
+{
+    assign(*this, shortcutModifiers_, modifiers, Aspect::Shortcut, true);
+}
+
+Ref<MenuItem> MenuBar::Popup()
+{
+    RequireUIThread();
+    return nullptr;
+}
+
+Ref<MenuItem> MenuBar::Popup(std::int32_t, std::int32_t)
+{
+    RequireUIThread();
+    return nullptr;
+}
+
+namespace {
+MenuItem* findShortcut(const MenuItem& menu, std::string_view shortcut)
+{
+    for (std::int32_t k = 0; k < menu.count(); ++k) {
+        auto* entry = menu.item(k);
+        if (entry->keyboardShortcut() == shortcut)
+            return entry;
+        if (auto* found = findShortcut(*entry, shortcut))
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
+Ref<MenuItem> MenuBar::FindShortcut(String* shortcut) const
+{
+    RequireUIThread();
+    auto wanted = Text(shortcut);
+    return wanted.empty() ? nullptr : Ref<MenuItem>::retain(findShortcut(*this, wanted));
+}
+
+AppleMenuItem::AppleMenuItem() noexcept
+    : MenuItem(MenuRole::About)
+{
+}
+QuitMenuItem::QuitMenuItem() noexcept
+    : MenuItem(MenuRole::Quit)
+{
+}
+
+ClassRecord* MenuItem::Class()
+{
+    using M = MenuItem;
+    static const auto methods = JoinArrays(
+        std::array {
+            Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor", "%%"),
+            Routine<static_cast<void (M::*)(String*)>(&M::Constructor)>("Constructor", "%%s"),
+            Routine<static_cast<void (M::*)(String*, std::int32_t)>(&M::Constructor)>("Constructor", "%%si4"),
+            Routine<&M::Append>("Append", "%%o<MenuItem>"),
+            Routine<&M::AddSeparator>("AddSeparator", "%%"),
+            Routine<&M::Insert>("Insert", "%%i4o<MenuItem>"),
+            Routine<static_cast<void (M::*)(std::int32_t)>(&M::Remove)>("Remove", "%%i4"),
+            Routine<static_cast<void (M::*)(MenuItem*)>(&M::Remove)>("Remove", "%%o<MenuItem>"),
+            Routine<&M::RemoveAll>("RemoveAll", "%%"),
+            Routine<&M::Child>("Child", "%o<MenuItem>%s"),
+            Routine<&M::Item>("Item", "%o<MenuItem>%i4"),
+            Routine<&M::Count>("Count", "%i4%"),
+            Routine<&M::IndexOf>("IndexOf", "%i4%o<MenuItem>"),
+            Routine<&M::Parent>("Parent", "%o<MenuItem>%"),
+            Routine<&M::Clone>("Clone", "%o<MenuItem>%"),
+            Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup", "%o<MenuItem>%"),
+            Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>(
+                "Popup", "%o<MenuItem>%i4i4"),
+            Routine<&M::Enable>("Enable", "%%"),
+            Routine<&M::Disable>("Disable", "%%"),
+            Routine<&M::Close>("Close", "%%"),
+            Routine<&M::Refresh>("Refresh", "%%"),
+            Routine<&M::Choose>("_Choose", "%b%"),
+            Routine<&M::EnableMenu>("_EnableMenu", "%%"),
+            Routine<&M::Lookup>("_Lookup", "%o<MenuItem>%s"),
+            Routine<&M::DependencyList>("_DependencyList", "%o<Object>%"),
+        },
+        AccessorRecords<"Name", &M::name, &M::setName>(), AccessorRecords<"Text", &M::text, &M::setText>(),
+        AccessorRecords<"KeyboardShortcut", &M::keyboardShortcut, &M::setKeyboardShortcut>(),
+        AccessorRecords<"AutoEnable", &M::autoEnable, &M::setAutoEnable>(),
+        AccessorRecords<"Visible", &M::visible, &M::setVisible>(),
+        AccessorRecords<"Enabled", &M::enabled, &M::setEnabled>(),
+        AccessorRecords<"Checked", &M::checked, &M::setChecked>(), AccessorRecords<"Tag", &M::tag, &M::setTag>(),
+        AccessorRecords<"HelpTag", &M::helpTag, &M::setHelpTag>(), AccessorRecords<"Bold", &M::bold, &M::setBold>(),
+        AccessorRecords<"Italic", &M::italic, &M::setItalic>(),
+        AccessorRecords<"Underline", &M::underline, &M::setUnderline>());
+    static const NativeEvent events[] = {
+        { "Action", "%b%" },
+        { "EnableMenu", "%%" },
+    };
+    static const NativeProperty properties[] = {
+        Property<&M::name, &M::setName>("Name"),
+        Property<&M::text, &M::setText>("Text"),
+        Property<&M::keyboardShortcut, &M::setKeyboardShortcut>("KeyboardShortcut"),
+        Property<&M::autoEnable, &M::setAutoEnable>("AutoEnable"),
+        Property<&M::visible, &M::setVisible>("Visible"),
+        Property<&M::enabled, &M::setEnabled>("Enabled"),
+        Property<&M::checked, &M::setChecked>("Checked"),
+        Property<&M::tag, &M::setTag>("Tag"),
+        Property<&M::helpTag, &M::setHelpTag>("HelpTag"),
+        Property<&M::bold, &M::setBold>("Bold"),
+        Property<&M::italic, &M::setItalic>("Italic"),
+        Property<&M::underline, &M::setUnderline>("Underline"),
+        Property<&M::textFont, &M::setTextFont>("TextFont"),
+        Property<&M::textSize, &M::setTextSize>("TextSize"),
+        Property<&M::shortcutModifiers, &M::setShortcutModifiers>("ShortcutModifiers"),
+        ReadOnlyProperty<&M::role>("Role"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "MenuItem",
+        .superclass = &ObjectClass,
+        .methods = methods,
+        .events = events,
+        .properties = properties,
+        .instanceSize = kMenuItemSize,
+        .construct = &Construct<MenuItem> });
+    return cls;
+}
+
+ClassRecord* MenuBar::Class()
+{
+    static const NativeMethod methods[] = {
+        Routine<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup", "%o<MenuItem>%"),
+        Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>(
+            "Popup", "%o<MenuItem>%i4i4"),
+        Routine<&MenuBar::FindShortcut>("_FindShortcut", "%o<MenuItem>%s"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "MenuBar",
+        .superclass = &MenuItem::Class,
+        .methods = methods,
+        .instanceSize = kMenuItemSize,
+        .construct = &Construct<MenuBar> });
+    return cls;
+}
+
+ClassRecord* AppleMenuItem::Class()
+{
+    static ClassRecord* cls = RegisterNativeClass({ .name = "AppleMenuItem",
+        .superclass = &MenuItem::Class,
+        .instanceSize = kMenuItemSize,
+        .construct = &Construct<AppleMenuItem> });
+    return cls;
+}
+
+ClassRecord* QuitMenuItem::Class()
+{
+    static ClassRecord* cls = RegisterNativeClass({ .name = "QuitMenuItem",
+        .superclass = &MenuItem::Class,
+        .instanceSize = kMenuItemSize,
+        .construct = &Construct<QuitMenuItem> });
+    return cls;
+}
+
+} // namespace fw

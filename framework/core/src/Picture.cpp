@@ -1,0 +1,41 @@
+#include "ControlTables.h"
+
+#include <fw/FrameworkClasses.h>
+#include <fw/Picture.h>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kPictureSize = 20;
+}
+
+Ref<Picture> NewPicture(std::shared_ptr<const void> image, std::int32_t width, std::int32_t height)
+{
+    auto object = RuntimeNewObject(Picture::Class());
+    auto picture = Ref<Picture>::adopt(native_cast<Picture>(object.release()));
+    picture->image_ = std::move(image);
+    picture->width_ = width;
+    picture->height_ = height;
+    return picture;
+}
+
+ClassRecord* Picture::Class()
+{
+    using P = Picture;
+    static const auto methods = JoinArrays(ReadAccessor<"Width", &P::width>(), ReadAccessor<"Height", &P::height>());
+    static const NativeProperty properties[] = {
+        ReadOnlyProperty<&P::width>("Width"),
+        ReadOnlyProperty<&P::height>("Height"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "Picture",
+        .superclass = &ObjectClass,
+        .methods = methods,
+        .properties = properties,
+        .instanceSize = kPictureSize,
+        .construct = &Construct<Picture> });
+    return cls;
+}
+
+} // namespace fw

@@ -1,0 +1,293 @@
+#include "ControlTables.h"
+
+#include <fw/RectControl.h>
+#include <fw/Window.h>
+
+#include <algorithm>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kRectControlSize = 112;
+}
+
+void RectControl::Constructor() { RequireUIThread(); }
+
+// The constructor under its older name; an entry of its own keeps the two slots apart.
+void RectControl::legacyConstructor() { Constructor(); }
+
+void RectControl::AcceptFileDrop(String* fileType)
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("file:" + std::string(Text(fileType)));
+}
+
+void RectControl::AcceptMacDataDrop(String* dataType)
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("data:" + std::string(Text(dataType)));
+}
+
+void RectControl::AcceptPictureDrop()
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("picture");
+}
+
+void RectControl::AcceptRawDataDrop(String* dataType)
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("raw:" + std::string(Text(dataType)));
+}
+
+void RectControl::AcceptTextDrop()
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("text");
+}
+
+// Drawing into a graphics context is the user-interface layer's; headless there is nothing to draw.
+void RectControl::DrawInto(Object*, std::int32_t, std::int32_t) { RequireUIThread(); }
+
+void RectControl::Invalidate()
+{
+    RequireUIThread();
+    invalidated_ = true;
+    notify(Aspect::Picture);
+}
+
+void RectControl::Invalidate(bool) { Invalidate(); }
+void RectControl::Refresh() { Invalidate(); }
+void RectControl::RefreshRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { Invalidate(); }
+
+void RectControl::SetFocus()
+{
+    RequireUIThread();
+    if (auto* owner = window())
+        owner->focusOn(this);
+}
+
+Ref<Window> RectControl::TrueWindow() const
+{
+    RequireUIThread();
+    return Ref<Window>::retain(window());
+}
+
+void RectControl::AddMenuHandler(String* itemName, MethodEntry handler)
+{
+    RequireUIThread();
+    auto name = Text(itemName);
+    auto found = std::find_if(
+        menuHandlers_.begin(), menuHandlers_.end(), [&](const MenuHandler& entry) { return entry.itemName == name; });
+    if (found != menuHandlers_.end())
+        found->handler = handler;
+    else
+        menuHandlers_.push_back({ std::string(name), handler });
+}
+
+MethodEntry RectControl::menuHandler(std::string_view itemName) const
+{
+    for (auto& entry : menuHandlers_)
+        if (entry.itemName == itemName)
+            return entry.handler;
+    return nullptr;
+}
+
+Ref<Object> RectControl::DependencyList() const
+{
+    RequireUIThread();
+    return nullptr;
+}
+
+void RectControl::Move(std::int32_t dx, std::int32_t dy)
+{
+    RequireUIThread();
+    if (dx == 0 && dy == 0)
+        return;
+    left_ += dx;
+    top_ += dy;
+    notify(Aspect::Geometry);
+}
+
+void RectControl::mouseEnter()
+{
+    RequireUIThread();
+    hovered_ = true;
+    RaiseEvent(*this, RectControlEvent::kMouseEnter);
+}
+
+void RectControl::mouseExit()
+{
+    RequireUIThread();
+    hovered_ = false;
+    RaiseEvent(*this, RectControlEvent::kMouseExit);
+}
+
+RectControl* RectControl::enclosingControl() const
+{
+    auto* owner = window();
+    if (!owner || initialParent_.empty() || initialParent_ == name())
+        return nullptr;
+    auto* found = owner->findControl(initialParent_);
+    return RuntimeObjectIsa(found, RectControl::Class()) ? native_cast<RectControl>(found) : nullptr;
+}
+
+Ref<RectControl> RectControl::parentProperty() const { return Ref<RectControl>::retain(enclosingControl()); }
+
+bool RectControl::hasFocus() const noexcept
+{
+    auto* owner = window();
+    return owner && owner->focus() == this;
+}
+
+bool RectControl::active() const noexcept
+{
+    auto* owner = window();
+    return owner && owner->active();
+}
+
+std::int32_t RectControl::zOrder() const noexcept
+{
+    auto* owner = window();
+    for (std::size_t k = 0; owner && k < owner->controlCount(); ++k)
+        if (owner->controlAt(k) == this)
+            return static_cast<std::int32_t>(k);
+    return -1;
+}
+
+void RectControl::setLeft(std::int32_t left) { change(left_, left, Aspect::Geometry); }
+void RectControl::setTop(std::int32_t top) { change(top_, top, Aspect::Geometry); }
+void RectControl::setWidth(std::int32_t width) { change(width_, width, Aspect::Geometry); }
+void RectControl::setHeight(std::int32_t height) { change(height_, height, Aspect::Geometry); }
+void RectControl::setLockLeft(bool value) { change(lockLeft_, value, Aspect::Geometry); }
+void RectControl::setLockTop(bool value) { change(lockTop_, value, Aspect::Geometry); }
+void RectControl::setLockRight(bool value) { change(lockRight_, value, Aspect::Geometry); }
+void RectControl::setLockBottom(bool value) { change(lockBottom_, value, Aspect::Geometry); }
+void RectControl::setTabPanelIndex(std::int32_t index) { change(tabPanelIndex_, index, Aspect::Parent); }
+void RectControl::setTabIndex(std::int32_t index) { change(tabIndex_, index, Aspect::TabOrder); }
+void RectControl::setTabStop(bool value) { change(tabStop_, value, Aspect::TabOrder); }
+void RectControl::setEnabled(bool value) { change(enabled_, value, Aspect::Enabled); }
+void RectControl::setVisible(bool value) { change(visible_, value, Aspect::Visible); }
+void RectControl::setHelpTag(std::string_view text) { change(helpTag_, text, Aspect::Text); }
+void RectControl::setAutoDeactivate(bool value) { change(autoDeactivate_, value, Aspect::Enabled); }
+void RectControl::setInitialParent(std::string_view name) { change(initialParent_, name, Aspect::Parent); }
+
+// Data binding is not shown.
+void RectControl::setDataSource(std::string_view name)
+{
+    RequireUIThread();
+    dataSource_ = name;
+}
+
+void RectControl::setDataField(std::string_view name)
+{
+    RequireUIThread();
+    dataField_ = name;
+}
+
+void TextFontControl::setTextFont(std::string_view font) { change(textFont_, font, Aspect::Font); }
+void TextFontControl::setTextSize(float size) { change(textSize_, size, Aspect::Font); }
+void TextFontControl::setTextUnit(std::uint8_t unit) { change(textUnit_, unit, Aspect::Font); }
+void TextFontControl::setBold(bool value) { change(bold_, value, Aspect::Font); }
+void TextFontControl::setItalic(bool value) { change(italic_, value, Aspect::Font); }
+void TextFontControl::setUnderline(bool value) { change(underline_, value, Aspect::Font); }
+
+ClassRecord* RectControl::Class()
+{
+    using R = RectControl;
+    static const auto methods = JoinArrays(
+        std::array {
+            Routine<&R::AcceptFileDrop>("AcceptFileDrop", "%%s"),
+            Routine<&R::AcceptMacDataDrop>("AcceptMacDataDrop", "%%s"),
+            Routine<&R::AcceptPictureDrop>("AcceptPictureDrop", "%%"),
+            Routine<&R::AcceptRawDataDrop>("AcceptRawDataDrop", "%%s"),
+            Routine<&R::AcceptTextDrop>("AcceptTextDrop", "%%"),
+            Routine<&R::Constructor>("Constructor", "%%"),
+            Routine<&R::DrawInto>("DrawInto", "%%o<Graphics>i4i4"),
+            Routine<static_cast<void (R::*)()>(&R::Invalidate)>("Invalidate", "%%"),
+            Routine<static_cast<void (R::*)(bool)>(&R::Invalidate)>("Invalidate", "%%b"),
+            Routine<&R::legacyConstructor>("RectControl", "%%"),
+            Routine<&R::Refresh>("Refresh", "%%"),
+            Routine<&R::RefreshRect>("RefreshRect", "%%i4i4i4i4"),
+            Routine<&R::SetFocus>("SetFocus", "%%"),
+            Routine<&R::TrueWindow>("TrueWindow", "%o<Window>%"),
+            RoutineWithoutInvoker<&R::AddMenuHandler>("_AddMenuHandler", "%%sp"),
+            Routine<&R::DependencyList>("_DependencyList", "%o<Object>%"),
+            Routine<&R::Move>("_Move", "%%i4i4"),
+        },
+        Accessors<"Left", &R::left, &R::setLeft>(), Accessors<"Top", &R::top, &R::setTop>(),
+        Accessors<"Width", &R::width, &R::setWidth>(), Accessors<"Height", &R::height, &R::setHeight>(),
+        Accessors<"LockLeft", &R::lockLeft, &R::setLockLeft>(), Accessors<"LockTop", &R::lockTop, &R::setLockTop>(),
+        Accessors<"LockRight", &R::lockRight, &R::setLockRight>(),
+        Accessors<"LockBottom", &R::lockBottom, &R::setLockBottom>(),
+        Accessors<"TabPanelIndex", &R::tabPanelIndex, &R::setTabPanelIndex>(),
+        Accessors<"TabIndex", &R::tabIndex, &R::setTabIndex>(), Accessors<"TabStop", &R::tabStop, &R::setTabStop>(),
+        Accessors<"Enabled", &R::enabled, &R::setEnabled>(), Accessors<"Visible", &R::visible, &R::setVisible>(),
+        Accessors<"HelpTag", &R::helpTag, &R::setHelpTag>(),
+        Accessors<"AutoDeactivate", &R::autoDeactivate, &R::setAutoDeactivate>(),
+        Accessors<"InitialParent", &R::initialParent, &R::setInitialParent>(),
+        Accessors<"DataSource", &R::dataSource, &R::setDataSource>(),
+        Accessors<"DataField", &R::dataField, &R::setDataField>(), ReadAccessor<"Parent", &R::parentProperty>(),
+        ReadAccessor<"HasFocus", &R::hasFocus>(), ReadAccessor<"MouseX", &R::mouseX>(),
+        ReadAccessor<"MouseY", &R::mouseY>(), ReadAccessor<"Right", &R::right>(), ReadAccessor<"Bottom", &R::bottom>(),
+        ReadAccessor<"Active", &R::active>(), ReadAccessor<"AcceptsDrops", &R::acceptsDrops>(),
+        ReadAccessor<"Invalidated", &R::invalidated>(), ReadAccessor<"ZOrder", &R::zOrder>(),
+        ReadAccessor<"ScaleFactor", &R::scaleFactor>(), ReadAccessor<"Hovered", &R::hovered>());
+    static const NativeEvent events[] = {
+        { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
+        { "ContextualMenuAction", "%b%o<MenuItem>" },
+        { "DragEnter", "%b%o<DragItem>i4" },
+        { "DragExit", "%%o<DragItem>i4" },
+        { "DragOver", "%b%i4i4o<DragItem>i4" },
+        { "DropObject", "%%o<DragItem>i4" },
+        { "KeyDown", "%b%s" },
+        { "KeyUp", "%%s" },
+        { "MouseEnter", "%%" },
+        { "MouseExit", "%%" },
+        { "MouseMove", "%%i4i4" },
+        { "MouseWheel", "%b%i4i4i4i4" },
+    };
+    static const NativeProperty properties[] = {
+        Property<&R::left, &R::setLeft>("Left"),
+        Property<&R::top, &R::setTop>("Top"),
+        Property<&R::width, &R::setWidth>("Width"),
+        Property<&R::height, &R::setHeight>("Height"),
+        Property<&R::lockLeft, &R::setLockLeft>("LockLeft"),
+        Property<&R::lockTop, &R::setLockTop>("LockTop"),
+        Property<&R::lockRight, &R::setLockRight>("LockRight"),
+        Property<&R::lockBottom, &R::setLockBottom>("LockBottom"),
+        Property<&R::tabPanelIndex, &R::setTabPanelIndex>("TabPanelIndex"),
+        Property<&R::tabIndex, &R::setTabIndex>("TabIndex"),
+        Property<&R::tabStop, &R::setTabStop>("TabStop"),
+        Property<&R::enabled, &R::setEnabled>("Enabled"),
+        Property<&R::visible, &R::setVisible>("Visible"),
+        Property<&R::helpTag, &R::setHelpTag>("HelpTag"),
+        Property<&R::autoDeactivate, &R::setAutoDeactivate>("AutoDeactivate"),
+        Property<&R::initialParent, &R::setInitialParent>("InitialParent"),
+        Property<&R::dataSource, &R::setDataSource>("DataSource"),
+        Property<&R::dataField, &R::setDataField>("DataField"),
+        ReadOnlyProperty<&R::parentProperty>("Parent"),
+        ReadOnlyProperty<&R::hasFocus>("HasFocus"),
+        ReadOnlyProperty<&R::mouseX>("MouseX"),
+        ReadOnlyProperty<&R::mouseY>("MouseY"),
+        ReadOnlyProperty<&R::right>("Right"),
+        ReadOnlyProperty<&R::bottom>("Bottom"),
+        ReadOnlyProperty<&R::active>("Active"),
+        ReadOnlyProperty<&R::acceptsDrops>("AcceptsDrops"),
+        ReadOnlyProperty<&R::invalidated>("Invalidated"),
+        ReadOnlyProperty<&R::zOrder>("ZOrder"),
+        ReadOnlyProperty<&R::scaleFactor>("ScaleFactor"),
+        ReadOnlyProperty<&R::hovered>("Hovered"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "RectControl",
+        .superclass = &Control::Class,
+        .methods = methods,
+        .events = events,
+        .properties = properties,
+        .instanceSize = kRectControlSize });
+    return cls;
+}
+
+} // namespace fw

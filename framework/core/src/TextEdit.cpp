@@ -1,0 +1,181 @@
+#include "ControlTables.h"
+
+#include <fw/TextArea.h>
+#include <fw/TextEdit.h>
+#include <fw/TextField.h>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kTextEditSize = 176;
+constexpr std::int32_t kTextFieldSize = 184;
+constexpr std::int32_t kTextAreaSize = 188;
+
+constexpr bool isContinuationByte(char byte) noexcept { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+} // namespace
+
+std::string_view LimitCodePoints(std::string_view text, std::int32_t limit) noexcept
+{
+    if (limit <= 0)
+        return text;
+    std::int32_t codePoints = 0;
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (!isContinuationByte(text[k]) && codePoints++ == limit)
+            return text.substr(0, k);
+    return text;
+}
+
+void TextEdit::changeText(std::string_view text, bool byUser)
+{
+    RequireUIThread();
+    auto kept = LimitCodePoints(text, limitText_);
+    bool cut = kept.size() != text.size();
+    if (kept == text_) {
+        if (byUser && cut)
+            notify(Aspect::Text); // the peer shows more than the field keeps
+        return;
+    }
+    std::string next(kept); // the text may be a view into text_ itself
+    text_ = std::move(next);
+    if (!byUser || cut)
+        notify(Aspect::Text);
+    RaiseEvent(*this, TextEditEvent::kTextChange);
+}
+
+void TextEdit::setText(std::string_view text) { changeText(text, false); }
+void TextEdit::userEdited(std::string_view text) { changeText(text, true); }
+
+void TextEdit::AppendText(String* text)
+{
+    RequireUIThread();
+    setText(text_ + std::string(Text(text)));
+}
+
+void TextEdit::setLimitText(std::int32_t limit)
+{
+    if (change(limitText_, limit, Aspect::Range))
+        changeText(text_, false);
+}
+
+void TextEdit::setReadOnly(bool value) { change(readOnly_, value, Aspect::Style); }
+void TextEdit::setAlignment(std::int32_t alignment) { change(alignment_, alignment, Aspect::Style); }
+void TextEdit::setBorder(bool value) { change(border_, value, Aspect::Style); }
+void TextEdit::setUseFocusRing(bool value) { change(useFocusRing_, value, Aspect::Style); }
+void TextEdit::setTextColor(Color color) { change(textColor_, color, Aspect::Colors); }
+void TextEdit::setBackColor(Color color) { change(backColor_, color, Aspect::Colors); }
+void TextEdit::setFormat(std::string_view format) { change(format_, format, Aspect::Text); }
+void TextEdit::setMask(std::string_view mask) { change(mask_, mask, Aspect::Style); }
+void TextEdit::setAcceptTabs(bool value) { change(acceptTabs_, value, Aspect::Style); }
+void TextEdit::setAutomaticallyCheckSpelling(bool value) { change(automaticallyCheckSpelling_, value, Aspect::Style); }
+
+void TextField::setPassword(bool value) { change(password_, value, Aspect::Style); }
+void TextField::setCueText(std::string_view text) { change(cueText_, text, Aspect::Text); }
+
+void TextArea::setMultiline(bool value) { change(multiline_, value, Aspect::Style); }
+void TextArea::setStyled(bool value) { change(styled_, value, Aspect::Style); }
+void TextArea::setHideSelection(bool value) { change(hideSelection_, value, Aspect::Style); }
+void TextArea::setScrollbarVertical(bool value) { change(scrollbarVertical_, value, Aspect::Style); }
+void TextArea::setScrollbarHorizontal(bool value) { change(scrollbarHorizontal_, value, Aspect::Style); }
+void TextArea::setLineSpacing(double spacing) { change(lineSpacing_, spacing, Aspect::Font); }
+
+ClassRecord* TextEdit::Class()
+{
+    using T = TextEdit;
+    static const auto methods = JoinArrays(std::array { Routine<&T::AppendText>("AppendText", "%%s") },
+        Accessors<"Text", &T::text, &T::setText>(), Accessors<"LimitText", &T::limitText, &T::setLimitText>(),
+        Accessors<"ReadOnly", &T::readOnly, &T::setReadOnly>(),
+        Accessors<"Alignment", &T::alignment, &T::setAlignment>(), Accessors<"Border", &T::border, &T::setBorder>(),
+        Accessors<"UseFocusRing", &T::useFocusRing, &T::setUseFocusRing>(),
+        Accessors<"TextColor", &T::textColor, &T::setTextColor>(),
+        Accessors<"BackColor", &T::backColor, &T::setBackColor>(), Accessors<"Format", &T::format, &T::setFormat>(),
+        Accessors<"Mask", &T::mask, &T::setMask>(), Accessors<"AcceptTabs", &T::acceptTabs, &T::setAcceptTabs>(),
+        Accessors<"AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>(),
+        Accessors<"TextFont", &T::textFont, &T::setTextFont>(), Accessors<"Bold", &T::bold, &T::setBold>(),
+        Accessors<"Italic", &T::italic, &T::setItalic>(), Accessors<"Underline", &T::underline, &T::setUnderline>(),
+        Accessors<"TextUnit", &T::textUnit, &T::setTextUnit>(), Accessors<"TextSize", &T::textSize, &T::setTextSize>());
+    static constexpr NativeEvent events[] = {
+        { "GotFocus", "%%" },
+        { "LostFocus", "%%" },
+        { "MouseDown", "%b%i4i4" },
+        { "MouseDrag", "%%i4i4" },
+        { "MouseUp", "%%i4i4" },
+        { "SelChange", "%%" },
+        { "TextChange", "%%" },
+    };
+    static_assert(events[TextEditEvent::kTextChange - RectControlEvent::kFirstOwn].name == "TextChange");
+    static const NativeProperty properties[] = {
+        Property<&T::text, &T::setText>("Text"),
+        Property<&T::limitText, &T::setLimitText>("LimitText"),
+        Property<&T::readOnly, &T::setReadOnly>("ReadOnly"),
+        Property<&T::alignment, &T::setAlignment>("Alignment"),
+        Property<&T::border, &T::setBorder>("Border"),
+        Property<&T::useFocusRing, &T::setUseFocusRing>("UseFocusRing"),
+        Property<&T::textColor, &T::setTextColor>("TextColor"),
+        Property<&T::backColor, &T::setBackColor>("BackColor"),
+        Property<&T::format, &T::setFormat>("Format"),
+        Property<&T::mask, &T::setMask>("Mask"),
+        Property<&T::acceptTabs, &T::setAcceptTabs>("AcceptTabs"),
+        Property<&T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>("AutomaticallyCheckSpelling"),
+        Property<&T::textFont, &T::setTextFont>("TextFont"),
+        Property<&T::bold, &T::setBold>("Bold"),
+        Property<&T::italic, &T::setItalic>("Italic"),
+        Property<&T::underline, &T::setUnderline>("Underline"),
+        Property<&T::textUnit, &T::setTextUnit>("TextUnit"),
+        Property<&T::textSize, &T::setTextSize>("TextSize"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "TextEdit",
+        .superclass = &RectControl::Class,
+        .methods = methods,
+        .events = events,
+        .properties = properties,
+        .instanceSize = kTextEditSize });
+    return cls;
+}
+
+ClassRecord* TextField::Class()
+{
+    using T = TextField;
+    static const auto methods = JoinArrays(
+        Accessors<"Password", &T::password, &T::setPassword>(), Accessors<"CueText", &T::cueText, &T::setCueText>());
+    static const NativeProperty properties[] = {
+        Property<&T::password, &T::setPassword>("Password"),
+        Property<&T::cueText, &T::setCueText>("CueText"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "TextField",
+        .superclass = &TextEdit::Class,
+        .methods = methods,
+        .properties = properties,
+        .instanceSize = kTextFieldSize,
+        .construct = &Construct<TextField> });
+    return cls;
+}
+
+ClassRecord* TextArea::Class()
+{
+    using T = TextArea;
+    static const auto methods = JoinArrays(Accessors<"Multiline", &T::multiline, &T::setMultiline>(),
+        Accessors<"Styled", &T::styled, &T::setStyled>(),
+        Accessors<"HideSelection", &T::hideSelection, &T::setHideSelection>(),
+        Accessors<"ScrollbarVertical", &T::scrollbarVertical, &T::setScrollbarVertical>(),
+        Accessors<"ScrollbarHorizontal", &T::scrollbarHorizontal, &T::setScrollbarHorizontal>(),
+        Accessors<"LineSpacing", &T::lineSpacing, &T::setLineSpacing>());
+    static const NativeProperty properties[] = {
+        Property<&T::multiline, &T::setMultiline>("Multiline"),
+        Property<&T::styled, &T::setStyled>("Styled"),
+        Property<&T::hideSelection, &T::setHideSelection>("HideSelection"),
+        Property<&T::scrollbarVertical, &T::setScrollbarVertical>("ScrollbarVertical"),
+        Property<&T::scrollbarHorizontal, &T::setScrollbarHorizontal>("ScrollbarHorizontal"),
+        Property<&T::lineSpacing, &T::setLineSpacing>("LineSpacing"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "TextArea",
+        .superclass = &TextEdit::Class,
+        .methods = methods,
+        .properties = properties,
+        .instanceSize = kTextAreaSize,
+        .construct = &Construct<TextArea> });
+    return cls;
+}
+
+} // namespace fw

@@ -1,0 +1,175 @@
+#include "NativeMethods.h"
+
+#include <fw/Exceptions.h>
+#include <fw/FrameworkClasses.h>
+#include <fw/Interfaces.h>
+#include <fw/Thread.h>
+#include <fw/Timer.h>
+
+#include <algorithm>
+#include <string>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kTimerSize = 64;
+constexpr std::int32_t kPerformActionSlot = 0; // in the actionNotificationReceiver interface
+} // namespace
+
+Timer::Timer() noexcept = default;
+Timer::~Timer() = default;
+
+void Timer::notify() const
+{
+    if (peer_)
+        peer_->update(Aspect::Timer);
+}
+
+void Timer::attachPeer()
+{
+    RequireUIThread();
+    if (!peer_)
+        if (auto* factory = InstalledPeerFactory())
+            peer_ = factory->makePeer(*this);
+}
+
+void Timer::addActionNotificationReceiver(Object* receiver)
+{
+    RequireUIThread();
+    if (!receiver)
+        RaiseNilObjectException();
+    (void)RuntimeCheckCast(receiver, ActionNotificationReceiverInterface());
+    removeActionNotificationReceiver(receiver);
+    receivers_.emplace_back(receiver);
+}
+
+void Timer::removeActionNotificationReceiver(Object* receiver)
+{
+    RequireUIThread();
+    std::erase_if(receivers_, [receiver](const WeakRef& held) { return !held.get() || held.get() == receiver; });
+}
+
+void Timer::Reset()
+{
+    RequireUIThread();
+    notify();
+}
+
+void Timer::CallAction()
+{
+    RequireUIThread();
+    Ref<Timer> hold = Ref<Timer>::retain(this); // the action may close the window that holds the timer
+    RaiseEvent(*this, TimerEvent::kAction);
+    auto receivers = receivers_; // a receiver may register or remove receivers
+    for (auto& weak : receivers) {
+        Ref<Object> receiver = Ref<Object>::retain(weak.get());
+        if (!receiver)
+            continue;
+        auto* entry = FindInterfaceEntry(receiver.get(), ActionNotificationReceiverInterface());
+        if (entry && entry->methodTable[kPerformActionSlot])
+            EntryAs<void (*)(Object*)>(entry->methodTable[kPerformActionSlot])(receiver.get());
+    }
+}
+
+void Timer::fire()
+{
+    RequireUIThread();
+    if (!running())
+        return; // a tick that arrives after the timer stopped
+    Ref<Timer> hold = Ref<Timer>::retain(this);
+    if (mode_ == TimerMode::Single) {
+        mode_ = TimerMode::Off;
+        notify();
+    }
+    CallAction();
+}
+
+std::int32_t Timer::mode() const { return static_cast<std::int32_t>(mode_); }
+
+void Timer::setMode(std::int32_t mode)
+{
+    RequireUIThread();
+    if (mode < static_cast<std::int32_t>(TimerMode::Off) || mode > static_cast<std::int32_t>(TimerMode::Multiple))
+        Raise<RuntimeException>("Timer.Mode " + std::to_string(mode) + " is none of 0 (off), 1 (once), 2 (repeating)");
+    if (mode == this->mode())
+        return;
+    mode_ = static_cast<TimerMode>(mode);
+    notify();
+}
+
+std::int32_t Timer::period() const { return period_; }
+
+void Timer::setPeriod(std::int32_t milliseconds)
+{
+    RequireUIThread();
+    if (milliseconds < 0)
+        Raise<RuntimeException>("Timer.Period " + std::to_string(milliseconds) + " is negative");
+    if (milliseconds == period_)
+        return;
+    period_ = milliseconds;
+    notify();
+}
+
+bool Timer::enabled() const { return enabled_; }
+
+void Timer::setEnabled(bool value)
+{
+    RequireUIThread();
+    if (value == enabled_)
+        return;
+    enabled_ = value;
+    notify();
+}
+
+std::int32_t Timer::tolerance() const { return tolerance_; }
+
+void Timer::setTolerance(std::int32_t milliseconds)
+{
+    RequireUIThread();
+    if (milliseconds < 0)
+        Raise<RuntimeException>("Timer.Tolerance " + std::to_string(milliseconds) + " is negative");
+    if (milliseconds == tolerance_)
+        return;
+    tolerance_ = milliseconds;
+    notify();
+}
+
+ClassRecord* Timer::Class()
+{
+    using T = Timer;
+    static const auto methods = JoinArrays(
+        std::array {
+            Routine<&T::addActionNotificationReceiver>(
+                "addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+            Routine<&T::removeActionNotificationReceiver>(
+                "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+            Routine<&T::Reset>("Reset", "%%"),
+            Routine<&T::CallAction>("_CallAction", "%%"),
+        },
+        AccessorRecords<"Mode", &T::mode, &T::setMode>(), AccessorRecords<"Period", &T::period, &T::setPeriod>(),
+        AccessorRecords<"Enabled", &T::enabled, &T::setEnabled>(),
+        AccessorRecords<"Tolerance", &T::tolerance, &T::setTolerance>());
+    static const NativeEvent events[] = {
+        { "Action", "%%" },
+    };
+    static const NativeProperty properties[] = {
+        Property<&T::mode, &T::setMode>("Mode"),
+        Property<&T::period, &T::setPeriod>("Period"),
+        Property<&T::enabled, &T::setEnabled>("Enabled"),
+        Property<&T::tolerance, &T::setTolerance>("Tolerance"),
+    };
+    static const ClassAccessor interfaces[] = { &ActionSourceInterface };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "Timer",
+        .superclass = &ObjectClass,
+        .methods = methods,
+        .events = events,
+        .properties = properties,
+        .instanceSize = kTimerSize,
+        .construct = &Construct<Timer>,
+        .interfaces = interfaces });
+    return cls;
+}
+
+} // namespace fw

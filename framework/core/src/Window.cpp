@@ -1,0 +1,738 @@
+#include "ControlTables.h"
+
+#include <fw/Control.h>
+#include <fw/Exceptions.h>
+#include <fw/FrameworkClasses.h>
+#include <fw/Interfaces.h>
+#include <fw/MenuItem.h>
+#include <fw/RectControl.h>
+#include <fw/Timer.h>
+#include <fw/Window.h>
+
+#include <algorithm>
+#include <string>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kWindowSize = 204;
+
+// Kept past the end of the run: an open window's peer may belong to a toolkit that is gone by then.
+std::vector<Ref<Window>>& openWindows()
+{
+    static auto& windows = *new std::vector<Ref<Window>>;
+    return windows;
+}
+
+Ref<Window> unregister(Window* window)
+{
+    auto& windows = openWindows();
+    auto found
+        = std::find_if(windows.begin(), windows.end(), [&](const Ref<Window>& open) { return open.get() == window; });
+    if (found == windows.end())
+        return nullptr;
+    Ref<Window> registered = std::move(*found);
+    windows.erase(found);
+    return registered;
+}
+
+std::string classNameOf(const Object* object)
+{
+    return object->classRecord() ? std::string(object->classRecord()->registeredName) : std::string("Window");
+}
+
+// Tells an object that a window holds without being a control (a timer) which window that is.
+void tellPaneChild(Object* child, Window* window)
+{
+    ClassRecord* paneChild = PaneChildInterface();
+    const InterfaceEntry* entry = FindInterfaceEntry(child, paneChild);
+    if (!entry)
+        return;
+    for (std::size_t m = 0; m < paneChild->methods.size() && m < static_cast<std::size_t>(entry->methodCount); ++m)
+        if (paneChild->methods[m].name == "_SetWindow" && entry->methodTable[m])
+            EntryAs<void (*)(Object*, Object*)>(entry->methodTable[m])(child, window);
+}
+
+void attachPeerOf(Object* child)
+{
+    if (auto* control = dynamic_cast<Control*>(child))
+        control->attachPeer();
+    else if (auto* timer = dynamic_cast<Timer*>(child))
+        timer->attachPeer();
+}
+
+// Resets a flag when a scope ends, also by an exception.
+struct FlagScope {
+    bool& flag;
+    explicit FlagScope(bool& f)
+        : flag(f)
+    {
+        flag = true;
+    }
+    ~FlagScope() { flag = false; }
+};
+} // namespace
+
+Window::Window() noexcept
+    : handle_(NextHandle())
+{
+}
+
+Window::~Window() = default;
+
+void Window::Constructor()
+{
+    RequireUIThread();
+    if (stage_ != Stage::New)
+        Raise<RuntimeException>("a window of class " + classNameOf(this) + " was constructed already");
+    Ref<Window> hold = Ref<Window>::retain(this);
+    try {
+        RaiseEvent(*this, WindowEvent::kLayout);
+        RaiseEvent(*this, WindowEvent::kCreateControls);
+    } catch (...) {
+        tearDown();
+        throw;
+    }
+    if (stage_ == Stage::Closed)
+        return; // closed by its own Layout or CreateControls
+    stage_ = Stage::Open;
+    openWindows().push_back(hold);
+    attachPeers();
+    openControls();
+    if (stage_ != Stage::Open)
+        return; // a control's Open closed the window
+    RaiseEvent(*this, WindowEvent::kOpen);
+    if (stage_ == Stage::Open && visible_ && peer_)
+        peer_->perform(Action::Show);
+}
+
+void Window::attachPeers()
+{
+    if (!InstalledPeerFactory())
+        return;
+    if (!peer_)
+        peer_ = InstalledPeerFactory()->makePeer(*this);
+    for (auto& entry : controls_)
+        attachPeerOf(entry.control.get());
+}
+
+void Window::openControls()
+{
+    std::vector<Ref<Object>> controls;
+    for (auto& entry : controls_)
+        controls.push_back(entry.control);
+    for (auto& object : controls) {
+        if (stage_ != Stage::Open)
+            return;
+        if (auto* control = dynamic_cast<Control*>(object.get())) {
+            control->opened_ = true;
+            RaiseEvent(*control, ControlEvent::kOpen);
+        }
+    }
+}
+
+void Window::Close()
+{
+    RequireUIThread();
+    if (stage_ == Stage::Closed)
+        return;
+    Ref<Window> hold = Ref<Window>::retain(this);
+    bool wasOpen = stage_ == Stage::Open;
+    Ref<Window> registered = unregister(this); // dropped last, when this routine returns
+    stage_ = Stage::Closed;
+    if (peer_)
+        peer_->perform(Action::Close);
+    // The controls go whatever a Close handler raises.
+    struct TearDownAtExit {
+        Window& window;
+        ~TearDownAtExit() { window.tearDown(); }
+    } tearDownAtExit { *this };
+    if (!wasOpen)
+        return;
+    RaiseEvent(*this, WindowEvent::kClose);
+    std::vector<Ref<Object>> controls;
+    for (auto& entry : controls_)
+        controls.push_back(entry.control);
+    for (auto& object : controls)
+        if (auto* control = dynamic_cast<Control*>(object.get()))
+            RaiseEvent(*control, ControlEvent::kClose);
+}
+
+void Window::tearDown()
+{
+    stage_ = Stage::Closed;
+    focus_ = WeakRef();
+    // Releasing a control may run code that reaches this window again: empty the list first.
+    auto controls = std::move(controls_);
+    controls_.clear();
+    for (auto& entry : controls)
+        if (auto* control = dynamic_cast<Control*>(entry.control.get()))
+            control->window_ = WeakRef();
+    controls.clear();
+    handlers_.clear();
+}
+
+void Window::Show()
+{
+    RequireUIThread();
+    if (stage_ != Stage::Open)
+        return;
+    Ref<Window> hold = Ref<Window>::retain(this);
+    visible_ = true;
+    if (peer_)
+        peer_->perform(Action::Show);
+}
+
+void Window::ShowModal()
+{
+    RequireUIThread();
+    if (stage_ != Stage::Open)
+        return;
+    Ref<Window> hold = Ref<Window>::retain(this);
+    visible_ = true;
+    FlagScope modal(modal_);
+    if (peer_)
+        peer_->perform(Action::ShowModal);
+}
+
+void Window::ShowWithin(Window* parent)
+{
+    RequireUIThread();
+    parentWindow_ = WeakRef(parent);
+    Show();
+}
+
+void Window::ShowModalWithin(Window* parent)
+{
+    RequireUIThread();
+    parentWindow_ = WeakRef(parent);
+    ShowModal();
+}
+
+void Window::Hide() { setVisible(false); }
+
+void Window::changeState(WindowState state, bool byUser)
+{
+    RequireUIThread();
+    if (state_ == state)
+        return;
+    state_ = state;
+    if (!byUser)
+        notify(Aspect::Geometry);
+    switch (state) {
+    case WindowState::Normal:
+        RaiseEvent(*this, WindowEvent::kRestore);
+        break;
+    case WindowState::Minimized:
+        RaiseEvent(*this, WindowEvent::kMinimize);
+        break;
+    case WindowState::Maximized:
+        RaiseEvent(*this, WindowEvent::kMaximize);
+        break;
+    }
+}
+
+void Window::Maximize() { changeState(WindowState::Maximized, false); }
+void Window::Minimize() { changeState(WindowState::Minimized, false); }
+void Window::Restore() { changeState(WindowState::Normal, false); }
+
+void Window::Invalidate()
+{
+    RequireUIThread();
+    invalidated_ = true;
+    notify(Aspect::Picture);
+}
+
+void Window::Refresh() { Invalidate(); }
+void Window::RefreshRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { Invalidate(); }
+
+void Window::UpdateNow()
+{
+    RequireUIThread();
+    notify(Aspect::Picture);
+    invalidated_ = false;
+}
+
+RectControl* Window::focus() const noexcept { return static_cast<RectControl*>(focus_.get()); }
+Ref<RectControl> Window::focusProperty() const { return Ref<RectControl>::retain(focus()); }
+
+void Window::focusOn(RectControl* control)
+{
+    RequireUIThread();
+    if (control && control->window() != this)
+        Raise<RuntimeException>(
+            "control \"" + std::string(control->name()) + "\" is not in this window of class " + classNameOf(this));
+    if (focus_.get() == control)
+        return;
+    focus_ = WeakRef(control);
+    notify(Aspect::TabOrder);
+}
+
+void Window::ClearFocus() { focusOn(nullptr); }
+void Window::FocusNext() { moveFocus(+1); }
+void Window::FocusPrevious() { moveFocus(-1); }
+
+void Window::moveFocus(int direction)
+{
+    RequireUIThread();
+    std::vector<RectControl*> order;
+    for (auto& entry : controls_)
+        if (RuntimeObjectIsa(entry.control.get(), RectControl::Class())) {
+            auto* control = native_cast<RectControl>(entry.control.get());
+            if (control->tabStop() && control->enabled() && control->visible())
+                order.push_back(control);
+        }
+    if (order.empty())
+        return;
+    std::stable_sort(order.begin(), order.end(),
+        [](const RectControl* a, const RectControl* b) { return a->tabIndex() < b->tabIndex(); });
+    auto count = static_cast<std::ptrdiff_t>(order.size());
+    auto current = std::find(order.begin(), order.end(), focus()) - order.begin();
+    std::ptrdiff_t next = current == count ? (direction > 0 ? 0 : count - 1) : (current + direction + count) % count;
+    focusOn(order[static_cast<std::size_t>(next)]);
+}
+
+Ref<Object> Window::ControlAt(std::int32_t position) const
+{
+    RequireUIThread();
+    return position < 0 ? nullptr : Ref<Object>::retain(controlAt(static_cast<std::size_t>(position)));
+}
+
+Ref<Window> Window::TrueWindow()
+{
+    RequireUIThread();
+    return Ref<Window>::retain(this);
+}
+
+void Window::AcceptFileDrop(String* fileType)
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("file:" + std::string(Text(fileType)));
+}
+
+void Window::AcceptMacDataDrop(String* dataType)
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("data:" + std::string(Text(dataType)));
+}
+
+void Window::AcceptPictureDrop()
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("picture");
+}
+
+void Window::AcceptRawDataDrop(String* dataType)
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("raw:" + std::string(Text(dataType)));
+}
+
+void Window::AcceptTextDrop()
+{
+    RequireUIThread();
+    acceptedDrops_.emplace_back("text");
+}
+
+Ref<Object> Window::New(ClassRecord* cls)
+{
+    RequireUIThread();
+    if (!cls)
+        RaiseNilObjectException();
+    if (cls->kind != kKindClass || !cls->construct)
+        Raise<RuntimeException>("class " + std::string(cls->registeredName) + " cannot be instantiated for a window");
+    auto object = RuntimeNewObject(cls);
+    if (auto* control = dynamic_cast<Control*>(object.get()))
+        control->window_ = WeakRef(this);
+    return object;
+}
+
+void Window::AddControl(String* name, Object* control)
+{
+    RequireUIThread();
+    if (!control)
+        RaiseNilObjectException();
+    auto text = Text(name);
+    if (findControl(text))
+        Raise<RuntimeException>(
+            "a window of class " + classNameOf(this) + " has a control named \"" + std::string(text) + "\" already");
+    for (auto& entry : controls_)
+        if (entry.control.get() == control)
+            Raise<RuntimeException>(
+                "the control \"" + entry.name + "\" cannot be added again as \"" + std::string(text) + "\"");
+    controls_.push_back({ std::string(text), Ref<Object>::retain(control) });
+    if (auto* added = dynamic_cast<Control*>(control)) {
+        added->window_ = WeakRef(this);
+        if (added->name_.empty())
+            added->name_ = text;
+    }
+    tellPaneChild(control, this);
+    if (stage_ == Stage::Open && InstalledPeerFactory())
+        attachPeerOf(control);
+}
+
+Ref<Object> Window::ControlByName(String* name) const
+{
+    RequireUIThread();
+    return Ref<Object>::retain(findControl(Text(name)));
+}
+
+void Window::removeControl(Object* control)
+{
+    auto found = std::find_if(
+        controls_.begin(), controls_.end(), [&](const NamedControl& entry) { return entry.control.get() == control; });
+    if (found == controls_.end())
+        return;
+    Ref<Object> removed = std::move(found->control);
+    controls_.erase(found);
+    if (focus_.get() == control)
+        focus_ = WeakRef();
+}
+
+Object* Window::controlAt(std::size_t position) const noexcept
+{
+    return position < controls_.size() ? controls_[position].control.get() : nullptr;
+}
+
+std::string_view Window::controlName(std::size_t position) const noexcept
+{
+    return position < controls_.size() ? std::string_view(controls_[position].name) : std::string_view {};
+}
+
+Object* Window::findControl(std::string_view name) const noexcept
+{
+    for (auto& entry : controls_)
+        if (entry.name == name)
+            return entry.control.get();
+    return nullptr;
+}
+
+void Window::AddMenuHandler(String* itemName, MethodEntry handler)
+{
+    RequireUIThread();
+    auto name = Text(itemName);
+    auto found = std::find_if(
+        menuHandlers_.begin(), menuHandlers_.end(), [&](const MenuHandler& entry) { return entry.itemName == name; });
+    if (found != menuHandlers_.end())
+        found->handler = handler;
+    else
+        menuHandlers_.push_back({ std::string(name), handler });
+}
+
+MethodEntry Window::menuHandler(std::string_view itemName) const
+{
+    for (auto& entry : menuHandlers_)
+        if (entry.itemName == itemName)
+            return entry.handler;
+    return nullptr;
+}
+
+void Window::userClose() { Close(); }
+
+void Window::userMoved(std::int32_t left, std::int32_t top)
+{
+    RequireUIThread();
+    if (left == left_ && top == top_)
+        return;
+    left_ = left;
+    top_ = top;
+    RaiseEvent(*this, WindowEvent::kMoved);
+}
+
+void Window::userResized(std::int32_t width, std::int32_t height)
+{
+    RequireUIThread();
+    if (width == width_ && height == height_)
+        return;
+    width_ = width;
+    height_ = height;
+    RaiseEvent(*this, WindowEvent::kResized);
+}
+
+void Window::userActivated(bool active)
+{
+    RequireUIThread();
+    if (active == active_)
+        return;
+    active_ = active;
+    RaiseEvent(*this, active ? WindowEvent::kActivate : WindowEvent::kDeactivate);
+}
+
+void Window::userMovedMouse(std::int32_t x, std::int32_t y)
+{
+    RequireUIThread();
+    mouseX_ = x;
+    mouseY_ = y;
+    if (!hovered_) {
+        hovered_ = true;
+        RaiseEvent(*this, WindowEvent::kMouseEnter);
+    }
+    RaiseEvent(*this, WindowEvent::kMouseMove, x, y);
+}
+
+void Window::userMouseExited()
+{
+    RequireUIThread();
+    if (!hovered_)
+        return;
+    hovered_ = false;
+    RaiseEvent(*this, WindowEvent::kMouseExit);
+}
+
+void Window::userChangedState(std::int32_t state)
+{
+    if (state < static_cast<std::int32_t>(WindowState::Normal)
+        || state > static_cast<std::int32_t>(WindowState::Maximized))
+        Raise<RuntimeException>(
+            "window state " + std::to_string(state) + " is none of 0 (normal), 1 (minimised), 2 (maximised)");
+    changeState(static_cast<WindowState>(state), true);
+}
+
+bool Window::implicitInstance() const
+{
+    auto& windows = openWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if ((*it)->key() == key())
+            return it->get() == this;
+    return false;
+}
+
+std::string_view Window::key() const noexcept
+{
+    return classRecord() ? classRecord()->registeredName : std::string_view {};
+}
+
+Window* Window::parentWindow() const noexcept { return static_cast<Window*>(parentWindow_.get()); }
+Ref<Window> Window::parentWindowProperty() const { return Ref<Window>::retain(parentWindow()); }
+
+void Window::setPlacement(std::int32_t placement) { change(placement_, placement, Aspect::Geometry); }
+void Window::setLeft(std::int32_t left) { change(left_, left, Aspect::Geometry); }
+void Window::setTop(std::int32_t top) { change(top_, top, Aspect::Geometry); }
+void Window::setWidth(std::int32_t width) { change(width_, width, Aspect::Geometry); }
+void Window::setHeight(std::int32_t height) { change(height_, height, Aspect::Geometry); }
+void Window::setMinWidth(std::int32_t width) { change(minWidth_, width, Aspect::Geometry); }
+void Window::setMinHeight(std::int32_t height) { change(minHeight_, height, Aspect::Geometry); }
+void Window::setMaxWidth(std::int32_t width) { change(maxWidth_, width, Aspect::Geometry); }
+void Window::setMaxHeight(std::int32_t height) { change(maxHeight_, height, Aspect::Geometry); }
+void Window::setFrame(std::int32_t frame) { change(frame_, frame, Aspect::Style); }
+void Window::setComposite(bool value) { change(composite_, value, Aspect::Style); }
+void Window::setHasBackColor(bool value) { change(hasBackColor_, value, Aspect::Colors); }
+void Window::setBackColor(Color color) { change(backColor_, color, Aspect::Colors); }
+void Window::setTitle(std::string_view title) { change(title_, title, Aspect::Title); }
+void Window::setVisible(bool value) { change(visible_, value, Aspect::Visible); }
+void Window::setFullScreen(bool value) { change(fullScreen_, value, Aspect::Geometry); }
+void Window::setMenuBarVisible(bool value) { change(menuBarVisible_, value, Aspect::MenuBar); }
+void Window::setCloseButton(bool value) { change(closeButton_, value, Aspect::Style); }
+void Window::setResizeable(bool value) { change(resizeable_, value, Aspect::Style); }
+void Window::setLiveResize(bool value) { change(liveResize_, value, Aspect::Style); }
+void Window::setMaximizeButton(bool value) { change(maximizeButton_, value, Aspect::Style); }
+void Window::setMinimizeButton(bool value) { change(minimizeButton_, value, Aspect::Style); }
+void Window::setFullScreenButton(bool value) { change(fullScreenButton_, value, Aspect::Style); }
+void Window::setMacProcID(std::int32_t id) { change(macProcID_, id, Aspect::Style); }
+
+Ref<MenuBar> Window::menuBar() const { return menuBar_; }
+
+void Window::setMenuBar(Ref<MenuBar> bar)
+{
+    RequireUIThread();
+    if (bar == menuBar_)
+        return;
+    menuBar_ = std::move(bar);
+    notify(Aspect::MenuBar);
+}
+
+Ref<Window> RuntimeGetImplicitWindow(String* key)
+{
+    RequireUIThread();
+    auto wanted = Text(key);
+    auto& windows = openWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if ((*it)->key() == wanted)
+            return *it;
+    return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows()
+{
+    RequireUIThread();
+    return openWindows();
+}
+
+namespace {
+constexpr NativeEvent kWindowEvents[] = {
+    { "Activate", "%%" },
+    { "AddMenuHandlers", "%%" },
+    { "CancelClose", "%b%b" },
+    { "Close", "%%" },
+    { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
+    { "ContentsChanged", "%%" },
+    { "ContextualMenuAction", "%b%o<MenuItem>" },
+    { "CreateControls", "%%" },
+    { "Deactivate", "%%" },
+    { "DragEnter", "%b%o<DragItem>i4" },
+    { "DragExit", "%%o<DragItem>i4" },
+    { "DragOver", "%b%i4i4o<DragItem>i4" },
+    { "DropObject", "%%o<DragItem>i4" },
+    { "EnableMenuItems", "%%" },
+    { "KeyDown", "%b%s" },
+    { "KeyUp", "%%s" },
+    { "Layout", "%%" },
+    { "Maximize", "%%" },
+    { "Minimize", "%%" },
+    { "MouseDown", "%b%i4i4" },
+    { "MouseDrag", "%%i4i4" },
+    { "MouseEnter", "%%" },
+    { "MouseExit", "%%" },
+    { "MouseMove", "%%i4i4" },
+    { "MouseUp", "%%i4i4" },
+    { "MouseWheel", "%b%i4i4i4i4" },
+    { "Moved", "%%" },
+    { "Open", "%%" },
+    { "Paint", "%%o<Graphics>" },
+    { "Resized", "%%" },
+    { "Resizing", "%%" },
+    { "Restore", "%%" },
+    { "SetupBindings", "%%" },
+};
+static_assert(std::size(kWindowEvents) == 33);
+static_assert(kWindowEvents[WindowEvent::kCreateControls].name == "CreateControls");
+static_assert(kWindowEvents[WindowEvent::kLayout].name == "Layout");
+static_assert(kWindowEvents[WindowEvent::kOpen].name == "Open");
+static_assert(kWindowEvents[WindowEvent::kClose].name == "Close");
+static_assert(kWindowEvents[WindowEvent::kSetupBindings].name == "SetupBindings");
+} // namespace
+
+ClassRecord* Window::Class()
+{
+    using W = Window;
+    static const auto table = std::array {
+        Routine<&W::Constructor>("Constructor", "%%"),
+        Routine<&W::Close>("Close", "%%"),
+        Routine<&W::Show>("Show", "%%"),
+        Routine<&W::ShowModal>("ShowModal", "%%"),
+        Routine<&W::ShowWithin>("ShowWithin", "%%o<Window>"),
+        Routine<&W::ShowModalWithin>("ShowModalWithin", "%%o<Window>"),
+        Routine<&W::Hide>("Hide", "%%"),
+        Routine<&W::Maximize>("Maximize", "%%"),
+        Routine<&W::Minimize>("Minimize", "%%"),
+        Routine<&W::Restore>("Restore", "%%"),
+        Routine<&W::Refresh>("Refresh", "%%"),
+        Routine<&W::RefreshRect>("RefreshRect", "%%i4i4i4i4"),
+        Routine<&W::Invalidate>("Invalidate", "%%"),
+        Routine<&W::UpdateNow>("UpdateNow", "%%"),
+        Routine<&W::ClearFocus>("ClearFocus", "%%"),
+        Routine<&W::FocusNext>("FocusNext", "%%"),
+        Routine<&W::FocusPrevious>("FocusPrevious", "%%"),
+        Routine<&W::ControlAt>("Control", "%o<Object>%i4"),
+        Routine<&W::TrueWindow>("TrueWindow", "%o<Window>%"),
+        Routine<&W::AcceptFileDrop>("AcceptFileDrop", "%%s"),
+        Routine<&W::AcceptMacDataDrop>("AcceptMacDataDrop", "%%s"),
+        Routine<&W::AcceptPictureDrop>("AcceptPictureDrop", "%%"),
+        Routine<&W::AcceptRawDataDrop>("AcceptRawDataDrop", "%%s"),
+        Routine<&W::AcceptTextDrop>("AcceptTextDrop", "%%"),
+        RoutineWithoutInvoker<&W::New>("__New", "%o<Object>%p"),
+        Routine<&W::AddControl>("_AddControl", "%%so<Object>"),
+        Routine<&W::ControlByName>("_ControlByName", "%o<Object>%s"),
+        RoutineWithoutInvoker<&W::AddMenuHandler>("_AddMenuHandler", "%%sp"),
+        Routine<&W::userMoved>("_Move", "%%i4i4"),
+        Routine<&W::userResized>("_Resize", "%%i4i4"),
+        Routine<&W::userClose>("_UserClose", "%%"),
+        Routine<&W::userActivated>("_SetActive", "%%b"),
+        Routine<&W::userMovedMouse>("_MouseMove", "%%i4i4"),
+        Routine<&W::userMouseExited>("_MouseExit", "%%"),
+        Routine<&W::userChangedState>("_SetState", "%%i4"),
+    };
+    static_assert(std::tuple_size_v<decltype(table)> == WindowSlot::kCount);
+    static const auto methods = JoinArrays(table, Accessors<"Placement", &W::placement, &W::setPlacement>(),
+        Accessors<"Width", &W::width, &W::setWidth>(), Accessors<"Height", &W::height, &W::setHeight>(),
+        Accessors<"MinWidth", &W::minWidth, &W::setMinWidth>(),
+        Accessors<"MinHeight", &W::minHeight, &W::setMinHeight>(),
+        Accessors<"MaxWidth", &W::maxWidth, &W::setMaxWidth>(),
+        Accessors<"MaxHeight", &W::maxHeight, &W::setMaxHeight>(), Accessors<"Frame", &W::frame, &W::setFrame>(),
+        Accessors<"Composite", &W::composite, &W::setComposite>(),
+        Accessors<"HasBackColor", &W::hasBackColor, &W::setHasBackColor>(),
+        Accessors<"BackColor", &W::backColor, &W::setBackColor>(), Accessors<"Title", &W::title, &W::setTitle>(),
+        Accessors<"Visible", &W::visible, &W::setVisible>(),
+        Accessors<"FullScreen", &W::fullScreen, &W::setFullScreen>(),
+        Accessors<"MenuBarVisible", &W::menuBarVisible, &W::setMenuBarVisible>(),
+        Accessors<"CloseButton", &W::closeButton, &W::setCloseButton>(),
+        Accessors<"Resizeable", &W::resizeable, &W::setResizeable>(),
+        Accessors<"LiveResize", &W::liveResize, &W::setLiveResize>(),
+        Accessors<"MaximizeButton", &W::maximizeButton, &W::setMaximizeButton>(),
+        Accessors<"MinimizeButton", &W::minimizeButton, &W::setMinimizeButton>(),
+        Accessors<"FullScreenButton", &W::fullScreenButton, &W::setFullScreenButton>(),
+        Accessors<"MacProcID", &W::macProcID, &W::setMacProcID>(), Accessors<"Left", &W::left, &W::setLeft>(),
+        Accessors<"Top", &W::top, &W::setTop>(), Accessors<"MenuBar", &W::menuBar, &W::setMenuBar>(),
+        ReadAccessor<"ControlCount", &W::controlCountProperty>(), ReadAccessor<"Focus", &W::focusProperty>(),
+        ReadAccessor<"Handle", &W::handle>(), ReadAccessor<"Modal", &W::modal>(), ReadAccessor<"MouseX", &W::mouseX>(),
+        ReadAccessor<"MouseY", &W::mouseY>(), ReadAccessor<"ScaleFactor", &W::scaleFactor>(),
+        ReadAccessor<"Opened", &W::isOpen>(), ReadAccessor<"Closed", &W::closed>(),
+        ReadAccessor<"Active", &W::active>(), ReadAccessor<"Minimized", &W::minimized>(),
+        ReadAccessor<"Maximized", &W::maximized>(), ReadAccessor<"Right", &W::right>(),
+        ReadAccessor<"Bottom", &W::bottom>(), ReadAccessor<"ImplicitInstance", &W::implicitInstance>(),
+        ReadAccessor<"Key", &W::key>(), ReadAccessor<"Screen", &W::screen>(),
+        ReadAccessor<"ContentWidth", &W::contentWidth>(), ReadAccessor<"ContentHeight", &W::contentHeight>(),
+        ReadAccessor<"Invalidated", &W::invalidated>(), ReadAccessor<"ParentWindow", &W::parentWindowProperty>(),
+        ReadAccessor<"Hovered", &W::hovered>());
+    static const NativeProperty properties[] = {
+        Property<&W::placement, &W::setPlacement>("Placement"),
+        Property<&W::width, &W::setWidth>("Width"),
+        Property<&W::height, &W::setHeight>("Height"),
+        Property<&W::minWidth, &W::setMinWidth>("MinWidth"),
+        Property<&W::minHeight, &W::setMinHeight>("MinHeight"),
+        Property<&W::maxWidth, &W::setMaxWidth>("MaxWidth"),
+        Property<&W::maxHeight, &W::setMaxHeight>("MaxHeight"),
+        Property<&W::frame, &W::setFrame>("Frame"),
+        Property<&W::composite, &W::setComposite>("Composite"),
+        Property<&W::hasBackColor, &W::setHasBackColor>("HasBackColor"),
+        Property<&W::backColor, &W::setBackColor>("BackColor"),
+        Property<&W::title, &W::setTitle>("Title"),
+        Property<&W::visible, &W::setVisible>("Visible"),
+        Property<&W::fullScreen, &W::setFullScreen>("FullScreen"),
+        Property<&W::menuBarVisible, &W::setMenuBarVisible>("MenuBarVisible"),
+        Property<&W::closeButton, &W::setCloseButton>("CloseButton"),
+        Property<&W::resizeable, &W::setResizeable>("Resizeable"),
+        Property<&W::liveResize, &W::setLiveResize>("LiveResize"),
+        Property<&W::maximizeButton, &W::setMaximizeButton>("MaximizeButton"),
+        Property<&W::minimizeButton, &W::setMinimizeButton>("MinimizeButton"),
+        Property<&W::fullScreenButton, &W::setFullScreenButton>("FullScreenButton"),
+        Property<&W::macProcID, &W::setMacProcID>("MacProcID"),
+        Property<&W::left, &W::setLeft>("Left"),
+        Property<&W::top, &W::setTop>("Top"),
+        Property<&W::menuBar, &W::setMenuBar>("MenuBar"),
+        ReadOnlyProperty<&W::controlCountProperty>("ControlCount"),
+        ReadOnlyProperty<&W::focusProperty>("Focus"),
+        ReadOnlyProperty<&W::handle>("Handle"),
+        ReadOnlyProperty<&W::modal>("Modal"),
+        ReadOnlyProperty<&W::mouseX>("MouseX"),
+        ReadOnlyProperty<&W::mouseY>("MouseY"),
+        ReadOnlyProperty<&W::scaleFactor>("ScaleFactor"),
+        ReadOnlyProperty<&W::isOpen>("Opened"),
+        ReadOnlyProperty<&W::closed>("Closed"),
+        ReadOnlyProperty<&W::active>("Active"),
+        ReadOnlyProperty<&W::minimized>("Minimized"),
+        ReadOnlyProperty<&W::maximized>("Maximized"),
+        ReadOnlyProperty<&W::right>("Right"),
+        ReadOnlyProperty<&W::bottom>("Bottom"),
+        ReadOnlyProperty<&W::implicitInstance>("ImplicitInstance"),
+        ReadOnlyProperty<&W::key>("Key"),
+        ReadOnlyProperty<&W::screen>("Screen"),
+        ReadOnlyProperty<&W::contentWidth>("ContentWidth"),
+        ReadOnlyProperty<&W::contentHeight>("ContentHeight"),
+        ReadOnlyProperty<&W::invalidated>("Invalidated"),
+        ReadOnlyProperty<&W::parentWindowProperty>("ParentWindow"),
+        ReadOnlyProperty<&W::hovered>("Hovered"),
+    };
+    static ClassRecord* cls = RegisterNativeClass({ .name = "Window",
+        .superclass = &ObjectClass,
+        .methods = methods,
+        .events = kWindowEvents,
+        .properties = properties,
+        .instanceSize = kWindowSize,
+        .construct = &Construct<Window> });
+    return cls;
+}
+
+} // namespace fw

@@ -1,0 +1,223 @@
+// The application object: its method table, menu handlers by entry Name, the quit
+// action of a QuitMenuItem, events through the class's hooks, and its properties.
+#include <fw/Abi.h>
+#include <fw/Application.h>
+#include <fw/Exceptions.h>
+#include <fw/MenuItem.h>
+#include <fw/Variant.h>
+
+#include <fw/Timer.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace fw;
+
+std::string_view slotName(const ClassRecord* cls, std::int32_t slot)
+{
+    for (auto& method : cls->methods)
+        if (method.entry && method.entry == cls->methodTable[slot])
+            return method.name;
+    return "?";
+}
+
+template <class T> Ref<T> make()
+{
+    auto object = RuntimeNewObject(T::Class());
+    return Ref<T>::adopt(native_cast<T>(object.release()));
+}
+
+Ref<MenuItem> entry(ClassRecord* cls, std::string_view name)
+{
+    auto object = RuntimeNewObject(cls);
+    auto item = Ref<MenuItem>::adopt(native_cast<MenuItem>(object.release()));
+    item->setName(name);
+    return item;
+}
+
+std::vector<std::string> calls;
+bool handlerResult = false;
+
+bool recordingHandler(Object* application)
+{
+    calls.push_back("handler on " + std::string(application->classRecord()->registeredName));
+    return handlerResult;
+}
+
+class ApplicationObject : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        calls.clear();
+        application = make<Application>();
+        RuntimeRegisterAppObject(application.get());
+        previousQuit = SetQuitHook([] { calls.push_back("quit"); });
+    }
+    void TearDown() override
+    {
+        RuntimeRegisterAppObject(nullptr);
+        SetQuitHook(std::move(previousQuit));
+    }
+
+    Ref<Application> application;
+    std::function<void()> previousQuit;
+};
+
+TEST(ApplicationClass, MethodTableHoldsTheTwelveEntriesInOrder)
+{
+    auto* cls = Application::Class();
+    std::vector<std::string_view> names;
+    for (std::int32_t slot = 0; slot < cls->methodTableCount; ++slot)
+        names.push_back(slotName(cls, slot));
+    EXPECT_EQ(names,
+        (std::vector<std::string_view> { "AddTrayItem", "DoEvents", "NewDocument", "OpenDocument", "RemoveTrayItem",
+            "SleepCurrentThread", "YieldToNextThread", "_AddMenuHandler", "_AddPollableObject", "_DependencyList",
+            "_DoSingleEvent", "_RemovePollableObject" }));
+
+    auto* addHandler = FindMethod(cls, "_AddMenuHandler", "%%sp");
+    ASSERT_NE(addHandler, nullptr);
+    ASSERT_EQ(addHandler->attributes.size(), 2u);
+    EXPECT_EQ(addHandler->attributes[0].name, "__Scope");
+    EXPECT_EQ(addHandler->attributes[1].name, "Hidden");
+    EXPECT_EQ(addHandler->attributes[1].hasValue, 0);
+    EXPECT_EQ(MethodTableSlot(cls, "_AddMenuHandler", "%%sp"), 7);
+}
+
+TEST_F(ApplicationObject, IsHeldByTheFrameworkOnceRegistered)
+{
+    auto* raw = application.get();
+    application = nullptr;
+    auto held = getAppObject();
+    EXPECT_EQ(held.get(), raw);
+    EXPECT_EQ(raw->referenceCount(), 2) << "the register's reference and the caller's";
+}
+
+TEST_F(ApplicationObject, MenuChoiceCallsTheHandlerRegisteredUnderTheEntrysName)
+{
+    // Registered through the method table, as the program does.
+    auto slot = MethodTableSlot(Application::Class(), "_AddMenuHandler", "%%sp");
+    CallSlot<void, String*, MenuHandler>(application.get(), slot, Literal<"M_BRIX">(), &recordingHandler);
+
+    handlerResult = true;
+    bool result = false;
+    EXPECT_TRUE(DispatchMenuChoice(entry(MenuItem::Class(), "M_BRIX").get(), &result));
+    EXPECT_TRUE(result) << "the handler's own result is handed back";
+    EXPECT_EQ(calls, (std::vector<std::string> { "handler on Application" }));
+
+    calls.clear();
+    EXPECT_FALSE(DispatchMenuChoice(entry(MenuItem::Class(), "M_Carb").get())) << "no handler under that Name";
+    EXPECT_FALSE(DispatchMenuChoice(entry(MenuItem::Class(), "").get()));
+    EXPECT_FALSE(DispatchMenuChoice(nullptr));
+    EXPECT_TRUE(calls.empty());
+    EXPECT_THROW(application->AddMenuHandler(Literal<"M_Carb">(), nullptr), Raised);
+}
+
+TEST_F(ApplicationObject, QuitEntryWithoutHandlerRunsTheQuitHook)
+{
+    EXPECT_TRUE(DispatchMenuChoice(entry(QuitMenuItem::Class(), "FileQuit").get()));
+    EXPECT_EQ(calls, (std::vector<std::string> { "quit" }));
+
+    calls.clear();
+    application->AddMenuHandler(Literal<"FileQuit">(), &recordingHandler);
+    EXPECT_TRUE(DispatchMenuChoice(entry(QuitMenuItem::Class(), "FileQuit").get()));
+    EXPECT_EQ(calls, (std::vector<std::string> { "handler on Application" })) << "a handler takes the quit's place";
+
+    calls.clear();
+    RuntimeRegisterAppObject(nullptr);
+    EXPECT_TRUE(DispatchMenuChoice(entry(QuitMenuItem::Class(), "FileQuit").get()));
+    EXPECT_EQ(calls, (std::vector<std::string> { "quit" })) << "quitting needs no application object";
+}
+
+void openHook(Object* application)
+{
+    calls.push_back("Open on " + std::string(application->classRecord()->registeredName));
+}
+
+TEST_F(ApplicationObject, EventsRunTheHooksOfTheObjectsClass)
+{
+    // A subclass that implements Open, registered the way the program's application class is.
+    static ClassRecord* cls = [] {
+        auto* super = Application::Class();
+        auto* record = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
+            static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()), 0);
+        record->registeredName = "TestApplication";
+        record->instanceSize = super->instanceSize;
+        record->methodTableCount = super->methodTableCount;
+        record->methodTable = super->methodTable;
+        record->events[static_cast<std::size_t>(ApplicationEvent::Open)].hook
+            = reinterpret_cast<MethodEntry>(&openHook);
+        return record;
+    }();
+    auto object = RuntimeNewObject(cls);
+    auto* subclassed = native_cast<Application>(object.get());
+    EXPECT_TRUE(subclassed->raiseEvent(ApplicationEvent::Open));
+    EXPECT_FALSE(subclassed->raiseEvent(ApplicationEvent::Activate)) << "an event the class does not implement";
+    EXPECT_FALSE(application->raiseEvent(ApplicationEvent::Open));
+    EXPECT_EQ(calls, (std::vector<std::string> { "Open on TestApplication" }));
+}
+
+TEST_F(ApplicationObject, PropertiesReadAndWriteThroughTheirRecords)
+{
+    auto* cls = Application::Class();
+    auto* shortVersion = FindProperty(cls, "ShortVersion");
+    ASSERT_NE(shortVersion, nullptr);
+    auto version = VariantToString(shortVersion->getInvoker(*shortVersion, application.get()));
+    EXPECT_FALSE(Text(version).empty());
+    EXPECT_EQ(Text(version),
+        std::to_string(application->majorVersion()) + "." + std::to_string(application->minorVersion()) + "."
+            + std::to_string(application->bugVersion()))
+        << "the numbers are read from the version text";
+
+    auto* menuBar = FindProperty(cls, "MenuBar");
+    ASSERT_NE(menuBar, nullptr);
+    EXPECT_EQ(menuBar->typeCode, "o<MenuBar>");
+    auto bar = make<MenuBar>();
+    menuBar->setInvoker(*menuBar, application.get(), ObjectToVariant(bar.get()));
+    EXPECT_EQ(application->menuBar(), bar);
+    EXPECT_EQ(bar->referenceCount(), 2) << "the application keeps a reference of its own";
+
+    auto notABar = make<MenuItem>();
+    EXPECT_THROW(menuBar->setInvoker(*menuBar, application.get(), ObjectToVariant(notABar.get())), Raised);
+    EXPECT_EQ(application->menuBar(), bar);
+
+    // The record-only accessor carries the same property.
+    auto* get = FindMethod(cls, "MenuBar.Get", "%o<MenuBar>%");
+    ASSERT_NE(get, nullptr);
+    EXPECT_EQ(VariantToObject(get->invoker(get->entry, application.get(), nullptr)).get(), bar.get());
+    EXPECT_EQ(FindProperty(cls, "ExecutableName")->setInvoker, nullptr) << "read-only";
+}
+
+TEST_F(ApplicationObject, UserInterfaceOperationsRefuseOtherThreads)
+{
+    auto bar = make<MenuBar>();
+    auto timer = make<Timer>();
+    std::vector<std::pair<const char*, std::function<void()>>> operations {
+        { "_AddMenuHandler", [&] { application->AddMenuHandler(Literal<"EditCopy">(), &recordingHandler); } },
+        { "Application.MenuBar.Set", [&] { application->setMenuBar(bar); } },
+        { "MenuItem.Append", [&] { bar->Append(make<MenuItem>().get()); } },
+        { "MenuItem._Lookup", [&] { (void)bar->Lookup(Literal<"EditCopy">()); } },
+        { "Timer.Mode.Set", [&] { timer->setMode(1); } },
+    };
+    for (auto& [name, operation] : operations) {
+        bool refused = false;
+        std::thread([&] {
+            try {
+                operation();
+            } catch (const Raised& raised) {
+                refused = RuntimeObjectIsa(raised.exception(), ThreadAccessingUIException::Class());
+            }
+        }).join();
+        EXPECT_TRUE(refused) << name;
+    }
+    EXPECT_EQ(application->menuBar(), nullptr);
+    EXPECT_EQ(bar->count(), 0);
+    EXPECT_EQ(timer->mode(), 0);
+}
+
+} // namespace
