@@ -9,7 +9,9 @@
 // NilObjectException when the window is gone. Nothing here keeps any state.
 #pragma once
 
+#include <fw/Abi.h>
 #include <fw/Delegate.h>
+#include <fw/Exceptions.h>
 #include <fw/Events.h>
 #include <fw/GroupBox.h>
 #include <fw/Label.h>
@@ -35,7 +37,13 @@ inline constexpr std::int32_t kAction = 0;          // a timer's
 using ControlInvokeFunction = void (*)(fw::Delegate* delegate, fw::Object* control);
 
 template <std::int32_t Index>
-void EventThunkFor(fw::Object* control);
+void EventThunkFor(fw::Object* control)
+{
+    fw::Delegate* delegate = fw::HandlerDelegate(control, Index);
+    if (!delegate)
+        fw::RaiseNilObjectException();
+    reinterpret_cast<ControlInvokeFunction>(delegate->invokeFunction())(delegate, control);
+}
 
 inline constexpr fw::EventThunk OpenEventThunk = &EventThunkFor<EventIndex::kOpen>;
 inline constexpr fw::EventThunk ChangeEventThunk = &EventThunkFor<EventIndex::kChange>;
@@ -45,7 +53,14 @@ inline constexpr fw::EventThunk ActionEventThunk = &EventThunkFor<EventIndex::kA
 
 // The invoke function of handlers taking a control of class `Control`.
 template <class Control>
-void InvokeDelegateOf(fw::Delegate* delegate, fw::Object* control);
+void InvokeDelegateOf(fw::Delegate* delegate, fw::Object* control)
+{
+    fw::Object* window = delegate->boundObject();
+    if (!window)
+        fw::RaiseNilObjectException();
+    fw::Ref<fw::Object> sender = fw::RuntimeCheckCast(control, Control::Class());
+    fw::EntryAs<void (*)(fw::Object*, fw::Object*)>(delegate->target())(window, sender.get());
+}
 
 inline constexpr ControlInvokeFunction InvokeGroupBoxDelegate = &InvokeDelegateOf<fw::GroupBox>;
 inline constexpr ControlInvokeFunction InvokeTextFieldDelegate = &InvokeDelegateOf<fw::TextField>;

@@ -125,10 +125,10 @@ constexpr std::size_t encodedValueLength(const StreamValue& value)
 constexpr bool entriesFitKeyTable(std::span<const StreamEntry> entries)
 {
     for (const StreamEntry& entry : entries) {
-        const fw::PropertyKey* key = fw::findPropertyKey(entry.key);
-        if (key == nullptr)
+        const std::size_t key = fw::findPropertyKeyIndex(entry.key);
+        if (key == fw::kPropertyKeys.size())
             designMistake("a key that the key table lacks");
-        if (key->type != entry.value.type)
+        if (fw::kPropertyKeys[key].type != entry.value.type)
             designMistake("a value whose type is not its key's");
         if (entry.value.string.size() > std::numeric_limits<std::uint32_t>::max())
             designMistake("a text longer than a String count can say");

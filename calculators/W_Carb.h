@@ -3,7 +3,7 @@
 
 #include "calculators/WindowClass.h"
 
-struct W_Carb : calculators::WindowDefaults {
+struct W_Carb : calculators::WindowClass<W_Carb> {
     static constexpr std::string_view kRegisteredName = "W_Carb.W_Carb";
 
     static constexpr calculators::WindowDesign kWindow{.width = 600, .height = 400, .title = "Carbonation Tool"};
@@ -13,8 +13,4 @@ struct W_Carb : calculators::WindowDefaults {
         calculators::Row(calculators::LabelDesign{.name = "Label1", .left = 142, .top = 64, .width = 374, .height = 147, .tabIndex = 0, .text = "Future home of the new Carbonation tool", .textAlign = 0, .transparent = true}),
     };
     // clang-format on
-
-    static void Layout(fw::Window& self) { Mechanism::ApplyWindowStream(self); }
-
-    using Mechanism = calculators::WindowClass<W_Carb>;
 };

@@ -1,6 +1,6 @@
 // The one mechanism that builds every window of the program.
 //
-// A window class is a struct `W` that states its design:
+// A window class is a struct `W`, derived from `WindowClass<W>`, that states its design:
 //   - `kRegisteredName`: its registered name, also the key of its implicit instance;
 //   - `kWindow`: the window's stream design (a WindowDesign);
 //   - `kControls`: a tuple of control rows in creation order, each the control's
@@ -14,7 +14,7 @@
 // the hidden _CreateControls0, one accessor per control in creation order, then
 // the window's own methods), the control creation sequence, the accessors and
 // `ImplicitInstance`. Handlers reach a control through its accessor with
-// `WindowClass<W>::Control<"TF_OB">(self)`, looked up anew on every use.
+// `Control<"TF_OB">(self)`, looked up anew on every use.
 #pragma once
 
 #include "calculators/ClassDeclaration.h"
@@ -132,6 +132,12 @@ struct ControlKind<TextAreaDesign> {
     static constexpr Setters kSetters{TextUnit(0)};
 };
 template <>
+struct ControlKind<LinkLabelDesign> {
+    using Control = fw::Label;
+    static constexpr std::string_view kAccessorSignature = "%o<Label>%";
+    static constexpr Setters kSetters{TextUnit(0)};
+};
+template <>
 struct ControlKind<TimerDesign> {
     using Control = fw::Timer;
     static constexpr std::string_view kAccessorSignature = "%o<Timer>%";
@@ -148,10 +154,14 @@ struct ControlRow {
     Design design;
     Setters setters = Kind::kSetters;
     Bindings bindings{};
-    // The class the control is allocated as, when it is not the kind's framework class
-    // (the About window's timer, the link label); casts still go to `Control`.
+    // The class the control is allocated as and the class lookups cast to, when
+    // they are not the kind's framework class (the About window's timer, the link label).
     fw::ClassRecord* (*allocatedClass)() = nullptr;
+    fw::ClassRecord* (*castClass)() = nullptr;
     std::string_view accessorSignature = Kind::kAccessorSignature;
+
+    fw::ClassRecord* allocated() const { return allocatedClass ? allocatedClass() : Control::Class(); }
+    fw::ClassRecord* castTo() const { return castClass ? castClass() : Control::Class(); }
 };
 
 template <class Design>
@@ -161,18 +171,33 @@ constexpr ControlRow<Design> Row(const Design& design, Setters setters = Control
     return {design.name, design, setters, bindings};
 }
 
-// The literal record of a String known at compile time through a constexpr object.
+// A control allocated as a class of the program's own: its name (which the stream
+// may not carry), its class and the accessor signature that names that class.
+template <class Design>
+constexpr ControlRow<Design> MemberRow(std::string_view name, const Design& design, fw::ClassRecord* (*allocated)(),
+                                       fw::ClassRecord* (*castTo)(), std::string_view accessorSignature,
+                                       Setters setters, Bindings bindings = {})
+{
+    return {name, design, setters, bindings, allocated, castTo, accessorSignature};
+}
+
+// The literal record of a String whose bytes are constant data.
 template <const auto& Bytes, std::uint32_t Length>
 inline constinit fw::String kLiteralOf = fw::LiteralRecord(Bytes.data(), Length);
 
-template <const std::string_view& Text>
-inline constexpr auto kTextBytes = [] {
-    std::array<std::uint8_t, Text.size() + 2> bytes{};
-    bytes[0] = fw::LengthByte(Text.size());
-    for (std::size_t i = 0; i < Text.size(); ++i)
-        bytes[i + 1] = static_cast<std::uint8_t>(Text[i]);
+// A text's literal bytes: the length byte, the text, the zero byte.
+template <std::size_t N>
+constexpr std::array<std::uint8_t, N + 2> LiteralBytes(std::string_view text)
+{
+    std::array<std::uint8_t, N + 2> bytes{};
+    bytes[0] = fw::LengthByte(N);
+    for (std::size_t i = 0; i < N; ++i)
+        bytes[i + 1] = static_cast<std::uint8_t>(text[i]);
     return bytes;
-}();
+}
+
+template <const std::string_view& Text>
+inline constexpr auto kTextBytes = LiteralBytes<Text.size()>(Text);
 
 template <const std::string_view& Text>
 fw::String* TextLiteral() noexcept
@@ -187,6 +212,27 @@ fw::String* StreamLiteral() noexcept
     constexpr auto& bytes = kStoredStream<Design>;
     return &kLiteralOf<bytes, static_cast<std::uint32_t>(bytes.size() - 2)>;
 }
+
+// The name and the stored stream of row I of a window's controls. They are keyed by
+// the window and the row's position: a row is a member of a tuple, and a template
+// argument that refers into a tuple would not be told apart from its siblings.
+template <class W, std::size_t I>
+inline constexpr std::string_view kRowName = std::get<I>(W::kControls).name;
+
+template <class W, std::size_t I>
+inline constexpr auto kRowNameBytes = LiteralBytes<kRowName<W, I>.size()>(kRowName<W, I>);
+
+template <class W, std::size_t I>
+inline constexpr auto kRowStreamBytes =
+    encodeDesign<streamLength(std::get<I>(W::kControls).design)>(std::get<I>(W::kControls).design);
+
+template <class W, std::size_t I>
+inline constinit fw::String kRowNameLiteral =
+    fw::LiteralRecord(kRowNameBytes<W, I>.data(), static_cast<std::uint32_t>(kRowName<W, I>.size()));
+
+template <class W, std::size_t I>
+inline constinit fw::String kRowStreamLiteral =
+    fw::LiteralRecord(kRowStreamBytes<W, I>.data(), static_cast<std::uint32_t>(kRowStreamBytes<W, I>.size() - 2));
 
 namespace detail {
 fw::EventThunk ThunkFor(BoundEvent event) noexcept;
@@ -206,8 +252,7 @@ struct WindowDefaults {
 };
 
 template <class W>
-struct WindowClass {
-    static constexpr std::size_t kControlCount = std::tuple_size_v<decltype(W::kControls)>;
+struct WindowClass : WindowDefaults {
     // The hidden creator's position: the window's first three own methods follow Window's entries.
     static constexpr std::int32_t kCreateControlsSlot = fw::WindowSlot::kCount + 2;
 
@@ -233,7 +278,7 @@ struct WindowClass {
     static void CreateControls0(fw::Window& self)
     {
         [&]<std::size_t... I>(std::index_sequence<I...>) { (createControl<I>(self), ...); }
-        (std::make_index_sequence<kControlCount>{});
+        (std::make_index_sequence<controlCount()>{});
     }
 
     // The control of row I, through its accessor.
@@ -242,7 +287,7 @@ struct WindowClass {
     {
         using Control = typename std::tuple_element_t<I, std::remove_cv_t<decltype(W::kControls)>>::Control;
         fw::Ref<fw::Object> found = self.ControlByName(nameLiteral<I>());
-        fw::Ref<fw::Object> cast = fw::RuntimeCheckCast(found.get(), Control::Class());
+        fw::Ref<fw::Object> cast = fw::RuntimeCheckCast(found.get(), row<I>().castTo());
         return fw::Ref<Control>::retain(fw::native_cast<Control>(cast.get()));
     }
 
@@ -261,7 +306,7 @@ struct WindowClass {
                 Method<&WindowClass::CreateControls>("CreateControls", "%%"),
                 HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0", "%%"),
             };
-            addAccessors(methods, std::make_index_sequence<kControlCount>{});
+            addAccessors(methods, std::make_index_sequence<controlCount()>{});
             for (auto& method : W::OwnMethods())
                 methods.push_back(method);
             static std::vector<EventHook> hooks{{fw::WindowEvent::kCreateControls, "CreateControls"},
@@ -280,8 +325,12 @@ struct WindowClass {
         return declaration;
     }
 
+    static void Layout(fw::Window& self) { ApplyWindowStream(self); }
+
 private:
     using Storage = ClassStorage<&WindowClass::Declaration>;
+
+    static constexpr std::size_t controlCount() noexcept { return std::tuple_size_v<decltype(W::kControls)>; }
 
     template <std::size_t I>
     static constexpr const auto& row() noexcept
@@ -292,15 +341,15 @@ private:
     template <std::size_t I>
     static fw::String* nameLiteral() noexcept
     {
-        return TextLiteral<std::get<I>(W::kControls).name>();
+        return &kRowNameLiteral<W, I>;
     }
 
     static consteval std::size_t indexOf(std::string_view name)
     {
-        std::size_t found = kControlCount;
+        std::size_t found = controlCount();
         [&]<std::size_t... I>(std::index_sequence<I...>) { ((row<I>().name == name ? (found = I) : 0), ...); }
-        (std::make_index_sequence<kControlCount>{});
-        if (found == kControlCount)
+        (std::make_index_sequence<controlCount()>{});
+        if (found == controlCount())
             throw "no control of that name in the window's design";
         return found;
     }
@@ -315,9 +364,8 @@ private:
     template <std::size_t I>
     static fw::Ref<fw::Object> lookUp(fw::Window& self)
     {
-        using Control = typename std::remove_cvref_t<decltype(row<I>())>::Control;
         fw::Ref<fw::Object> found = self.ControlByName(nameLiteral<I>());
-        return fw::RuntimeCheckCast(found.get(), Control::Class());
+        return fw::RuntimeCheckCast(found.get(), row<I>().castTo());
     }
 
     template <std::size_t I>
@@ -327,7 +375,7 @@ private:
         using Row = std::remove_cvref_t<decltype(control)>;
         using Control = typename Row::Control;
 
-        fw::ClassRecord* cls = control.allocatedClass ? control.allocatedClass() : Control::Class();
+        fw::ClassRecord* cls = control.allocated();
         {
             fw::Ref<fw::Object> created = self.New(cls);
             fw::CallSlot<void>(created.get(), detail::ConstructorSlot(cls));
@@ -335,7 +383,7 @@ private:
         }
         for (const Setter& setter : control.setters)
             detail::ApplySetter(lookUp<I>(self).get(), setter);
-        fw::RuntimeMassPropertySetter(lookUp<I>(self).get(), StreamLiteral<control.design>());
+        fw::RuntimeMassPropertySetter(lookUp<I>(self).get(), &kRowStreamLiteral<W, I>);
         for (const Binding& binding : control.bindings)
             BindHandler<Control>(&self, lookUp<I>(self).get(), detail::IndexFor(binding.event),
                                  detail::ThunkFor(binding.event),

@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace fw {
 
@@ -47,6 +48,12 @@ AttributeEntry* allocateAttributes(std::vector<Record>& records, std::int32_t by
     auto& record = records.at(static_cast<std::size_t>(byteOffset / recordSize));
     record.attributes.assign(static_cast<std::size_t>(count), AttributeEntry{});
     return record.attributes.data();
+}
+
+NewObjectHook& newObjectHook()
+{
+    static NewObjectHook hook;
+    return hook;
 }
 
 std::string className(const ClassRecord* cls)
@@ -100,6 +107,8 @@ Ref<Object> RuntimeNewObject(ClassRecord* cls)
 {
     if (!cls)
         RaiseNilObjectException();
+    if (newObjectHook())
+        newObjectHook()(cls);
     assert(cls->kind == kKindClass && cls->construct && "only classes with a native root can be instantiated");
     Ref<Object> object = Ref<Object>::adopt(cls->construct());
     object->class_ = cls;
@@ -116,6 +125,8 @@ Ref<Object> RuntimeNewObject(ClassRecord* cls)
             (*it)->initHook(object.get());
     return object;
 }
+
+NewObjectHook SetNewObjectHook(NewObjectHook hook) { return std::exchange(newObjectHook(), std::move(hook)); }
 
 bool RuntimeObjectIsa(Object* object, ClassRecord* cls) noexcept
 {

@@ -138,7 +138,20 @@ Ref<Picture> FolderItem::OpenAsPicture() const
     }
 }
 
-std::filesystem::path ApplicationFilePath() { return runningProgram(); }
+namespace {
+std::filesystem::path& applicationFileOverride()
+{
+    static std::filesystem::path path;
+    return path;
+}
+} // namespace
+
+std::filesystem::path ApplicationFilePath()
+{
+    return applicationFileOverride().empty() ? runningProgram() : applicationFileOverride();
+}
+
+void SetApplicationFilePath(std::filesystem::path path) { applicationFileOverride() = std::move(path); }
 
 Ref<FolderItem> AppFolderItemGetter(std::int32_t which)
 {

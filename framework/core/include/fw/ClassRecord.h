@@ -17,6 +17,7 @@
 #include <fw/Object.h>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -120,6 +121,11 @@ AttributeEntry* RuntimeAllocateAttributeTable(std::vector<PropertyRecord>& recor
 
 // A new, not yet constructed instance of the class, with one reference for the caller.
 Ref<Object> RuntimeNewObject(ClassRecord* cls);
+
+// Runs at the start of every RuntimeNewObject with the class asked for; a hook that
+// raises makes that creation fail. Tests use it to force faults. Returns the hook it replaces.
+using NewObjectHook = std::function<void(ClassRecord* cls)>;
+NewObjectHook SetNewObjectHook(NewObjectHook hook);
 // True when the object is of the class, of a subclass, or implements it as an interface.
 bool RuntimeObjectIsa(Object* object, ClassRecord* cls) noexcept;
 // The same object with one reference for the caller; nil stays nil; IllegalCastException otherwise.

@@ -59,6 +59,9 @@ inline constexpr std::int32_t kApplicationFileItem = 0;
 Ref<FolderItem> AppFolderItemGetter(std::int32_t which);
 // The running program's own file, empty when it cannot be found.
 std::filesystem::path ApplicationFilePath();
+// Makes the program's own file read as another path (empty: the real one again), so
+// that tests can place the program beside a Resources folder of their own.
+void SetApplicationFilePath(std::filesystem::path path);
 
 using PictureDecoder = std::function<Ref<Picture>(std::span<const std::uint8_t> bytes)>;
 // Installs the decoder of picture files; returns the one it replaces.

@@ -114,6 +114,16 @@ inline constexpr std::array<PropertyKey, 86> kPropertyKeys { {
 } };
 
 // The table's entry for a key, or nullptr for a name the format lacks.
+// The key's position in the table, or the table's size for a name it lacks. Compile-time
+// checks use the position: sanitizer builds cannot compare addresses in constant expressions.
+constexpr std::size_t findPropertyKeyIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < kPropertyKeys.size(); ++i)
+        if (kPropertyKeys[i].name == name)
+            return i;
+    return kPropertyKeys.size();
+}
+
 constexpr const PropertyKey* findPropertyKey(std::string_view name)
 {
     for (const PropertyKey& key : kPropertyKeys) {

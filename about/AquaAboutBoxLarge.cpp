@@ -1,0 +1,38 @@
+#include "about/AquaAboutBoxLarge.h"
+
+#include "shell/Quillfen.h"
+
+#include <fw/Application.h>
+#include <fw/Exceptions.h>
+
+#include <array>
+
+void AquaAboutBoxLarge::stVersion_Open(fw::Window&, fw::Label* sender)
+{
+    if (!sender)
+        fw::RaiseNilObjectException();
+    fw::Ref<fw::Application> app = ApplicationInstance();
+    if (!app)
+        fw::RaiseNilObjectException();
+    sender->setText(app->shortVersion());
+}
+
+void AquaAboutBoxLarge::SplashTimer_Action(fw::Window& self, fw::Timer*) { self.Close(); }
+
+std::span<const MethodDeclaration> AquaAboutBoxLarge::OwnMethods()
+{
+    static const std::array methods{
+        Method<&AquaAboutBoxLarge::stVersion_Open>("stVersion_Open", "%%o<Label>"),
+        Method<&AquaAboutBoxLarge::SplashTimer_Action>("SplashTimer_Action", "%%o<Timer>"),
+    };
+    return methods;
+}
+
+std::span<const PropertyDeclaration> AquaAboutBoxLarge::Properties()
+{
+    static const std::array properties{
+        PropertyDeclaration{"scrollY", "i4", Scope::Protected},
+        PropertyDeclaration{"maxScroll", "i4", Scope::Protected},
+    };
+    return properties;
+}

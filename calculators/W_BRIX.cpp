@@ -1,0 +1,79 @@
+#include "calculators/W_BRIX.h"
+
+#include "calculators/BrixFormulas.h"
+
+#include <fw/Exceptions.h>
+#include <fw/Numbers.h>
+
+#include <array>
+
+namespace {
+
+// The third argument of StringFormat; it selects nothing.
+constexpr std::int32_t kFormatFlag = 1;
+constexpr std::string_view kGravityMask = "0.000";
+constexpr std::string_view kOnePlaceMask = "#0.0"; // alcohol (already a percentage figure), real extract
+constexpr std::string_view kRatioMask = "#0.0/%"; // a ratio shown as a percentage
+
+// Fetches the field and tests it before the text is made from the module value
+// as it is at that moment: a nested run inside an earlier write may have changed it.
+template <fw::FixedText Field> void show(fw::Window& self, const double& moduleValue, std::string_view mask)
+{
+    fw::Ref<fw::TextField> field = W_BRIX::Control<Field>(self);
+    if (!field)
+        fw::RaiseNilObjectException();
+    field->setText(fw::StringFormat(moduleValue, mask, kFormatFlag));
+}
+
+template <fw::FixedText Input> void inputChanged(fw::Window& self, double& moduleValue)
+{
+    {
+        fw::Ref<fw::TextField> input = W_BRIX::Control<Input>(self);
+        if (!input)
+            fw::RaiseNilObjectException();
+        moduleValue = fw::runCDbl(input->text());
+    }
+
+    using namespace BrixFormulas;
+    Calc_FG(OB, FB, WCF);
+    Calc_OG(OB, WCF);
+    Calc_AA(FG, OG);
+    Calc_RA(AA);
+    Calc_ABV(FG, OG);
+    Calc_RE(OB, WCF, FB);
+
+    // Writing TF_WCF runs its own handler inside this one; that run ends once the
+    // three-place text it writes back is the text already there.
+    show<"TF_A">(self, RA, kRatioMask);
+    show<"TF_RE">(self, RE, kOnePlaceMask);
+    show<"TF_AA">(self, AA, kRatioMask);
+    show<"TF_OG">(self, OG, kGravityMask);
+    show<"TF_FG">(self, FG, kGravityMask);
+    show<"TF_WCF">(self, WCF, kGravityMask);
+    show<"TF_ABV">(self, ABV, kOnePlaceMask);
+}
+
+} // namespace
+
+void W_BRIX::TF_OB_TextChange(fw::Window& self, fw::TextField*) { inputChanged<"TF_OB">(self, BrixFormulas::OB); }
+void W_BRIX::TF_FB_TextChange(fw::Window& self, fw::TextField*) { inputChanged<"TF_FB">(self, BrixFormulas::FB); }
+void W_BRIX::TF_WCF_TextChange(fw::Window& self, fw::TextField*) { inputChanged<"TF_WCF">(self, BrixFormulas::WCF); }
+
+void W_BRIX::Event_Open(fw::Window&) { }
+
+std::span<const MethodDeclaration> W_BRIX::OwnMethods()
+{
+    static const std::array methods {
+        Method<&W_BRIX::TF_OB_TextChange>("TF_OB_TextChange", "%%o<TextField>"),
+        Method<&W_BRIX::TF_FB_TextChange>("TF_FB_TextChange", "%%o<TextField>"),
+        Method<&W_BRIX::TF_WCF_TextChange>("TF_WCF_TextChange", "%%o<TextField>"),
+        Method<&W_BRIX::Event_Open>("Event_Open", "%%"),
+    };
+    return methods;
+}
+
+std::span<const EventHook> W_BRIX::ExtraHooks()
+{
+    static constexpr std::array hooks { EventHook { fw::WindowEvent::kOpen, "Event_Open" } };
+    return hooks;
+}

@@ -1,0 +1,115 @@
+#include "calculators/W_Bottle.h"
+
+#include <fw/Exceptions.h>
+#include <fw/Numbers.h>
+
+#include <array>
+#include <cassert>
+#include <cstdint>
+
+namespace {
+
+constexpr double kOuncesPerGallon = 128.0;
+constexpr double kSmallBottleOunces = 12.0;
+constexpr double kLargeBottleOunces = 22.0;
+constexpr double kPercent = 100.0;
+constexpr std::int32_t kWholeShare = 100; // the slider's Maximum: all of the volume
+
+// Every use of a control fetches it anew and tests it before use.
+template <fw::FixedText Name> auto control(fw::Window& self)
+{
+    auto found = W_Bottle::Control<Name>(self);
+    if (!found)
+        fw::RaiseNilObjectException();
+    return found;
+}
+
+template <fw::FixedText Name> double shown(fw::Window& self) { return fw::runCDbl(control<Name>(self)->text()); }
+
+double gallons(fw::Window& self) { return shown<"Gal_Btl">(self); }
+std::int32_t split(fw::Window& self) { return control<"S_Split">(self)->value(); }
+
+// Whatever ounces the bottles shown do not take; not floored.
+void showLeftOver(fw::Window& self)
+{
+    auto target = control<"TF_LftOver">(self);
+    const double ounces = gallons(self) * kOuncesPerGallon;
+    const double small = shown<"TF_Reg_Btl">(self);
+    const double large = shown<"TF_Lrg_Btl">(self);
+    target->setText(fw::StringStrDouble(ounces - ((small * kSmallBottleOunces) + (large * kLargeBottleOunces))));
+}
+
+// (100 - split) percent of the volume in 12 oz bottles, the rest as far as it
+// fills whole 22 oz bottles.
+void volumePath(fw::Window& self)
+{
+    {
+        auto target = control<"TF_Reg_Btl">(self);
+        const double ounces = gallons(self) * kOuncesPerGallon;
+        const double share = fw::RuntimeCvtSInt32ToReal64(kWholeShare - split(self));
+        target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / kSmallBottleOunces) * (share / kPercent))));
+    }
+    {
+        auto target = control<"TF_Lrg_Btl">(self);
+        const double ounces = gallons(self) * kOuncesPerGallon;
+        const double small = shown<"TF_Reg_Btl">(self);
+        target->setText(
+            fw::StringStrDouble(fw::RuntimeFloor((ounces - (small * kSmallBottleOunces)) / kLargeBottleOunces)));
+    }
+    showLeftOver(self);
+}
+
+// Split percent of the volume in 22 oz bottles, the rest in 12 oz bottles.
+void sliderPath(fw::Window& self)
+{
+    {
+        auto target = control<"TF_Lrg_Btl">(self);
+        const double ounces = gallons(self) * kOuncesPerGallon;
+        const double share = fw::RuntimeCvtSInt32ToReal64(split(self));
+        target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / kLargeBottleOunces) * (share / kPercent))));
+    }
+    {
+        auto target = control<"TF_Reg_Btl">(self);
+        const double ounces = gallons(self) * kOuncesPerGallon;
+        const double large = shown<"TF_Lrg_Btl">(self);
+        target->setText(
+            fw::StringStrDouble(fw::RuntimeFloor((ounces - (large * kLargeBottleOunces)) / kSmallBottleOunces)));
+    }
+    showLeftOver(self);
+}
+
+constexpr std::array<PropertyDeclaration, 3> kProperties { {
+    { "regBtls", "i4", Scope::Protected },
+    { "BigBtls", "i4", Scope::Protected },
+    { "LftOver", "i4", Scope::Protected },
+} };
+
+} // namespace
+
+void W_Bottle::Gal_Btl_TextChange(fw::Window& self, fw::TextField*) { volumePath(self); }
+void W_Bottle::Gal_Btl_Open(fw::Window& self, fw::TextField*) { volumePath(self); }
+void W_Bottle::S_Split_ValueChanged(fw::Window& self, fw::Slider*) { sliderPath(self); }
+
+std::span<const MethodDeclaration> W_Bottle::OwnMethods()
+{
+    static const std::array methods {
+        Method<&W_Bottle::Gal_Btl_TextChange>("Gal_Btl_TextChange", "%%o<TextField>"),
+        Method<&W_Bottle::Gal_Btl_Open>("Gal_Btl_Open", "%%o<TextField>"),
+        Method<&W_Bottle::S_Split_ValueChanged>("S_Split_ValueChanged", "%%o<Slider>"),
+    };
+    return methods;
+}
+
+std::span<const PropertyDeclaration> W_Bottle::Properties() { return kProperties; }
+
+void W_Bottle::InitFields(fw::Object* instance)
+{
+    // The fields follow Window's instance, 4 bytes each, in declaration order.
+    [[maybe_unused]] constexpr std::array<std::int32_t, 3> kExpectedOffsets { 204, 208, 212 };
+    const fw::ClassRecord* cls = Class();
+    for (std::size_t k = 0; k < kProperties.size(); ++k) {
+        const fw::PropertyRecord* property = fw::FindProperty(cls, kProperties[k].name);
+        assert(property && property->fieldOffset == kExpectedOffsets[k]);
+        instance->field(property->fieldOffset).int32 = 0;
+    }
+}

@@ -1,0 +1,178 @@
+#include "ControlPeer.h"
+
+#include "HoverReporter.h"
+#include "TextConversion.h"
+#include "WindowPeer.h"
+
+#include <fw/RectControl.h>
+#include <fw/Window.h>
+
+#include <QHash>
+
+#include <array>
+
+namespace fw::qt {
+
+namespace {
+QHash<const Object*, ControlPeer*>& peersByModel()
+{
+    static QHash<const Object*, ControlPeer*> peers;
+    return peers;
+}
+
+QHash<const QWidget*, ControlPeer*>& peersByWidget()
+{
+    static QHash<const QWidget*, ControlPeer*> peers;
+    return peers;
+}
+
+// The order in which a new peer reads its model: what a value depends on comes first
+// (a popup's rows before its row, a slider's range before its value, a field's limit
+// before its text), and the widget shows itself last.
+constexpr std::array kAttachOrder { Aspect::Style, Aspect::Font, Aspect::Colors, Aspect::Range, Aspect::Text,
+    Aspect::Selection, Aspect::Picture, Aspect::Enabled, Aspect::TabOrder, Aspect::Timer };
+} // namespace
+
+ControlPeer::ControlPeer(RectControl& model, QWidget* widget)
+    : model_(model)
+    , widget_(widget)
+    , naturalFocus_(widget->focusPolicy())
+{
+    peersByModel().insert(&model, this);
+    peersByWidget().insert(widget, this);
+    widget->installEventFilter(new HoverReporter(model, widget));
+}
+
+ControlPeer::~ControlPeer()
+{
+    peersByModel().remove(&model_);
+    if (!widget_)
+        return;
+    peersByWidget().remove(widget_);
+    // The controls this one enclosed stay: they move to the parent they have without it.
+    const auto peers = peersByWidget().values();
+    for (auto* peer : peers)
+        if (peer->widget_ && peer->widget_->parentWidget() == widget_)
+            peer->reparent();
+    widget_->hide();
+    widget_->deleteLater();
+}
+
+ControlPeer* ControlPeer::of(const Object* control) noexcept { return peersByModel().value(control, nullptr); }
+
+ControlPeer* ControlPeer::forWidget(const QWidget* widget) noexcept
+{
+    for (; widget; widget = widget->parentWidget())
+        if (auto* peer = peersByWidget().value(widget, nullptr))
+            return peer;
+    return nullptr;
+}
+
+void ControlPeer::attach()
+{
+    reparent();
+    for (auto aspect : kAttachOrder)
+        update(aspect);
+    reparentEnclosed();
+}
+
+void ControlPeer::update(Aspect aspect)
+{
+    if (!widget_)
+        return;
+    switch (aspect) {
+    case Aspect::Geometry:
+        placeWidget();
+        break;
+    case Aspect::Visible:
+        applyVisible();
+        break;
+    case Aspect::Enabled:
+        widget_->setEnabled(model_.enabled());
+        break;
+    case Aspect::Text:
+        widget_->setToolTip(ShownText(model_.helpTag()));
+        break;
+    case Aspect::Parent:
+        reparent();
+        break;
+    case Aspect::TabOrder:
+        applyTabStop();
+        break;
+    default:
+        break;
+    }
+    show(aspect);
+}
+
+QWidget* ControlPeer::parentWidget() const
+{
+    if (auto* enclosing = model_.enclosingControl())
+        if (auto* peer = of(enclosing); peer && peer->widget_)
+            return peer->widget_;
+    auto* window = WindowPeer::of(model_.window());
+    return window ? window->content() : nullptr;
+}
+
+QPoint ControlPeer::parentOrigin() const
+{
+    if (auto* enclosing = model_.enclosingControl())
+        if (auto* peer = of(enclosing); peer && peer->widget_ && widget_->parentWidget() == peer->widget_)
+            return QPoint(enclosing->left(), enclosing->top());
+    return QPoint(0, 0);
+}
+
+void ControlPeer::reparent()
+{
+    if (!widget_)
+        return;
+    QWidget* parent = parentWidget();
+    if (parent && widget_->parentWidget() != parent)
+        widget_->setParent(parent); // hides it; applyVisible shows it again
+    placeWidget();
+    applyVisible();
+    if (auto* window = WindowPeer::of(model_.window()))
+        window->orderTabs();
+}
+
+// Controls that name this one as their InitialParent and got their peers first.
+void ControlPeer::reparentEnclosed()
+{
+    auto* window = model_.window();
+    for (std::size_t k = 0; window && k < window->controlCount(); ++k) {
+        auto* peer = of(window->controlAt(k));
+        if (peer && peer != this && peer->model_.enclosingControl() == &model_)
+            peer->reparent();
+    }
+}
+
+void ControlPeer::placeWidget()
+{
+    QPoint origin = parentOrigin();
+    widget_->setGeometry(model_.left() - origin.x(), model_.top() - origin.y(), model_.width(), model_.height());
+    // Controls enclosed by this one keep their window position.
+    auto* window = model_.window();
+    for (std::size_t k = 0; window && k < window->controlCount(); ++k) {
+        auto* peer = of(window->controlAt(k));
+        if (peer && peer != this && peer->widget_ && peer->widget_->parentWidget() == widget_)
+            peer->placeWidget();
+    }
+}
+
+void ControlPeer::applyVisible()
+{
+    // A widget without a parent would become a window of its own.
+    widget_->setVisible(model_.visible() && widget_->parentWidget());
+}
+
+void ControlPeer::applyTabStop()
+{
+    Qt::FocusPolicy focus = tabStopFocus();
+    if (!model_.tabStop() && (focus & Qt::ClickFocus))
+        focus = Qt::ClickFocus;
+    widget_->setFocusPolicy(focus);
+    if (auto* window = WindowPeer::of(model_.window()))
+        window->orderTabs();
+}
+
+} // namespace fw::qt

@@ -1,0 +1,82 @@
+// What every control's peer shares: the widget's place among its window's
+// widgets, and the state common to all controls (rectangle, visible, enabled,
+// help tag, tab stop, mouse enter and exit).
+//
+// A control's widget is a child of its window's content widget, or of the widget
+// of the control that its InitialParent names; the model's rectangle is in window
+// coordinates, and the peer converts it into the parent's by the enclosing
+// control's own window position. Peers are made in the order the controls were
+// added, but a label may get its peer before its window has one, and an enclosing
+// control may come after the controls it encloses: whenever a window or a control
+// gets its peer, the peers already there find their parent again (`reparent`).
+//
+// The widget is the peer's and goes with it, later (deleteLater), since a control
+// may close from inside one of its own widget's signals. Widgets never point to
+// their peer: what a widget reports reaches the model through a WeakRef.
+#pragma once
+
+#include <fw/Object.h>
+#include <fw/Peer.h>
+
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+namespace fw {
+class RectControl;
+}
+
+namespace fw::qt {
+
+class ControlPeer : public Peer {
+public:
+    ControlPeer(const ControlPeer&) = delete;
+    ControlPeer& operator=(const ControlPeer&) = delete;
+    ~ControlPeer() override;
+
+    void update(Aspect aspect) final;
+
+    RectControl& model() const noexcept { return model_; }
+    QWidget* widget() const noexcept { return widget_; }
+
+    // Moves the widget under the parent widget it belongs to now and shows it there.
+    void reparent();
+    // Places the widget by the model's rectangle again.
+    virtual void placeWidget();
+
+    // The peer of a control, also while the factory is still making it; nullptr when it has none.
+    static ControlPeer* of(const Object* control) noexcept;
+    // The peer whose widget is this one or encloses it, nullptr when none does.
+    static ControlPeer* forWidget(const QWidget* widget) noexcept;
+    // The peer of a control that a widget's signal names, when both are still there:
+    // a widget outlives its peer until Qt deletes it.
+    template <class P> static P* live(const WeakRef& control) noexcept
+    {
+        return dynamic_cast<P*>(of(control.get()));
+    }
+
+    // Reads the whole state of the model; the factory calls it once the peer is made.
+    void attach();
+
+protected:
+    ControlPeer(RectControl& model, QWidget* widget);
+
+    // The kind's own share of an aspect; the common share is done by then.
+    virtual void show(Aspect aspect) = 0;
+    // The focus the widget takes as a tab stop; a control out of the tab chain only takes clicks.
+    virtual Qt::FocusPolicy tabStopFocus() const { return naturalFocus_; }
+    // The window position that the parent widget's origin stands for.
+    QPoint parentOrigin() const;
+
+private:
+    QWidget* parentWidget() const;
+    void applyVisible();
+    void applyTabStop();
+    void reparentEnclosed();
+
+    RectControl& model_;
+    QPointer<QWidget> widget_;
+    Qt::FocusPolicy naturalFocus_;
+};
+
+} // namespace fw::qt

@@ -1,0 +1,26 @@
+#include "FocusTracking.h"
+
+#include "ControlPeer.h"
+#include "ModelCall.h"
+
+#include <fw/RectControl.h>
+#include <fw/Window.h>
+
+#include <QApplication>
+
+namespace fw::qt {
+
+void TrackFocus(QApplication& application)
+{
+    QObject::connect(&application, &QApplication::focusChanged, &application, [](QWidget*, QWidget* now) {
+        auto* peer = ControlPeer::forWidget(now);
+        if (!peer)
+            return;
+        RectControl& control = peer->model();
+        Ref<Window> window = Ref<Window>::retain(control.window());
+        if (window && window->isOpen() && window->focus() != &control)
+            CallModel([&] { window->focusOn(&control); });
+    });
+}
+
+} // namespace fw::qt

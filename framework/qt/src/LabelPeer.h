@@ -1,0 +1,49 @@
+// A label as a QLabel: its text at the top, CR as line breaks, words wrapped when
+// it is multi-line. The mouse goes to the label's own events, in the label's
+// coordinates; a release follows every press on the label, whatever the press
+// answered.
+#pragma once
+
+#include "ControlPeer.h"
+
+#include <fw/Object.h>
+
+#include <QLabel>
+
+namespace fw {
+class Label;
+}
+
+namespace fw::qt {
+
+class LabelWidget : public QLabel {
+public:
+    explicit LabelWidget(Label& model);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Ref<Label> model() const;
+
+    WeakRef model_;
+    bool pressed_ = false;
+};
+
+class LabelPeer : public ControlPeer {
+public:
+    explicit LabelPeer(Label& model);
+
+protected:
+    void show(Aspect aspect) override;
+
+private:
+    LabelPeer(Label& model, QLabel* widget);
+
+    Label& label_;
+    QLabel* view_;
+};
+
+} // namespace fw::qt

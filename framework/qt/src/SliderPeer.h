@@ -1,0 +1,34 @@
+// A slider as a QSlider, vertical when it is taller than wide. The user's moves,
+// by key or by mouse, reach the model (`userMoved`); with LiveScroll False a drag
+// reports only where it ends.
+#pragma once
+
+#include "ControlPeer.h"
+
+class QSlider;
+
+namespace fw {
+class Slider;
+}
+
+namespace fw::qt {
+
+class SliderPeer : public ControlPeer {
+public:
+    explicit SliderPeer(Slider& model);
+    void placeWidget() override;
+
+protected:
+    void show(Aspect aspect) override;
+
+private:
+    SliderPeer(Slider& model, QSlider* slider);
+    void moved(int value);
+    void showValue();
+
+    Slider& slider_;
+    QSlider* view_;
+    bool applying_ = false; // the peer's own setValue is no move
+};
+
+} // namespace fw::qt

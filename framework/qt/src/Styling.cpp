@@ -1,0 +1,38 @@
+#include "Styling.h"
+
+#include "TextConversion.h"
+
+#include <fw/RectControl.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QWidget>
+
+namespace fw::qt {
+
+namespace {
+// Font names that stand for the platform's own user-interface font.
+bool isSystemFont(std::string_view name) { return name.empty() || name == "System" || name == "SmallSystem"; }
+} // namespace
+
+void SetEnabledColor(QWidget* widget, QPalette::ColorRole role, Color color)
+{
+    QPalette palette = widget->palette();
+    for (auto group : { QPalette::Active, QPalette::Inactive })
+        palette.setColor(group, role, ToQColor(color));
+    widget->setPalette(palette);
+}
+
+void ApplyFont(QWidget* widget, const TextFontControl& control)
+{
+    // Every property is set explicitly, so that nothing comes from an enclosing control's font.
+    QFont font = QApplication::font(widget);
+    font.setFamily(isSystemFont(control.textFont()) ? font.family() : ToQt(control.textFont()));
+    font.setPointSizeF(control.textSize() > 0 ? control.textSize() : font.pointSizeF());
+    font.setBold(control.bold());
+    font.setItalic(control.italic());
+    font.setUnderline(control.underline());
+    widget->setFont(font);
+}
+
+} // namespace fw::qt

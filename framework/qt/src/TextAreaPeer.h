@@ -1,0 +1,35 @@
+// A text area as a QTextEdit: multi-line text, CR between lines, read-only or
+// editable, with its scroll bars, font size and line spacing. User edits reach
+// the model as a text field's do (see TextFieldPeer.h).
+#pragma once
+
+#include "ControlPeer.h"
+
+class QTextEdit;
+
+namespace fw {
+class TextArea;
+}
+
+namespace fw::qt {
+
+class TextAreaPeer : public ControlPeer {
+public:
+    explicit TextAreaPeer(TextArea& model);
+
+protected:
+    void show(Aspect aspect) override;
+
+private:
+    TextAreaPeer(TextArea& model, QTextEdit* edit);
+    void edited();
+    void showModelText();
+    void applyParagraphs();
+
+    TextArea& area_;
+    QTextEdit* edit_;
+    bool editing_ = false;
+    bool applying_ = false; // the peer's own changes of the document are no edits
+};
+
+} // namespace fw::qt

@@ -1,0 +1,41 @@
+// A text field as a QLineEdit.
+//
+// What the user types goes to the model (`userEdited`); the model's handlers may
+// rewrite the text on the spot, so afterwards the peer shows the model's text
+// again where it differs. A text the model changes while the field has the focus
+// keeps the caret where it was (clamped to the new text), so that a handler that
+// reformats the field on every keystroke lets the user go on typing. A change
+// the program makes is never reported back as the user's.
+#pragma once
+
+#include "ControlPeer.h"
+
+class QLineEdit;
+
+namespace fw {
+class TextField;
+}
+
+namespace fw::qt {
+
+class CodePointLimit;
+
+class TextFieldPeer : public ControlPeer {
+public:
+    explicit TextFieldPeer(TextField& model);
+
+protected:
+    void show(Aspect aspect) override;
+
+private:
+    TextFieldPeer(TextField& model, QLineEdit* edit);
+    void edited(const QString& text);
+    void showModelText();
+
+    TextField& field_;
+    QLineEdit* edit_;
+    CodePointLimit* limit_;
+    bool editing_ = false;
+};
+
+} // namespace fw::qt

@@ -1,0 +1,48 @@
+#include "TimerPeer.h"
+
+#include "ModelCall.h"
+
+#include <fw/Timer.h>
+
+#include <QTimer>
+
+namespace fw::qt {
+
+TimerPeer::TimerPeer(Timer& model)
+    : model_(model)
+    , clock_(new QTimer)
+{
+    QObject::connect(clock_, &QTimer::timeout, clock_, [timer = WeakRef(&model)] {
+        auto ticking = Ref<Timer>::retain(static_cast<Timer*>(timer.get()));
+        if (ticking)
+            CallModel([&] { ticking->fire(); });
+    });
+    update(Aspect::Timer);
+}
+
+TimerPeer::~TimerPeer()
+{
+    // The timer may be going from inside its own timeout.
+    if (clock_) {
+        clock_->stop();
+        clock_->disconnect();
+        clock_->deleteLater();
+    }
+}
+
+QTimer* TimerPeer::clock() const noexcept { return clock_; }
+
+void TimerPeer::update(Aspect aspect)
+{
+    if (aspect != Aspect::Timer || !clock_)
+        return;
+    if (!model_.running()) {
+        clock_->stop();
+        return;
+    }
+    clock_->setSingleShot(model_.mode() == static_cast<std::int32_t>(TimerMode::Single));
+    clock_->setInterval(model_.period());
+    clock_->start(); // a change of period or a Reset starts the period anew
+}
+
+} // namespace fw::qt

@@ -1,0 +1,129 @@
+#include "WindowWidget.h"
+
+#include "ModelCall.h"
+
+#include <fw/Window.h>
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <utility>
+
+namespace fw::qt {
+
+WindowWidget::WindowWidget(Window& model)
+    : QWidget(nullptr, Qt::Window)
+    , model_(&model)
+    , content_(new QWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Ref<Window> WindowWidget::model() const { return Ref<Window>::retain(static_cast<Window*>(model_.get())); }
+
+QMenuBar* WindowWidget::menuBar() const noexcept { return bar_; }
+
+void WindowWidget::setMenuBar(QMenuBar* bar)
+{
+    if (bar == bar_)
+        return;
+    if (bar_) {
+        bar_->hide();
+        bar_->deleteLater();
+    }
+    bar_ = bar;
+    if (bar_) {
+        bar_->setParent(this);
+        bar_->show();
+    }
+    layOut();
+}
+
+int WindowWidget::menuBarHeight(int width) const
+{
+    if (!bar_ || bar_->isHidden() || bar_->isNativeMenuBar())
+        return 0;
+    return bar_->hasHeightForWidth() ? bar_->heightForWidth(width) : bar_->sizeHint().height();
+}
+
+void WindowWidget::setContentGeometry(QSize size, QSize minimum, QSize maximum, bool resizeable)
+{
+    bool wasSizing = std::exchange(sizing_, true);
+    int bar = menuBarHeight(size.width());
+    auto outer = [bar](QSize content) {
+        return QSize(std::clamp(content.width(), 0, QWIDGETSIZE_MAX),
+            std::clamp(content.height() + bar, 0, QWIDGETSIZE_MAX));
+    };
+    if (resizeable) {
+        setMinimumSize(outer(minimum));
+        setMaximumSize(outer(maximum));
+    } else {
+        setFixedSize(outer(size));
+    }
+    resize(outer(size));
+    layOut();
+    sizing_ = wasSizing;
+}
+
+void WindowWidget::layOut()
+{
+    int bar = menuBarHeight(width());
+    if (bar_)
+        bar_->setGeometry(0, 0, width(), bar);
+    content_->setGeometry(0, bar, width(), std::max(0, height() - bar));
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    auto window = model();
+    if (window && window->isOpen()) {
+        // The close box asks the model; Qt closes the widget only once the model has closed.
+        bool wasClosing = std::exchange(inCloseEvent_, true);
+        CallModel([&] { window->userClose(); });
+        inCloseEvent_ = wasClosing;
+    }
+    event->setAccepted(!window || !window->isOpen());
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+    if (sizing_)
+        return;
+    if (auto window = model(); window && window->isOpen())
+        CallModel([&] { window->userResized(content_->width(), content_->height()); });
+}
+
+void WindowWidget::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (sizing_ || !isVisible())
+        return;
+    if (auto window = model(); window && window->isOpen()) {
+        QPoint origin = mapToGlobal(content_->pos());
+        CallModel([&] { window->userMoved(origin.x(), origin.y()); });
+    }
+}
+
+void WindowWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    auto window = model();
+    if (!window || !window->isOpen())
+        return;
+    if (event->type() == QEvent::ActivationChange) {
+        bool active = isActiveWindow();
+        CallModel([&] { window->userActivated(active); });
+    } else if (event->type() == QEvent::WindowStateChange) {
+        auto state = windowState();
+        auto shown = state & Qt::WindowMinimized ? WindowState::Minimized
+            : state & Qt::WindowMaximized        ? WindowState::Maximized
+                                                 : WindowState::Normal;
+        CallModel([&] { window->userChangedState(static_cast<std::int32_t>(shown)); });
+    }
+}
+
+} // namespace fw::qt

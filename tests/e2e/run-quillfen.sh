@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# End to end, as a user would: starts the real program under a virtual X server,
+# waits for the splash and the refractometer window, types a reading, opens each
+# Tools item through the menu, quits with the Quit shortcut and checks that the
+# program exits with status 0. Screenshots are kept in the given folder.
+#
+# usage: run-quillfen.sh PROGRAM SCREENSHOT_FOLDER
+set -euo pipefail
+program=$1
+shots=$2
+mkdir -p "$shots"
+
+if [ -z "${DISPLAY:-}" ] || [ -z "${QUILLFEN_UNDER_XVFB:-}" ]; then
+  export QUILLFEN_UNDER_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM # a real X display here
+
+fail() { echo "end-to-end: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+# Waits for a visible window whose title matches, and prints its id.
+window_named() { timeout "${2:-15}" xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+
+"$program" &
+pid=$!
+
+splash=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1) || fail "no window appeared"
+sleep 0.3
+import -window root "$shots/1-splash.png"
+
+brix=$(window_named '^BRIX Tool$') || fail "the BRIX Tool window never appeared"
+sleep 0.3
+# Click into the original-Brix field, below the menu bar, and type a reading.
+xdotool mousemove --window "$brix" 60 70 click 1
+xdotool type --delay 50 '12'
+xdotool key Tab
+xdotool type --delay 50 '6'
+sleep 0.3
+import -window root "$shots/2-brix-tool.png"
+
+# Tools is the menu after Edit: open Edit by its mnemonic, step right, pick the n-th item.
+open_tool() {
+  local downs=$1 title=$2
+  xdotool mousemove --window "$brix" 250 150 click 1
+  xdotool key alt+e
+  sleep 0.2
+  xdotool key Right
+  sleep 0.2
+  for ((i = 0; i < downs; i++)); do xdotool key Down; done
+  xdotool key Return
+  window_named "^$title\$" 10 >/dev/null || fail "Tools item $downs did not open \"$title\""
+}
+open_tool 1 'Parti Gyle Tool'
+open_tool 2 'Boil Calc'
+open_tool 3 'Carbonation Tool'
+open_tool 4 'Bottle Tool'
+sleep 0.3
+import -window root "$shots/3-tools.png"
+
+xdotool mousemove --window "$brix" 250 150 click 1
+xdotool key ctrl+q
+for _ in $(seq 1 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not quit within 5 seconds"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+echo "end-to-end: splash, BRIX Tool, four Tools windows and Quit: exit status 0"

@@ -1,0 +1,198 @@
+// The program's road from start-up to exit, with the real framework on Qt's
+// offscreen platform: class registration order, the run with its splash and
+// default window, the menu handlers, and the failures the road must survive.
+#include "about/AquaAboutBoxLarge.h"
+#include "calculators/BrixFormulas.h"
+#include "calculators/W_BRIX.h"
+#include "calculators/W_BoilCalc.h"
+#include "shell/Quillfen.h"
+#include "shell/Startup.h"
+#include "shell/menubar/MenuBar1.h"
+
+#include <fw/Application.h>
+#include <fw/FrameworkClasses.h>
+#include <fw/MenuItem.h>
+#include <fw/ObjCRuntime.h>
+#include <fw/Run.h>
+#include <fw/Window.h>
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Startup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fw::RuntimeInit();
+        previousReporter_ = fw::SetUnhandledExceptionReporter(
+            [this](fw::RuntimeException* e) { reported.push_back(std::string(e->classRecord()->registeredName)); });
+        previousPanel_ = fw::SetAboutPanelHook([this] { ++panelsShown; });
+    }
+    void TearDown() override
+    {
+        fw::SetUnhandledExceptionReporter(previousReporter_);
+        fw::SetAboutPanelHook(previousPanel_);
+        fw::SetNewObjectHook(nullptr);
+    }
+
+    // Runs `check` inside the event loop once the default window is open, then quits
+    // through the File menu's Quit item.
+    void runUntilDefaultWindow(std::function<void()> check)
+    {
+        auto* poll = new QTimer;
+        auto started = std::chrono::steady_clock::now();
+        QObject::connect(poll, &QTimer::timeout, poll, [=] {
+            bool ready = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BRIX.W_BRIX">()) != nullptr;
+            if (!ready && std::chrono::steady_clock::now() - started < std::chrono::seconds(30))
+                return;
+            poll->stop();
+            poll->deleteLater();
+            if (ready)
+                check();
+            else
+                ADD_FAILURE() << "the default window never opened";
+            fw::Ref<fw::MenuItem> quit = MenuBar1::ImplicitInstance()->Lookup(fw::Literal<"FileQuit">());
+            fw::DispatchMenuChoice(quit.get());
+        });
+        poll->start(20);
+        SetUpAndRun();
+    }
+
+    std::vector<std::string> reported;
+    int panelsShown = 0;
+
+private:
+    fw::UnhandledExceptionReporter previousReporter_;
+    std::function<void()> previousPanel_;
+};
+
+std::ptrdiff_t registeredAt(fw::ClassRecord* cls)
+{
+    auto classes = fw::RegisteredClasses();
+    return std::find(classes.begin(), classes.end(), cls) - classes.begin();
+}
+
+TEST_F(Startup, RegistersEveryClassInTheListsOrderAndSetsTheModuleValues)
+{
+    InitClassesAndModules();
+    std::vector<fw::ClassRecord*> order{Quillfen::Class(),    MenuBar1::Class(),        W_BoilCalc::Class(),
+                                        AquaAboutBoxLarge::Class(), stStaticURL::Class(), W_BRIX::Class()};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        EXPECT_LT(registeredAt(order[i - 1]), registeredAt(order[i])) << order[i]->registeredName;
+    for (fw::ClassAccessor framework : fw::FrameworkClassAccessors())
+        EXPECT_LT(registeredAt(framework()), registeredAt(Quillfen::Class())) << framework()->registeredName;
+
+    EXPECT_EQ(BrixFormulas::WCF, 1.04);
+    for (double value : {BrixFormulas::OB, BrixFormulas::FB, BrixFormulas::OG, BrixFormulas::FG, BrixFormulas::AA,
+                         BrixFormulas::RA, BrixFormulas::ABV, BrixFormulas::RE})
+        EXPECT_EQ(value, 0.0);
+}
+
+TEST_F(Startup, RunsTheSplashThenTheDefaultWindowAndEachToolsItemOpensOneWindow)
+{
+    InitClassesAndModules();
+    runUntilDefaultWindow([&] {
+        EXPECT_EQ(fw::RuntimeGetImplicitWindow(fw::Literal<"AquaAboutBoxLarge.AquaAboutBoxLarge">()), nullptr)
+            << "the splash has closed itself";
+        fw::Ref<fw::Window> brix = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BRIX.W_BRIX">());
+        EXPECT_TRUE(brix->visible());
+
+        fw::Ref<fw::MenuBar> bar = fw::getAppObject()->menuBar();
+        EXPECT_EQ(bar, MenuBar1::ImplicitInstance()) << "the application carries the shared bar";
+        struct Tool {
+            const char* item;
+            const char* title;
+        };
+        for (Tool tool : {Tool{"M_Boil_Calc", "Boil Calc"}, Tool{"M_Carb", "Carbonation Tool"},
+                          Tool{"M_Bottles", "Bottle Tool"}, Tool{"M_BRIX", "BRIX Tool"},
+                          Tool{"M_Parti_Gyle", "Parti Gyle Tool"}}) {
+            SCOPED_TRACE(tool.item);
+            fw::Ref<fw::MenuItem> item = bar->Lookup(fw::NewString(tool.item).get());
+            for (int choice = 0; choice < 2; ++choice) {
+                bool result = true;
+                EXPECT_TRUE(fw::DispatchMenuChoice(item.get(), &result));
+                EXPECT_FALSE(result);
+            }
+            int windows = 0;
+            for (auto& window : fw::OpenWindows())
+                windows += window->title() == tool.title;
+            EXPECT_EQ(windows, 1);
+        }
+
+        bool copied = false;
+        EXPECT_TRUE(fw::DispatchMenuChoice(bar->Lookup(fw::Literal<"EditCopy">()).get(), &copied));
+        EXPECT_TRUE(copied);
+
+        bool about = false;
+        EXPECT_TRUE(fw::DispatchMenuChoice(bar->Lookup(fw::Literal<"About_Quillfen">()).get(), &about));
+        EXPECT_TRUE(about);
+        EXPECT_EQ(panelsShown, 1);
+        EXPECT_EQ(fw::RuntimeGetImplicitWindow(fw::Literal<"AquaAboutBoxLarge.AquaAboutBoxLarge">()), nullptr)
+            << "the About item never shows the About window";
+    });
+    EXPECT_TRUE(reported.empty()) << reported.front();
+    fw::Ref<fw::MenuBar> bar = MenuBar1::ImplicitInstance();
+    auto held = bar->referenceCount();
+    ReleaseGlobalsAtExit();
+    EXPECT_EQ(bar->referenceCount(), held - 1);
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
+{
+    InitClassesAndModules();
+    fw::SetNewObjectHook([](fw::ClassRecord* cls) {
+        if (cls == MenuBar1::Class())
+            fw::Raise<fw::RuntimeException>("the menu bar cannot be made");
+    });
+    SetUpAndRun(); // returns: the event loop never runs
+    EXPECT_EQ(reported, std::vector<std::string>{"RuntimeException"});
+    EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
+    EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
+    fw::SetNewObjectHook(nullptr);
+    ReleaseGlobalsAtExit();
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(Startup, TheAboutItemNeedsTheClassLookupOfItsLibrary)
+{
+    InitClassesAndModules();
+    CreateApplicationObject();
+    void* lookup = fw::SetLibraryFunction("Cocoa", "NSClassFromString", nullptr);
+    fw::Ref<fw::Application> app = ApplicationInstance();
+    try {
+        Quillfen::_About_Quillfen_Action(*app);
+        ADD_FAILURE() << "expected FunctionNotFoundException";
+    } catch (const fw::Raised& raised) {
+        EXPECT_TRUE(fw::RuntimeObjectIsa(raised.exception(), fw::FunctionNotFoundException::Class()));
+        EXPECT_NE(std::string(raised.exception()->message()).find("NSClassFromString"), std::string::npos);
+    }
+    EXPECT_EQ(panelsShown, 0) << "no message was sent";
+    fw::SetLibraryFunction("Cocoa", "NSClassFromString", lookup);
+    EXPECT_TRUE(Quillfen::_About_Quillfen_Action(*app));
+    EXPECT_EQ(panelsShown, 1);
+}
+
+void raisesNothing(void*) {}
+void raisesNil(void*) { fw::RaiseNilObjectException(); }
+void raisesForeign(void*) { throw std::runtime_error("not a framework exception"); }
+
+TEST_F(Startup, TheExceptionHelperHandsBackRuntimeExceptionsAndRaisesAnythingElse)
+{
+    EXPECT_EQ(ExceptionHelper(reinterpret_cast<void*>(&raisesNothing), nullptr), nullptr);
+    fw::Ref<fw::Object> caught = fw::Ref<fw::Object>::adopt(ExceptionHelper(reinterpret_cast<void*>(&raisesNil), nullptr));
+    EXPECT_TRUE(fw::RuntimeObjectIsa(caught.get(), fw::NilObjectException::Class()));
+    EXPECT_EQ(caught->referenceCount(), 1) << "one reference, the caller's";
+    EXPECT_THROW(ExceptionHelper(reinterpret_cast<void*>(&raisesForeign), nullptr), std::runtime_error);
+}
+
+} // namespace
