@@ -71,10 +71,8 @@ TEST_F(ControlPeersTest, ControlsSitAtTheirWindowCoordinatesAlsoInsideAGroupBox)
         QRect inWindow;
         const char* parent;
     } rows[] = {
-        { "Free", QRect(10, 5, 100, 16), nullptr },
-        { "Box", QRect(20, 60, 200, 120), nullptr },
-        { "Inside", QRect(30, 80, 120, 16), "Box" },
-        { "EarlyField", QRect(40, 100, 80, 22), "Box" },
+        { "Free", QRect(10, 5, 100, 16), nullptr }, { "Box", QRect(20, 60, 200, 120), nullptr },
+        { "Inside", QRect(30, 80, 120, 16), "Box" }, { "EarlyField", QRect(40, 100, 80, 22), "Box" },
         { "Outside", QRect(250, 150, 100, 20), nullptr }, // partly beyond the window's right edge
     };
     for (const auto& row : rows) {
@@ -82,7 +80,8 @@ TEST_F(ControlPeersTest, ControlsSitAtTheirWindowCoordinatesAlsoInsideAGroupBox)
         QWidget* widget = WidgetOf(window->findControl(row.name));
         ASSERT_TRUE(widget);
         EXPECT_EQ(WindowRect(*window, widget), row.inWindow);
-        EXPECT_EQ(widget->parentWidget(), row.parent ? WidgetOf(window->findControl(row.parent)) : ContentOf(window.get()));
+        EXPECT_EQ(
+            widget->parentWidget(), row.parent ? WidgetOf(window->findControl(row.parent)) : ContentOf(window.get()));
         EXPECT_TRUE(widget->isVisible());
     }
 
@@ -154,11 +153,14 @@ TEST_F(ControlPeersTest, ALabelShowsItsTextColourFontAndAlignment)
     EXPECT_EQ(shown->alignment(), Qt::AlignRight | Qt::AlignTop);
     EXPECT_TRUE(shown->wordWrap());
     EXPECT_EQ(shown->toolTip(), "What the sample gave");
+    EXPECT_TRUE(shown->autoFillBackground());
 
     auto* label = native_cast<Label>(window->findControl("Result"));
     label->setEnabled(false);
     label->setTextAlign(1);
     label->setTextSize(0);
+    label->setTransparent(true);
+    EXPECT_FALSE(shown->autoFillBackground()); // the background behind shows through
     EXPECT_FALSE(shown->isEnabled());
     EXPECT_NE(shown->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(200, 10, 20)); // greyed
     EXPECT_EQ(shown->alignment(), Qt::AlignHCenter | Qt::AlignTop);

@@ -252,8 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ShortcutTexts,
         ShortcutRow { "ExtraSecondary", "Cmd+K", 4, QKeySequence(Qt::CTRL | Qt::META | Qt::Key_K) },
         ShortcutRow { "PlusKey", "Cmd++", 0, QKeySequence(Qt::CTRL | Qt::Key_Plus) },
         ShortcutRow { "NamedKey", "Cmd+F5", 0, QKeySequence(Qt::CTRL | Qt::Key_F5) },
-        ShortcutRow { "Empty", "", 0, QKeySequence() },
-        ShortcutRow { "UnknownModifier", "Hyper+Q", 0, QKeySequence() },
+        ShortcutRow { "Empty", "", 0, QKeySequence() }, ShortcutRow { "UnknownModifier", "Hyper+Q", 0, QKeySequence() },
         ShortcutRow { "NoKey", "Cmd+", 0, QKeySequence() }),
     [](const testing::TestParamInfo<ShortcutRow>& info) { return info.param.name; });
 

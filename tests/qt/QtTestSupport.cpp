@@ -35,7 +35,8 @@ void testCreateControls(Object* self)
 ClassRecord* TestWindowClass()
 {
     static ClassRecord* cls = Subclass(Window::Class(), "QtTestWindow.QtTestWindow",
-        { { WindowEvent::kLayout, AsEntry(&testLayout) }, { WindowEvent::kCreateControls, AsEntry(&testCreateControls) } });
+        { { WindowEvent::kLayout, AsEntry(&testLayout) },
+            { WindowEvent::kCreateControls, AsEntry(&testCreateControls) } });
     return cls;
 }
 
@@ -110,7 +111,6 @@ void Activate(Window& window)
     ASSERT_TRUE(top);
     top->show();
     top->activateWindow();
-    QApplication::setActiveWindow(top);
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
 }
 

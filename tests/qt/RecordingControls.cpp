@@ -40,10 +40,7 @@ void reformat(Object* self)
     field->setText(StringFormat(runCDbl(field->text()), kThreeDecimals, kFormatFlag));
 }
 
-void countChange(Object* self)
-{
-    Journal().push_back("change " + std::string(native_cast<TextField>(self)->text()));
-}
+void countChange(Object* self) { Journal().push_back("change " + std::string(native_cast<TextField>(self)->text())); }
 
 void popupChanged(Object* self)
 {

@@ -54,7 +54,8 @@ template <class W> W* focusedWidget(Window& window, std::string_view name)
 
 TEST_F(UserInputTest, TypingIntoAFieldThatItsHandlerReformatsKeepsTheCaret)
 {
-    auto window = OpenWindow({}, [](Window& w) { placed(AddControl<TextField>(w, ReformattingFieldClass(), "TF_OG"), 10); });
+    auto window
+        = OpenWindow({}, [](Window& w) { placed(AddControl<TextField>(w, ReformattingFieldClass(), "TF_OG"), 10); });
     auto* edit = focusedWidget<QLineEdit>(*window, "TF_OG");
     ASSERT_TRUE(edit);
     QTest::keyClicks(edit, "1.05");
@@ -69,7 +70,8 @@ TEST_F(UserInputTest, TypingIntoAFieldThatItsHandlerReformatsKeepsTheCaret)
 
 TEST_F(UserInputTest, AProgramsChangeIsShownButNeverReportedAsTheUsers)
 {
-    auto window = OpenWindow({}, [](Window& w) { placed(AddControl<TextField>(w, CountingFieldClass(), "Field"), 10); });
+    auto window
+        = OpenWindow({}, [](Window& w) { placed(AddControl<TextField>(w, CountingFieldClass(), "Field"), 10); });
     auto* field = native_cast<TextField>(window->findControl("Field"));
     auto* edit = focusedWidget<QLineEdit>(*window, "Field");
     ASSERT_TRUE(edit);
@@ -106,8 +108,10 @@ TEST_F(UserInputTest, TheLengthLimitCountsUnicodeCharacters)
         SCOPED_TRACE(row.name);
         field->setText("");
         // One key event per character, a character outside the basic plane included.
-        for (uint codePoint : row.typed.toUcs4())
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+        for (uint codePoint : row.typed.toUcs4()) {
+            char32_t character = codePoint;
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&character, 1), Qt::NoModifier);
+        }
         EXPECT_EQ(field->text(), row.kept);
         EXPECT_EQ(edit->text().toStdString(), row.kept);
     }
@@ -237,7 +241,8 @@ TEST_F(UserInputTest, ATimerInModeOneFiresOnceAndModeTwoGoesOn)
 
 TEST_F(UserInputTest, UserEditsOfATextAreaReachTheModelWithCRBetweenLines)
 {
-    auto window = OpenWindow({}, [](Window& w) { placed(AddControl<TextArea>(w, TextArea::Class(), "Notes"), 10, 80); });
+    auto window
+        = OpenWindow({}, [](Window& w) { placed(AddControl<TextArea>(w, TextArea::Class(), "Notes"), 10, 80); });
     auto* area = native_cast<TextArea>(window->findControl("Notes"));
     auto* edit = focusedWidget<QTextEdit>(*window, "Notes");
     ASSERT_TRUE(edit);

@@ -10,23 +10,25 @@
 namespace fw {
 
 namespace {
-// Class records, method tables and attribute tables live for the whole run.
+// Class records and method tables live for the whole run, through the destruction
+// of other static objects too (an object released at exit still runs its class's
+// __Exit hook): their stores are never destroyed.
 std::deque<std::unique_ptr<ClassRecord>>& classStore()
 {
-    static std::deque<std::unique_ptr<ClassRecord>> store;
-    return store;
+    static auto* store = new std::deque<std::unique_ptr<ClassRecord>>;
+    return *store;
 }
 
 std::vector<ClassRecord*>& registrationOrder()
 {
-    static std::vector<ClassRecord*> order;
-    return order;
+    static auto* order = new std::vector<ClassRecord*>;
+    return *order;
 }
 
 std::deque<std::unique_ptr<MethodEntry[]>>& tableStore()
 {
-    static std::deque<std::unique_ptr<MethodEntry[]>> store;
-    return store;
+    static auto* store = new std::deque<std::unique_ptr<MethodEntry[]>>;
+    return *store;
 }
 
 template <class Record>

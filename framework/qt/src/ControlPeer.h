@@ -50,10 +50,7 @@ public:
     static ControlPeer* forWidget(const QWidget* widget) noexcept;
     // The peer of a control that a widget's signal names, when both are still there:
     // a widget outlives its peer until Qt deletes it.
-    template <class P> static P* live(const WeakRef& control) noexcept
-    {
-        return dynamic_cast<P*>(of(control.get()));
-    }
+    template <class P> static P* live(const WeakRef& control) noexcept { return dynamic_cast<P*>(of(control.get())); }
 
     // Reads the whole state of the model; the factory calls it once the peer is made.
     void attach();

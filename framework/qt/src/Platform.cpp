@@ -42,8 +42,7 @@ void InstallQtPlatform()
     static qt::QtPeerFactory factory;
     InstallPeerFactory(&factory);
     InstallPictureDecoder(&qt::DecodePicture);
-    SetShowURLHandler(
-        [](std::string_view url) { QDesktopServices::openUrl(QUrl(qt::ToQt(url), QUrl::TolerantMode)); });
+    SetShowURLHandler([](std::string_view url) { QDesktopServices::openUrl(QUrl(qt::ToQt(url), QUrl::TolerantMode)); });
     qt::TrackFocus(*application);
 }
 

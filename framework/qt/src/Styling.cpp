@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace fw::qt {
 
 namespace {
@@ -28,7 +30,11 @@ void ApplyFont(QWidget* widget, const TextFontControl& control)
     // Every property is set explicitly, so that nothing comes from an enclosing control's font.
     QFont font = QApplication::font(widget);
     font.setFamily(isSystemFont(control.textFont()) ? font.family() : ToQt(control.textFont()));
-    font.setPointSizeF(control.textSize() > 0 ? control.textSize() : font.pointSizeF());
+    // A size given in the default unit is in pixels, like every other figure of a
+    // design, so text fits the rectangles it was laid out for; no size keeps the
+    // desktop's own.
+    if (control.textSize() > 0)
+        font.setPixelSize(std::max(1, qRound(control.textSize())));
     font.setBold(control.bold());
     font.setItalic(control.italic());
     font.setUnderline(control.underline());

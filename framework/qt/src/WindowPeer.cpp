@@ -161,7 +161,7 @@ void WindowPeer::applyMenuBar()
             if (auto application = getAppObject())
                 bar = application->menuBar();
     }
-    if (bar.get() == shownBar_.get() && (!bar || widget_->menuBar()))
+    if (bar.get() == shownBar_.get() && (bar != nullptr) == (widget_->menuBar() != nullptr))
         return;
     shownBar_ = WeakRef(bar.get());
     QMenuBar* shown = nullptr;
@@ -199,8 +199,8 @@ void WindowPeer::orderTabs()
         if (peer && peer->widget() && peer->widget()->window() == widget_)
             order.emplace_back(&peer->model(), peer->widget());
     }
-    std::stable_sort(
-        order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first->tabIndex() < b.first->tabIndex(); });
+    std::stable_sort(order.begin(), order.end(),
+        [](const auto& a, const auto& b) { return a.first->tabIndex() < b.first->tabIndex(); });
     for (std::size_t k = 1; k < order.size(); ++k)
         QWidget::setTabOrder(order[k - 1].second, order[k].second);
 }

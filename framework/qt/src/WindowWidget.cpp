@@ -18,7 +18,6 @@ WindowWidget::WindowWidget(Window& model)
     , model_(&model)
     , content_(new QWidget(this))
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 Ref<Window> WindowWidget::model() const { return Ref<Window>::retain(static_cast<Window*>(model_.get())); }
@@ -53,8 +52,8 @@ void WindowWidget::setContentGeometry(QSize size, QSize minimum, QSize maximum, 
     bool wasSizing = std::exchange(sizing_, true);
     int bar = menuBarHeight(size.width());
     auto outer = [bar](QSize content) {
-        return QSize(std::clamp(content.width(), 0, QWIDGETSIZE_MAX),
-            std::clamp(content.height() + bar, 0, QWIDGETSIZE_MAX));
+        return QSize(
+            std::clamp(content.width(), 0, QWIDGETSIZE_MAX), std::clamp(content.height() + bar, 0, QWIDGETSIZE_MAX));
     };
     if (resizeable) {
         setMinimumSize(outer(minimum));
