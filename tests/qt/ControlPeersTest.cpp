@@ -149,7 +149,7 @@ TEST_F(ControlPeersTest, ALabelShowsItsTextColourFontAndAlignment)
     EXPECT_TRUE(shown->font().underline());
     EXPECT_TRUE(shown->font().bold());
     EXPECT_FALSE(shown->font().italic());
-    EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), 15.0);
+    EXPECT_EQ(shown->font().pixelSize(), 15) << "a design's text size is in pixels";
     EXPECT_EQ(shown->alignment(), Qt::AlignRight | Qt::AlignTop);
     EXPECT_TRUE(shown->wordWrap());
     EXPECT_EQ(shown->toolTip(), "What the sample gave");
@@ -228,7 +228,7 @@ TEST_F(ControlPeersTest, ATextAreaShowsLinesAsPlainTextWithItsScrollBars)
     EXPECT_EQ(edit->document()->blockCount(), 2);
     EXPECT_TRUE(edit->isReadOnly());
     EXPECT_FALSE(edit->acceptRichText());
-    EXPECT_DOUBLE_EQ(edit->font().pointSizeF(), 13.0);
+    EXPECT_EQ(edit->font().pixelSize(), 13);
     QTextBlockFormat second = edit->document()->findBlockByNumber(1).blockFormat();
     EXPECT_EQ(second.lineHeightType(), QTextBlockFormat::ProportionalHeight);
     EXPECT_DOUBLE_EQ(second.lineHeight(), 150.0);

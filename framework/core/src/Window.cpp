@@ -99,11 +99,18 @@ void Window::Constructor()
         return; // closed by its own Layout or CreateControls
     stage_ = Stage::Open;
     openWindows().push_back(hold);
-    attachPeers();
-    openControls();
-    if (stage_ != Stage::Open)
-        return; // a control's Open closed the window
-    RaiseEvent(*this, WindowEvent::kOpen);
+    try {
+        attachPeers();
+        openControls();
+        if (stage_ != Stage::Open)
+            return; // a control's Open closed the window
+        RaiseEvent(*this, WindowEvent::kOpen);
+    } catch (...) {
+        // Registered but never shown, a half-opened window would be out of the user's
+        // reach, and a later request would show it with part of its Open never run.
+        abandon();
+        throw;
+    }
     if (stage_ == Stage::Open && visible_ && peer_)
         peer_->perform(Action::Show);
 }
@@ -158,6 +165,17 @@ void Window::Close()
     for (auto& object : controls)
         if (auto* control = dynamic_cast<Control*>(object.get()))
             RaiseEvent(*control, ControlEvent::kClose);
+}
+
+void Window::abandon()
+{
+    if (stage_ == Stage::Closed)
+        return; // a handler closed it before it raised
+    Ref<Window> registered = unregister(this);
+    stage_ = Stage::Closed;
+    if (peer_)
+        peer_->perform(Action::Close);
+    tearDown();
 }
 
 void Window::tearDown()

@@ -119,6 +119,8 @@ std::vector<QMenu*> MenuPeer::menus() const
 
 void MenuPeer::fill(QWidget* container)
 {
+    // Every window that opens brings a bar of its own; those of closed windows are gone.
+    std::erase_if(containers_, [](const QPointer<QWidget>& kept) { return !kept; });
     if (std::find(containers_.begin(), containers_.end(), container) == containers_.end())
         containers_.emplace_back(container);
     populate(container);

@@ -11,8 +11,9 @@
 //  4. `Open` is raised on every control in that order (all of them exist by
 //     now), then on the window (event 27);
 //  5. a window whose `Visible` is True asks its peer to show it.
-// An exception in 1 leaves the window closed: registered nowhere, its controls
-// released; it passes on to the caller.
+// An exception in any step leaves the window closed: registered nowhere, its peer
+// closed, its controls released, no Close raised; it passes on to the caller, and
+// the next request builds a new window from the start.
 //
 // The window keeps its controls, in the order added, under the names they were
 // added with. `Close` unregisters the window, asks the peer to close it, raises
@@ -297,6 +298,8 @@ private:
     friend class Control;
     void removeControl(Object* control);
     void tearDown();
+    // Undoes a construction that raised after the window was registered as open.
+    void abandon();
     void attachPeers();
     void openControls();
     void showWithin(Window* parent, bool modally);
