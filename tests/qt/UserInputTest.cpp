@@ -5,6 +5,7 @@
 #include "RecordingControls.h"
 #include "WidgetOf.h"
 
+#include <fw/GroupBox.h>
 #include <fw/Label.h>
 #include <fw/PopupMenu.h>
 #include <fw/Slider.h>
@@ -216,6 +217,31 @@ TEST_F(UserInputTest, ALabelGetsTheMouseInItsOwnCoordinatesAndTheReleaseAfterAPr
     auto* label = native_cast<Label>(window->findControl("Link"));
     EXPECT_EQ(label->mouseX(), 7);
     EXPECT_EQ(label->mouseY(), 8);
+}
+
+TEST_F(UserInputTest, AControlThatGoesWithTheMouseOverItHearsNothingMore)
+{
+    // A group box that reports the mouse, and a label inside it under the mouse.
+    static ClassRecord* hoverBox = Subclass(GroupBox::Class(), "QtTestWindow.HoverBox",
+        { { RectControlEvent::kMouseEnter, AsEntry(+[](Object*) { Journal().push_back("box enter"); }) },
+            { RectControlEvent::kMouseExit, AsEntry(+[](Object*) { Journal().push_back("box exit"); }) } });
+    auto window = OpenWindow({}, [](Window& w) {
+        auto& box = placed(AddControl<GroupBox>(w, hoverBox, "Box"), 10, 120);
+        box.setCaption("Gravity");
+        placed(AddControl<Label>(w, RecordingLabelClass(), "Inside"), 50, 20).setInitialParent("Box");
+    });
+    auto* inside = WidgetOf(window->findControl("Inside"));
+    ASSERT_TRUE(inside);
+    Activate(*window);
+    QTest::mouseMove(inside, QPoint(5, 6));
+    ASSERT_TRUE(WaitFor([] { return !Journal().empty() && Journal().back() == "enter"; }));
+    Journal().clear();
+    window->Close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->closed());
+    // The box goes first, and Qt, hiding its widget, moves the mouse onto it.
+    for (const auto& entry : Journal())
+        EXPECT_TRUE(entry != "box enter" && entry != "box exit") << entry << " reached the box on its way out";
 }
 
 TEST_F(UserInputTest, ATimerInModeOneFiresOnceAndModeTwoGoesOn)

@@ -1,5 +1,6 @@
 #include "HoverReporter.h"
 
+#include "ControlPeer.h"
 #include "ModelCall.h"
 
 #include <fw/RectControl.h>
@@ -17,11 +18,13 @@ HoverReporter::HoverReporter(RectControl& control, QObject* parent)
 bool HoverReporter::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parent() && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
-        Ref<Object> control = Ref<Object>::retain(control_.get());
-        if (control) {
-            auto* rect = native_cast<RectControl>(control.get());
+        // Through the peer, as every report from a widget: a control on its way out
+        // has left the register before Qt, hiding its widget, tells it about the mouse.
+        if (auto* peer = ControlPeer::live<ControlPeer>(control_)) {
+            Ref<Object> hold = Ref<Object>::retain(&peer->model());
+            RectControl& control = peer->model();
             bool entered = event->type() == QEvent::Enter;
-            CallModel([&] { entered ? rect->mouseEnter() : rect->mouseExit(); });
+            CallModel([&] { entered ? control.mouseEnter() : control.mouseExit(); });
         }
     }
     return false;
