@@ -1,6 +1,8 @@
-// The Qt peer tests run on Qt's offscreen platform with the platform installed
-// as a program installs it. A watchdog fails the test that leaves a modal window
-// open, and closes it, so that one stuck test does not hang the whole run.
+// The main of the tests that run on Qt widgets: Qt's offscreen platform (also
+// when test discovery lists the tests, which it does without a display), with
+// the platform installed as a program installs it. A watchdog fails the test
+// that leaves a modal window open, and closes it, so that one stuck test does
+// not hang the whole run.
 #include <fw/qt/Platform.h>
 
 #include <gtest/gtest.h>
