@@ -19,9 +19,8 @@ $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja
 
 run: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS)
-	@if [ -x $(BUILD)/bin/quillfen ]; then exec $(BUILD)/bin/quillfen; \
-	else echo "The quillfen program is not built yet: only its framework and formulas exist so far."; exit 1; fi
+	cmake --build $(BUILD) -j $(JOBS) --target quillfen
+	exec $(BUILD)/bin/quillfen
 
 test: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
