@@ -24,33 +24,17 @@ constexpr std::array kStandardEntries { NamedCommand { "EditUndo", Command::Undo
 
 bool changesText(Command command) { return command != Command::Copy && command != Command::SelectAll; }
 
-void apply(QLineEdit& edit, Command command)
+void deleteSelection(QLineEdit& edit) { edit.del(); }
+
+// QTextEdit and QPlainTextEdit delete a selection through their cursor.
+template <class Edit> void deleteSelection(Edit& edit)
 {
-    if (edit.isReadOnly() && changesText(command))
-        return;
-    switch (command) {
-    case Command::Undo:
-        edit.undo();
-        break;
-    case Command::Cut:
-        edit.cut();
-        break;
-    case Command::Copy:
-        edit.copy();
-        break;
-    case Command::Paste:
-        edit.paste();
-        break;
-    case Command::Clear:
-        edit.del();
-        break;
-    case Command::SelectAll:
-        edit.selectAll();
-        break;
-    }
+    QTextCursor cursor = edit.textCursor();
+    cursor.removeSelectedText();
+    edit.setTextCursor(cursor);
 }
 
-// QTextEdit and QPlainTextEdit offer the same operations without a common base that has them.
+// QLineEdit, QTextEdit and QPlainTextEdit offer these operations without a common base that has them.
 template <class Edit> void apply(Edit& edit, Command command)
 {
     if (edit.isReadOnly() && changesText(command))
@@ -68,12 +52,9 @@ template <class Edit> void apply(Edit& edit, Command command)
     case Command::Paste:
         edit.paste();
         break;
-    case Command::Clear: {
-        QTextCursor cursor = edit.textCursor();
-        cursor.removeSelectedText();
-        edit.setTextCursor(cursor);
+    case Command::Clear:
+        deleteSelection(edit);
         break;
-    }
     case Command::SelectAll:
         edit.selectAll();
         break;
