@@ -31,10 +31,7 @@ template <auto Getter, auto Setter> struct SetRecordInvoke {
 
     static Variant invoke(MethodEntry method, Object* target, const std::vector<Variant>* arguments)
     {
-        if (!target || !arguments)
-            RaiseNilObjectException();
-        if (arguments->empty())
-            RaiseWrongArgumentCount(1, 0);
+        CheckInvocation(target, arguments, 1);
         auto held = PropertyType<Value>::from((*arguments)[0]);
         EntryAs<void (*)(Object*, Param)>(method)(target, PassHeld(held));
         return {};

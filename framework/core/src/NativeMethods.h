@@ -72,14 +72,7 @@ template <class R, class... AbiArgs, class... Args> struct ConventionInvoke<R (*
 
     static Variant invoke(MethodEntry method, Object* target, const std::vector<Variant>* arguments)
     {
-        if (!target)
-            RaiseNilObjectException();
-        if constexpr (sizeof...(Args) > 0) {
-            if (!arguments)
-                RaiseNilObjectException();
-            if (arguments->size() < sizeof...(Args))
-                RaiseWrongArgumentCount(sizeof...(Args), arguments->size());
-        }
+        CheckInvocation(target, arguments, sizeof...(Args));
         return call(EntryAs<Function>(method), target, arguments, std::index_sequence_for<Args...> {});
     }
 

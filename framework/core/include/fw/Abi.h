@@ -106,6 +106,20 @@ inline Object* ArgumentFromVariant<Object*>(const Variant& value)
 
 [[noreturn]] void RaiseWrongArgumentCount(std::size_t expected, std::size_t given);
 
+// What every invoker checks before it calls: a target, and an argument list that
+// holds the method's `count` arguments.
+inline void CheckInvocation(Object* target, const std::vector<Variant>* arguments, std::size_t count)
+{
+    if (!target)
+        RaiseNilObjectException();
+    if (count == 0)
+        return;
+    if (!arguments)
+        RaiseNilObjectException();
+    if (arguments->size() < count)
+        RaiseWrongArgumentCount(count, arguments->size());
+}
+
 template <class Function>
 struct Invoke;
 
@@ -113,14 +127,7 @@ template <class R, class... Args>
 struct Invoke<R (*)(Object*, Args...)> {
     static Variant invoke(MethodEntry method, Object* target, const std::vector<Variant>* arguments)
     {
-        if (!target)
-            RaiseNilObjectException();
-        if constexpr (sizeof...(Args) > 0) {
-            if (!arguments)
-                RaiseNilObjectException();
-            if (arguments->size() < sizeof...(Args))
-                RaiseWrongArgumentCount(sizeof...(Args), arguments->size());
-        }
+        CheckInvocation(target, arguments, sizeof...(Args));
         auto function = EntryAs<R (*)(Object*, Args...)>(method);
         return call(function, target, arguments, std::index_sequence_for<Args...>{});
     }
