@@ -36,15 +36,6 @@ using fw::qt::WidgetOf;
 
 class ControlPeersTest : public QtPeerTest { };
 
-template <class T> T& setRect(T& control, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
-{
-    control.setLeft(left);
-    control.setTop(top);
-    control.setWidth(width);
-    control.setHeight(height);
-    return control;
-}
-
 template <class W> W* widgetOf(Window& window, std::string_view name)
 {
     return qobject_cast<W*>(WidgetOf(window.findControl(name)));
@@ -58,13 +49,13 @@ TEST_F(ControlPeersTest, ControlsSitAtTheirWindowCoordinatesAlsoInsideAGroupBox)
             w.setHeight(200);
         },
         [](Window& w) {
-            setRect(AddControl<Label>(w, Label::Class(), "Free"), 10, 5, 100, 16);
+            SetRect(AddControl<Label>(w, Label::Class(), "Free"), 10, 5, 100, 16);
             // Enclosed before its group box has a peer: it finds the box once the box has one.
-            setRect(AddControl<TextField>(w, TextField::Class(), "EarlyField"), 40, 100, 80, 22)
+            SetRect(AddControl<TextField>(w, TextField::Class(), "EarlyField"), 40, 100, 80, 22)
                 .setInitialParent("Box");
-            setRect(AddControl<GroupBox>(w, GroupBox::Class(), "Box"), 20, 60, 200, 120).setCaption("Gravity");
-            setRect(AddControl<Label>(w, Label::Class(), "Inside"), 30, 80, 120, 16).setInitialParent("Box");
-            setRect(AddControl<Slider>(w, Slider::Class(), "Outside"), 250, 150, 100, 20);
+            SetRect(AddControl<GroupBox>(w, GroupBox::Class(), "Box"), 20, 60, 200, 120).setCaption("Gravity");
+            SetRect(AddControl<Label>(w, Label::Class(), "Inside"), 30, 80, 120, 16).setInitialParent("Box");
+            SetRect(AddControl<Slider>(w, Slider::Class(), "Outside"), 250, 150, 100, 20);
         });
     struct Row {
         const char* name;
@@ -100,7 +91,7 @@ TEST_F(ControlPeersTest, ALabelWithAPeerBeforeItsWindowJoinsTheWindow)
 {
     QWidget* early = nullptr;
     auto window = OpenWindow({}, [&](Window& w) {
-        auto& label = setRect(AddControl<Label>(w, Label::Class(), "Early"), 15, 25, 90, 18);
+        auto& label = SetRect(AddControl<Label>(w, Label::Class(), "Early"), 15, 25, 90, 18);
         label.setText("early");
         label.EventCreatePane();
         early = WidgetOf(&label);
@@ -116,8 +107,8 @@ TEST_F(ControlPeersTest, ALabelWithAPeerBeforeItsWindowJoinsTheWindow)
 TEST_F(ControlPeersTest, ControlsOfAGroupBoxThatClosesStayInTheWindow)
 {
     auto window = OpenWindow({}, [](Window& w) {
-        setRect(AddControl<GroupBox>(w, GroupBox::Class(), "Box"), 20, 20, 200, 100);
-        setRect(AddControl<Label>(w, Label::Class(), "Inside"), 30, 50, 80, 16).setInitialParent("Box");
+        SetRect(AddControl<GroupBox>(w, GroupBox::Class(), "Box"), 20, 20, 200, 100);
+        SetRect(AddControl<Label>(w, Label::Class(), "Inside"), 30, 50, 80, 16).setInitialParent("Box");
     });
     QWidget* inside = WidgetOf(window->findControl("Inside"));
     native_cast<GroupBox>(window->findControl("Box"))->Close();
@@ -131,7 +122,7 @@ TEST_F(ControlPeersTest, ControlsOfAGroupBoxThatClosesStayInTheWindow)
 TEST_F(ControlPeersTest, ALabelShowsItsTextColourFontAndAlignment)
 {
     auto window = OpenWindow({}, [](Window& w) {
-        auto& label = setRect(AddControl<Label>(w, Label::Class(), "Result"), 10, 10, 200, 40);
+        auto& label = SetRect(AddControl<Label>(w, Label::Class(), "Result"), 10, 10, 200, 40);
         label.setText("Original gravity\rat 20 C");
         label.setTextColor(Color { 200, 10, 20 });
         label.setUnderline(true);
@@ -180,7 +171,7 @@ TEST_P(TextFieldSettings, AreWhatTheLineEditShows)
 {
     const FieldRow& row = GetParam();
     auto window = OpenWindow({}, [&](Window& w) {
-        auto& field = setRect(AddControl<TextField>(w, TextField::Class(), "Field"), 10, 10, 120, 22);
+        auto& field = SetRect(AddControl<TextField>(w, TextField::Class(), "Field"), 10, 10, 120, 22);
         field.setAlignment(row.alignment);
         field.setReadOnly(row.readOnly);
         field.setBorder(row.border);
@@ -213,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextFieldSettings,
 TEST_F(ControlPeersTest, ATextAreaShowsLinesAsPlainTextWithItsScrollBars)
 {
     auto window = OpenWindow({}, [](Window& w) {
-        auto& area = setRect(AddControl<TextArea>(w, TextArea::Class(), "Notes"), 10, 10, 200, 100);
+        auto& area = SetRect(AddControl<TextArea>(w, TextArea::Class(), "Notes"), 10, 10, 200, 100);
         area.setText("Mash at 66 C\rSparge <b>slowly</b>");
         area.setReadOnly(true);
         area.setStyled(false);
@@ -239,7 +230,7 @@ TEST_F(ControlPeersTest, ATextAreaShowsLinesAsPlainTextWithItsScrollBars)
 TEST_F(ControlPeersTest, APopupMenuShowsItsRowsAndNoRowForAnIndexOutsideThem)
 {
     auto window = OpenWindow({}, [](Window& w) {
-        auto& popup = setRect(AddControl<PopupMenu>(w, PopupMenu::Class(), "Units"), 10, 10, 120, 24);
+        auto& popup = SetRect(AddControl<PopupMenu>(w, PopupMenu::Class(), "Units"), 10, 10, 120, 24);
         popup.setInitialValue("Gallons\rLitres\rQuarts");
         popup.setListIndex(1);
     });
@@ -272,7 +263,7 @@ TEST_P(SliderShapes, ShowOrientationTicksAndRange)
 {
     const SliderRow& row = GetParam();
     auto window = OpenWindow({}, [&](Window& w) {
-        auto& slider = setRect(AddControl<Slider>(w, Slider::Class(), "Slider"), 10, 10, row.width, row.height);
+        auto& slider = SetRect(AddControl<Slider>(w, Slider::Class(), "Slider"), 10, 10, row.width, row.height);
         slider.setMinimum(-5);
         slider.setMaximum(40);
         slider.setValue(12);
@@ -368,8 +359,8 @@ TEST_F(ControlPeersTest, ACanvasPaintsItsBackdropUnscaledAtItsTopLeft)
             w.setBackColor(Color { 255, 255, 255 });
         },
         [&](Window& w) {
-            setRect(AddControl<Canvas>(w, Canvas::Class(), "Picture"), 20, 20, 10, 10).setBackdrop(picture);
-            setRect(AddControl<Canvas>(w, Canvas::Class(), "Empty"), 40, 20, 10, 10);
+            SetRect(AddControl<Canvas>(w, Canvas::Class(), "Picture"), 20, 20, 10, 10).setBackdrop(picture);
+            SetRect(AddControl<Canvas>(w, Canvas::Class(), "Empty"), 40, 20, 10, 10);
         });
     QImage shown = ContentOf(window.get())->grab().toImage();
     EXPECT_EQ(shown.pixelColor(20, 20), QColor(255, 0, 0));

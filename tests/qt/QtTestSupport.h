@@ -51,6 +51,16 @@ template <class T> T& AddControl(fw::Window& window, fw::ClassRecord* cls, std::
     return *fw::native_cast<T>(&AddObject(window, cls, name));
 }
 
+// Places a control at its rectangle in window coordinates.
+template <class T> T& SetRect(T& control, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    control.setLeft(left);
+    control.setTop(top);
+    control.setWidth(width);
+    control.setHeight(height);
+    return control;
+}
+
 // A widget's rectangle in its window's coordinates (the content area's).
 QRect WindowRect(fw::Window& window, QWidget* widget);
 

@@ -30,15 +30,6 @@ using namespace qt_test;
 
 class ScreenshotTest : public QtPeerTest { };
 
-template <class T> T& at(T& control, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
-{
-    control.setLeft(left);
-    control.setTop(top);
-    control.setWidth(width);
-    control.setHeight(height);
-    return control;
-}
-
 Ref<MenuItem> entry(ClassRecord* cls, const char* text, const char* shortcut = "")
 {
     auto object = RuntimeNewObject(cls);
@@ -86,27 +77,27 @@ TEST_F(ScreenshotTest, SavesTheWholeWindowAsAPng)
             w.setMenuBar(bar);
         },
         [](Window& w) {
-            at(AddControl<GroupBox>(w, GroupBox::Class(), "Reading"), 10, 10, 250, 110).setCaption("Reading");
-            auto& brixLabel = at(AddControl<Label>(w, Label::Class(), "L_Brix"), 20, 40, 110, 20);
+            SetRect(AddControl<GroupBox>(w, GroupBox::Class(), "Reading"), 10, 10, 250, 110).setCaption("Reading");
+            auto& brixLabel = SetRect(AddControl<Label>(w, Label::Class(), "L_Brix"), 20, 40, 110, 20);
             brixLabel.setText("Original Brix:");
             brixLabel.setInitialParent("Reading");
-            auto& brix = at(AddControl<TextField>(w, TextField::Class(), "TF_OB"), 140, 38, 100, 24);
+            auto& brix = SetRect(AddControl<TextField>(w, TextField::Class(), "TF_OB"), 140, 38, 100, 24);
             brix.setText("12.5");
             brix.setAlignment(3);
             brix.setInitialParent("Reading");
-            auto& gravityLabel = at(AddControl<Label>(w, Label::Class(), "L_OG"), 20, 80, 110, 20);
+            auto& gravityLabel = SetRect(AddControl<Label>(w, Label::Class(), "L_OG"), 20, 80, 110, 20);
             gravityLabel.setText("Gravity:");
             gravityLabel.setInitialParent("Reading");
-            auto& gravity = at(AddControl<TextField>(w, TextField::Class(), "TF_OG"), 140, 78, 100, 24);
+            auto& gravity = SetRect(AddControl<TextField>(w, TextField::Class(), "TF_OG"), 140, 78, 100, 24);
             gravity.setText("1.050");
             gravity.setReadOnly(true);
             gravity.setBackColor(Color { 235, 235, 235 });
             gravity.setInitialParent("Reading");
-            at(AddControl<Canvas>(w, Canvas::Class(), "Glass"), 280, 20, 64, 64).setBackdrop(amberGradient());
-            auto& units = at(AddControl<PopupMenu>(w, PopupMenu::Class(), "Units"), 10, 135, 160, 26);
+            SetRect(AddControl<Canvas>(w, Canvas::Class(), "Glass"), 280, 20, 64, 64).setBackdrop(amberGradient());
+            auto& units = SetRect(AddControl<PopupMenu>(w, PopupMenu::Class(), "Units"), 10, 135, 160, 26);
             units.setInitialValue("Specific gravity\rPlato");
             units.setListIndex(0);
-            auto& correction = at(AddControl<Slider>(w, Slider::Class(), "Correction"), 185, 135, 160, 26);
+            auto& correction = SetRect(AddControl<Slider>(w, Slider::Class(), "Correction"), 185, 135, 160, 26);
             correction.setValue(40);
             correction.setTickStyle(1);
             auto& rule = AddControl<Line>(w, Line::Class(), "Rule");
@@ -115,7 +106,7 @@ TEST_F(ScreenshotTest, SavesTheWholeWindowAsAPng)
             rule.setX2(350);
             rule.setY2(172);
             rule.setLineColor(Color { 120, 120, 120 });
-            auto& note = at(AddControl<Label>(w, Label::Class(), "Note"), 10, 182, 340, 70);
+            auto& note = SetRect(AddControl<Label>(w, Label::Class(), "Note"), 10, 182, 340, 70);
             note.setText("Readings are corrected for wort.\rRed, bold and underlined: a warning.");
             note.setMultiline(true);
             note.setTextColor(Color { 180, 0, 0 });
