@@ -21,7 +21,7 @@ void AquaAboutBoxLarge::SplashTimer_Action(fw::Window& self, fw::Timer*) { self.
 
 std::span<const MethodDeclaration> AquaAboutBoxLarge::OwnMethods()
 {
-    static const std::array methods{
+    static const std::array methods {
         Method<&AquaAboutBoxLarge::stVersion_Open>("stVersion_Open", "%%o<Label>"),
         Method<&AquaAboutBoxLarge::SplashTimer_Action>("SplashTimer_Action", "%%o<Timer>"),
     };
@@ -30,9 +30,9 @@ std::span<const MethodDeclaration> AquaAboutBoxLarge::OwnMethods()
 
 std::span<const PropertyDeclaration> AquaAboutBoxLarge::Properties()
 {
-    static const std::array properties{
-        PropertyDeclaration{"scrollY", "i4", Scope::Protected},
-        PropertyDeclaration{"maxScroll", "i4", Scope::Protected},
+    static const std::array properties {
+        PropertyDeclaration { "scrollY", "i4", Scope::Protected },
+        PropertyDeclaration { "maxScroll", "i4", Scope::Protected },
     };
     return properties;
 }

@@ -14,14 +14,18 @@ struct AquaAboutBoxLarge : calculators::WindowClass<AquaAboutBoxLarge> {
     static constexpr std::string_view kCopyright = "Copyright \xC2\xA9 2026 Velmora Studios";
     static constexpr std::string_view kHomePage = "https://velmora.example/";
 
-    static constexpr calculators::WindowDesign kWindow{.placement = 2, .width = 284, .height = 340, .title = "",
-                                                       .resizeable = false, .liveResize = false,
-                                                       .minimizeButton = false};
+    static constexpr calculators::WindowDesign kWindow { .placement = 2,
+        .width = 284,
+        .height = 340,
+        .title = "",
+        .resizeable = false,
+        .liveResize = false,
+        .minimizeButton = false };
 
     // The About window's label streams list their keys in reverse order.
     static constexpr auto kReversed = calculators::KeyOrder::Reversed;
-    static constexpr calculators::Bindings kVersionOpens{{calculators::BoundEvent::Open, "stVersion_Open"}};
-    static constexpr calculators::Bindings kTimerCloses{{calculators::BoundEvent::Action, "SplashTimer_Action"}};
+    static constexpr calculators::Bindings kVersionOpens { { calculators::BoundEvent::Open, "stVersion_Open" } };
+    static constexpr calculators::Bindings kTimerCloses { { calculators::BoundEvent::Action, "SplashTimer_Action" } };
     static fw::ClassRecord* TimerClass() { return AquaAboutBoxLarge_wrapper_SplashTimer::Class(); }
 
     // clang-format off

@@ -15,35 +15,35 @@ using Wrapper = AquaAboutBoxLarge_wrapper_SplashTimer;
 std::int32_t indexOffset() { return fw::Timer::Class()->instanceSize; }
 std::int32_t ownerWindowOffset() { return indexOffset() + 4; }
 
-constexpr std::array<std::string_view, 2> kActionSource{"addActionNotificationReceiver",
-                                                        "removeActionNotificationReceiver"};
-constexpr std::array<std::string_view, 4> kPaneChild{"_SetWindow", "Window", "_Index", "_SetIndex"};
+constexpr std::array<std::string_view, 2> kActionSource { "addActionNotificationReceiver",
+    "removeActionNotificationReceiver" };
+constexpr std::array<std::string_view, 4> kPaneChild { "_SetWindow", "Window", "_Index", "_SetIndex" };
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods{
+    static const std::array methods {
         HiddenMethod<&Wrapper::_SetWindow>("_SetWindow", "%%o<Window>"),
         Method<&Wrapper::Window>("Window", "%o<Window>%"),
         HiddenMethod<&Wrapper::_Index>("_Index", "%i4%"),
         HiddenMethod<&Wrapper::_SetIndex>("_SetIndex", "%%i4"),
         Method<&Wrapper::Constructor>("Constructor", "%%"),
     };
-    static const std::array properties{
-        PropertyDeclaration{"Index", "i4", Scope::Public},
-        PropertyDeclaration{"ownerWindow", "o<Window>", Scope::Private},
+    static const std::array properties {
+        PropertyDeclaration { "Index", "i4", Scope::Public },
+        PropertyDeclaration { "ownerWindow", "o<Window>", Scope::Private },
     };
-    static const std::array interfaces{
-        InterfaceDeclaration{&fw::ActionSourceInterface, kActionSource},
-        InterfaceDeclaration{&fw::PaneChildInterface, kPaneChild},
+    static const std::array interfaces {
+        InterfaceDeclaration { &fw::ActionSourceInterface, kActionSource },
+        InterfaceDeclaration { &fw::PaneChildInterface, kPaneChild },
     };
-    static const ClassDeclaration facts{.superclass = &fw::Timer::Class,
-                                        .registeredName = "AquaAboutBoxLarge._wrapper_SplashTimer",
-                                        .hasClassScope = true,
-                                        .classScope = Scope::Private,
-                                        .methods = methods,
-                                        .properties = properties,
-                                        .exitHook = &Wrapper::ReleaseOwnerWindow,
-                                        .interfaces = interfaces};
+    static const ClassDeclaration facts { .superclass = &fw::Timer::Class,
+        .registeredName = "AquaAboutBoxLarge._wrapper_SplashTimer",
+        .hasClassScope = true,
+        .classScope = Scope::Private,
+        .methods = methods,
+        .properties = properties,
+        .exitHook = &Wrapper::ReleaseOwnerWindow,
+        .interfaces = interfaces };
     return facts;
 }
 
@@ -54,7 +54,10 @@ using Storage = ClassStorage<&declaration>;
 fw::ClassRecord* Wrapper::Class() { return Storage::Accessor(); }
 void Wrapper::ClassInit() { Storage::Init(); }
 
-void Wrapper::_SetWindow(fw::Timer& self, fw::Window* window) { fw::ObjectFieldSet(&self, ownerWindowOffset(), window); }
+void Wrapper::_SetWindow(fw::Timer& self, fw::Window* window)
+{
+    fw::ObjectFieldSet(&self, ownerWindowOffset(), window);
+}
 
 fw::Ref<fw::Window> Wrapper::Window(fw::Timer& self)
 {
@@ -66,6 +69,6 @@ std::int32_t Wrapper::_Index(fw::Timer& self) { return fw::Int32FieldGet(&self, 
 
 void Wrapper::_SetIndex(fw::Timer& self, std::int32_t index) { fw::Int32FieldSet(&self, indexOffset(), index); }
 
-void Wrapper::Constructor(fw::Timer&) {}
+void Wrapper::Constructor(fw::Timer&) { }
 
 void Wrapper::ReleaseOwnerWindow(fw::Object* instance) { fw::ObjectFieldSet(instance, ownerWindowOffset(), nullptr); }

@@ -24,25 +24,27 @@ constexpr std::int32_t kMouseUp = 18;
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods{
+    static const std::array methods {
         Method<&stStaticURL::Event_MouseUp>("Event_MouseUp", "%%i4i4"),
         Method<&stStaticURL::Event_MouseDown>("Event_MouseDown", "%b%i4i4"),
         Method<&stStaticURL::Event_MouseExit>("Event_MouseExit", "%%"),
         Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter", "%%"),
         Method<&stStaticURL::Event_Open>("Event_Open", "%%"),
     };
-    static const std::array properties{PropertyDeclaration{"URL", "s", Scope::Public}};
-    static const std::array hooks{
-        EventHook{LabelEvent::kOpen, "Event_Open"},         EventHook{LabelEvent::kMouseEnter, "Event_MouseEnter"},
-        EventHook{LabelEvent::kMouseExit, "Event_MouseExit"}, EventHook{LabelEvent::kMouseDown, "Event_MouseDown"},
-        EventHook{LabelEvent::kMouseUp, "Event_MouseUp"},
+    static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
+    static const std::array hooks {
+        EventHook { LabelEvent::kOpen, "Event_Open" },
+        EventHook { LabelEvent::kMouseEnter, "Event_MouseEnter" },
+        EventHook { LabelEvent::kMouseExit, "Event_MouseExit" },
+        EventHook { LabelEvent::kMouseDown, "Event_MouseDown" },
+        EventHook { LabelEvent::kMouseUp, "Event_MouseUp" },
     };
-    static const ClassDeclaration facts{.superclass = &fw::Label::Class,
-                                        .registeredName = "stStaticURL",
-                                        .methods = methods,
-                                        .properties = properties,
-                                        .eventHooks = hooks,
-                                        .exitHook = &stStaticURL::Finalize};
+    static const ClassDeclaration facts { .superclass = &fw::Label::Class,
+        .registeredName = "stStaticURL",
+        .methods = methods,
+        .properties = properties,
+        .eventHooks = hooks,
+        .exitHook = &stStaticURL::Finalize };
     return facts;
 }
 

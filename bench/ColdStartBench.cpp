@@ -60,8 +60,8 @@ int millisecondsUntil(Clock::time_point deadline)
 }
 
 // Spawns the program with that environment; standard output and error go to /dev/null.
-pid_t spawn(const std::vector<const char*>& argv, char* const* envp, bool searchPath,
-            const std::vector<int>& closeInChild = {})
+pid_t spawn(
+    const std::vector<const char*>& argv, char* const* envp, bool searchPath, const std::vector<int>& closeInChild = {})
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -96,8 +96,9 @@ public:
             throw std::runtime_error("cannot make a pipe for Xvfb's display number");
         fcntl(fds[0], F_SETFD, FD_CLOEXEC);
         std::string writeEnd = std::to_string(fds[1]);
-        server_ = spawn({ "Xvfb", "-displayfd", writeEnd.c_str(), "-screen", "0", kScreen, "-nolisten", "tcp", nullptr },
-                        environ, true, { fds[0] });
+        server_
+            = spawn({ "Xvfb", "-displayfd", writeEnd.c_str(), "-screen", "0", kScreen, "-nolisten", "tcp", nullptr },
+                environ, true, { fds[0] });
         close(fds[1]);
 
         std::string number;
@@ -244,8 +245,8 @@ private:
             unsigned long count = 0;
             unsigned long after = 0;
             unsigned char* data = nullptr;
-            if (XGetWindowProperty(display_, window, property, 0, 1024, False, AnyPropertyType, &type, &format,
-                                   &count, &after, &data)
+            if (XGetWindowProperty(
+                    display_, window, property, 0, 1024, False, AnyPropertyType, &type, &format, &count, &after, &data)
                     == Success
                 && data) {
                 std::string text(reinterpret_cast<const char*>(data), format == 8 ? count : 0);
@@ -296,8 +297,8 @@ struct Program {
 };
 
 // Seconds from the spawn to the window, or nothing with the reason in `failure`.
-std::optional<double> timeStart(const Program& program, MapWatcher& watcher, const ProgramEnvironment& environment,
-                                std::string& failure)
+std::optional<double> timeStart(
+    const Program& program, MapWatcher& watcher, const ProgramEnvironment& environment, std::string& failure)
 {
     watcher.reset();
     Clock::time_point started = Clock::now();
@@ -306,10 +307,10 @@ std::optional<double> timeStart(const Program& program, MapWatcher& watcher, con
     if (!shown) {
         if (watcher.exited())
             failure = std::string(program.path) + " exited (wait status " + std::to_string(watcher.exitStatus())
-                      + ") before a window \"" + std::string(program.title) + "\" was mapped";
+                + ") before a window \"" + std::string(program.title) + "\" was mapped";
         else
             failure = std::string(program.path) + ": no window \"" + std::string(program.title) + "\" within "
-                      + std::to_string(kWindowLimit.count()) + " s";
+                + std::to_string(kWindowLimit.count()) + " s";
         if (!watcher.exited())
             killAndReap(pid);
         return std::nullopt;
@@ -346,7 +347,8 @@ void BM_ColdStart(benchmark::State& state, const VirtualDisplay& display)
     double programMin = std::numeric_limits<double>::infinity();
     for (auto _ : state) {
         std::optional<double> bareTime = timeStart(bare, watcher, environment, failure);
-        std::optional<double> programTime = bareTime ? timeStart(quillfen, watcher, environment, failure) : std::nullopt;
+        std::optional<double> programTime
+            = bareTime ? timeStart(quillfen, watcher, environment, failure) : std::nullopt;
         if (!programTime) {
             state.SkipWithError(failure.c_str());
             break;
@@ -382,7 +384,7 @@ int main(int argc, char** argv)
         // Each start takes over a second: a handful of iterations, each starting both programs.
         constexpr int kIterations = 5;
         benchmark::RegisterBenchmark("BM_ColdStart/quillfen_vs_bare_qt_window",
-                                     [&display](benchmark::State& state) { BM_ColdStart(state, display); })
+            [&display](benchmark::State& state) { BM_ColdStart(state, display); })
             ->UseManualTime()
             ->Iterations(kIterations)
             ->Unit(benchmark::kMillisecond);

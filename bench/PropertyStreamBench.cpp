@@ -10,11 +10,7 @@
 
 namespace {
 
-template <class Design>
-std::size_t recordCount(const Design& design)
-{
-    return design.entries().size();
-}
+template <class Design> std::size_t recordCount(const Design& design) { return design.entries().size(); }
 
 void applyPerRecord(benchmark::State& state, fw::ClassRecord* cls, fw::String* stream, std::size_t records)
 {
@@ -22,14 +18,14 @@ void applyPerRecord(benchmark::State& state, fw::ClassRecord* cls, fw::String* s
     for (auto _ : state)
         fw::RuntimeMassPropertySetter(target.get(), stream);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * records));
-    state.counters["ns_per_record"] = benchmark::Counter(static_cast<double>(state.iterations() * records),
-                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_record"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * records), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_ApplyWindowStream(benchmark::State& state)
 {
-    applyPerRecord(state, fw::Window::Class(), calculators::StreamLiteral<W_BRIX::kWindow>(),
-                   recordCount(W_BRIX::kWindow));
+    applyPerRecord(
+        state, fw::Window::Class(), calculators::StreamLiteral<W_BRIX::kWindow>(), recordCount(W_BRIX::kWindow));
 }
 BENCHMARK(BM_ApplyWindowStream);
 

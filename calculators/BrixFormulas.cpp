@@ -30,26 +30,27 @@ constexpr double kRealPerApparentAttenuation = 0.8192;
 
 // Alcohol by volume in percent from the gravity drop.
 constexpr double kAbvGravityDropScale = 76.08;
-constexpr double kAbvGravityPole = 1.775;  // the formula divides by (1.775 - og)
-constexpr double kAbvAlcoholGravity = 0.794;  // specific gravity of ethanol
+constexpr double kAbvGravityPole = 1.775; // the formula divides by (1.775 - og)
+constexpr double kAbvAlcoholGravity = 0.794; // specific gravity of ethanol
 
 // Real extract in degrees Brix from both corrected readings.
 constexpr double kReOriginalBrixWeight = -0.29388;
 constexpr double kReFinalBrixWeight = 1.27582;
 
-}  // namespace
+} // namespace
 
 void InitOB() { OB = 0.0; }
 void InitFB() { FB = 0.0; }
-void InitEmpty1() {}
-void InitEmpty2() {}
+void InitEmpty1() { }
+void InitEmpty2() { }
 void InitWCF() { WCF = kDefaultWortCorrectionFactor; }
-void InitEmpty3() {}
-void InitEmpty4() {}
-void InitEmpty5() {}
-void InitEmpty6() {}
+void InitEmpty3() { }
+void InitEmpty4() { }
+void InitEmpty5() { }
+void InitEmpty6() { }
 
-void Calc_FG(double ob, double fb, double wcf) {
+void Calc_FG(double ob, double fb, double wcf)
+{
     const double a = kFgOriginalBrixWeight * ob;
     const double b = a / wcf;
     const double c = kFgFinalBrixWeight * fb;
@@ -58,7 +59,8 @@ void Calc_FG(double ob, double fb, double wcf) {
     FG = e + kWaterGravity;
 }
 
-void Calc_OG(double ob, double wcf) {
+void Calc_OG(double ob, double wcf)
+{
     const double x = ob / wcf;
     const double t1 = x / kOgBrixScale;
     const double t2 = t1 * kOgCurvature;
@@ -67,17 +69,17 @@ void Calc_OG(double ob, double wcf) {
     OG = q + kWaterGravity;
 }
 
-void Calc_AA(double fg, double og) {
+void Calc_AA(double fg, double og)
+{
     const double n = og - fg;
     const double m = og - kWaterGravity;
     AA = n / m;
 }
 
-void Calc_RA(double aa) {
-    RA = aa * kRealPerApparentAttenuation;
-}
+void Calc_RA(double aa) { RA = aa * kRealPerApparentAttenuation; }
 
-void Calc_ABV(double fg, double og) {
+void Calc_ABV(double fg, double og)
+{
     const double d1 = og - fg;
     const double p = kAbvGravityDropScale * d1;
     const double d2 = kAbvGravityPole - og;
@@ -86,7 +88,8 @@ void Calc_ABV(double fg, double og) {
     ABV = q * r;
 }
 
-void Calc_RE(double ob, double wcf, double fb) {
+void Calc_RE(double ob, double wcf, double fb)
+{
     const double a = ob / wcf;
     const double b = kReOriginalBrixWeight * a;
     const double c = fb / wcf;
@@ -94,4 +97,4 @@ void Calc_RE(double ob, double wcf, double fb) {
     RE = b + d;
 }
 
-}  // namespace BrixFormulas
+} // namespace BrixFormulas

@@ -32,9 +32,16 @@ void InitEmpty5();
 void InitEmpty6();
 
 // Start-up order.
-inline constexpr std::array<void (*)(), 9> kInitialisers{
-    &InitOB,     &InitFB,     &InitEmpty1, &InitEmpty2, &InitWCF,
-    &InitEmpty3, &InitEmpty4, &InitEmpty5, &InitEmpty6,
+inline constexpr std::array<void (*)(), 9> kInitialisers {
+    &InitOB,
+    &InitFB,
+    &InitEmpty1,
+    &InitEmpty2,
+    &InitWCF,
+    &InitEmpty3,
+    &InitEmpty4,
+    &InitEmpty5,
+    &InitEmpty6,
 };
 
 // Parameter orders differ on purpose: Calc_FG takes the factor last,
@@ -46,4 +53,4 @@ void Calc_RA(double aa);
 void Calc_ABV(double fg, double og);
 void Calc_RE(double ob, double wcf, double fb);
 
-}  // namespace BrixFormulas
+} // namespace BrixFormulas

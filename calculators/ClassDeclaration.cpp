@@ -10,7 +10,7 @@ constexpr std::int32_t kFieldSize = 4;
 
 std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
 
-fw::AttributeEntry scopeAttribute(Scope scope) { return {"__Scope", ScopeName(scope), 1}; }
+fw::AttributeEntry scopeAttribute(Scope scope) { return { "__Scope", ScopeName(scope), 1 }; }
 
 fw::MethodEntry entryOfOwnMethod(const ClassDeclaration& declaration, std::string_view name)
 {
@@ -59,7 +59,7 @@ void fillMethodRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, const
             cls->methods, count(position) * fw::kMethodRecordSize, method.hidden ? 2 : 1);
         attributes[0] = scopeAttribute(method.scope);
         if (method.hidden)
-            attributes[1] = {"Hidden", "", 0};
+            attributes[1] = { "Hidden", "", 0 };
     }
 }
 
@@ -74,8 +74,8 @@ void fillPropertyRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, con
         record.flags = property.scope == Scope::Public ? fw::kPropertyFlagsPublic : fw::kPropertyFlagsRestricted;
         record.typeCode = property.typeCode;
         record.fieldOffset = super->instanceSize + count(k) * kFieldSize;
-        fw::RuntimeAllocateAttributeTable(cls->properties, count(position) * fw::kPropertyRecordSize, 1)[0] =
-            scopeAttribute(property.scope);
+        fw::RuntimeAllocateAttributeTable(cls->properties, count(position) * fw::kPropertyRecordSize, 1)[0]
+            = scopeAttribute(property.scope);
         auto accessors = fw::FieldAccessorsFor(property.typeCode);
         record.getter = accessors.getter;
         record.setter = accessors.setter;
@@ -108,9 +108,12 @@ void fillInterfaces(fw::ClassRecord* cls, const ClassDeclaration& declaration)
 std::string_view ScopeName(Scope scope) noexcept
 {
     switch (scope) {
-    case Scope::Public: return "Public";
-    case Scope::Protected: return "Protected";
-    case Scope::Private: return "Private";
+    case Scope::Public:
+        return "Public";
+    case Scope::Protected:
+        return "Protected";
+    case Scope::Private:
+        return "Private";
     }
     return {};
 }
@@ -120,10 +123,9 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
     if (storage)
         return;
     fw::ClassRecord* super = declaration.superclass();
-    fw::ClassRecord* cls = fw::RuntimeNewClass(
-        super, count(super->methods.size() + declaration.methods.size()), count(declaration.interfaces.size()),
-        count(super->events.size()), 0, count(super->properties.size() + declaration.properties.size()),
-        declaration.hasClassScope ? 1 : 0);
+    fw::ClassRecord* cls = fw::RuntimeNewClass(super, count(super->methods.size() + declaration.methods.size()),
+        count(declaration.interfaces.size()), count(super->events.size()), 0,
+        count(super->properties.size() + declaration.properties.size()), declaration.hasClassScope ? 1 : 0);
     storage = cls;
 
     cls->registeredName = declaration.registeredName;

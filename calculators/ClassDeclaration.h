@@ -34,19 +34,17 @@ struct MethodDeclaration {
 template <auto F>
 MethodDeclaration Method(std::string_view name, std::string_view signature, Scope scope = Scope::Public)
 {
-    return {name, signature, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope};
+    return { name, signature, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope };
 }
 
-template <auto F>
-MethodDeclaration HiddenMethod(std::string_view name, std::string_view signature)
+template <auto F> MethodDeclaration HiddenMethod(std::string_view name, std::string_view signature)
 {
     auto method = Method<F>(name, signature);
     method.hidden = true;
     return method;
 }
 
-template <auto F>
-MethodDeclaration Override(std::string_view name, std::string_view signature)
+template <auto F> MethodDeclaration Override(std::string_view name, std::string_view signature)
 {
     auto method = Method<F>(name, signature);
     method.overrides = true;
@@ -90,8 +88,7 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration);
 
 // A class's record storage and accessor. `declare` builds the declaration on the
 // first registration only.
-template <const ClassDeclaration& (*Declare)()>
-struct ClassStorage {
+template <const ClassDeclaration& (*Declare)()> struct ClassStorage {
     static inline fw::ClassRecord* record = nullptr;
 
     static void Init() { ClassInit(record, Declare()); }

@@ -11,8 +11,8 @@
 
 #include <fw/Abi.h>
 #include <fw/Delegate.h>
-#include <fw/Exceptions.h>
 #include <fw/Events.h>
+#include <fw/Exceptions.h>
 #include <fw/GroupBox.h>
 #include <fw/Label.h>
 #include <fw/PopupMenu.h>
@@ -27,17 +27,16 @@ namespace calculators {
 
 namespace EventIndex {
 inline constexpr std::int32_t kOpen = 2;
-inline constexpr std::int32_t kChange = 15;         // a popup menu's row
-inline constexpr std::int32_t kValueChanged = 20;   // a slider's value
-inline constexpr std::int32_t kTextChange = 21;     // a text field's text
-inline constexpr std::int32_t kAction = 0;          // a timer's
+inline constexpr std::int32_t kChange = 15; // a popup menu's row
+inline constexpr std::int32_t kValueChanged = 20; // a slider's value
+inline constexpr std::int32_t kTextChange = 21; // a text field's text
+inline constexpr std::int32_t kAction = 0; // a timer's
 } // namespace EventIndex
 
 // The real type of a control event delegate's invoke function.
 using ControlInvokeFunction = void (*)(fw::Delegate* delegate, fw::Object* control);
 
-template <std::int32_t Index>
-void EventThunkFor(fw::Object* control)
+template <std::int32_t Index> void EventThunkFor(fw::Object* control)
 {
     fw::Delegate* delegate = fw::HandlerDelegate(control, Index);
     if (!delegate)
@@ -52,8 +51,7 @@ inline constexpr fw::EventThunk TextChangeEventThunk = &EventThunkFor<EventIndex
 inline constexpr fw::EventThunk ActionEventThunk = &EventThunkFor<EventIndex::kAction>;
 
 // The invoke function of handlers taking a control of class `Control`.
-template <class Control>
-void InvokeDelegateOf(fw::Delegate* delegate, fw::Object* control)
+template <class Control> void InvokeDelegateOf(fw::Delegate* delegate, fw::Object* control)
 {
     fw::Object* window = delegate->boundObject();
     if (!window)
@@ -70,29 +68,22 @@ inline constexpr ControlInvokeFunction InvokeLabelDelegate = &InvokeDelegateOf<f
 inline constexpr ControlInvokeFunction InvokeTimerDelegate = &InvokeDelegateOf<fw::Timer>;
 
 // The signature text of a handler taking a control of that class: "( TextField )".
-template <class Control>
-inline constexpr std::string_view kHandlerSignature = {};
-template <>
-inline constexpr std::string_view kHandlerSignature<fw::GroupBox> = "( GroupBox )";
-template <>
-inline constexpr std::string_view kHandlerSignature<fw::TextField> = "( TextField )";
-template <>
-inline constexpr std::string_view kHandlerSignature<fw::PopupMenu> = "( PopupMenu )";
-template <>
-inline constexpr std::string_view kHandlerSignature<fw::Slider> = "( Slider )";
-template <>
-inline constexpr std::string_view kHandlerSignature<fw::Label> = "( Label )";
-template <>
-inline constexpr std::string_view kHandlerSignature<fw::Timer> = "( Timer )";
+template <class Control> inline constexpr std::string_view kHandlerSignature = {};
+template <> inline constexpr std::string_view kHandlerSignature<fw::GroupBox> = "( GroupBox )";
+template <> inline constexpr std::string_view kHandlerSignature<fw::TextField> = "( TextField )";
+template <> inline constexpr std::string_view kHandlerSignature<fw::PopupMenu> = "( PopupMenu )";
+template <> inline constexpr std::string_view kHandlerSignature<fw::Slider> = "( Slider )";
+template <> inline constexpr std::string_view kHandlerSignature<fw::Label> = "( Label )";
+template <> inline constexpr std::string_view kHandlerSignature<fw::Timer> = "( Timer )";
 
 // Binds a handler of the window to an event of one of its controls.
 template <class Control>
-void BindHandler(fw::Object* window, fw::Object* control, std::int32_t event, fw::EventThunk thunk,
-                 fw::MethodEntry handler)
+void BindHandler(
+    fw::Object* window, fw::Object* control, std::int32_t event, fw::EventThunk thunk, fw::MethodEntry handler)
 {
-    fw::Ref<fw::Delegate> delegate =
-        fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&InvokeDelegateOf<Control>), handler, window,
-                                  kHandlerSignature<Control>, fw::kDelegateBindsWeakly);
+    fw::Ref<fw::Delegate> delegate
+        = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&InvokeDelegateOf<Control>), handler, window,
+            kHandlerSignature<Control>, fw::kDelegateBindsWeakly);
     fw::RuntimeAddEventHandler(control, event, thunk, delegate.get());
 }
 

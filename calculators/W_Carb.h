@@ -6,7 +6,7 @@
 struct W_Carb : calculators::WindowClass<W_Carb> {
     static constexpr std::string_view kRegisteredName = "W_Carb.W_Carb";
 
-    static constexpr calculators::WindowDesign kWindow{.width = 600, .height = 400, .title = "Carbonation Tool"};
+    static constexpr calculators::WindowDesign kWindow { .width = 600, .height = 400, .title = "Carbonation Tool" };
 
     // clang-format off
     static constexpr std::tuple kControls{

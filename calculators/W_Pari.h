@@ -7,7 +7,7 @@
 struct W_Pari : calculators::WindowClass<W_Pari> {
     static constexpr std::string_view kRegisteredName = "W_Pari.W_Pari";
 
-    static constexpr calculators::WindowDesign kWindow{.width = 600, .height = 400, .title = "Parti Gyle Tool"};
+    static constexpr calculators::WindowDesign kWindow { .width = 600, .height = 400, .title = "Parti Gyle Tool" };
 
     // clang-format off
     static constexpr std::tuple kControls{

@@ -9,11 +9,16 @@ namespace calculators::detail {
 fw::EventThunk ThunkFor(BoundEvent event) noexcept
 {
     switch (event) {
-    case BoundEvent::Open: return OpenEventThunk;
-    case BoundEvent::TextChange: return TextChangeEventThunk;
-    case BoundEvent::Change: return ChangeEventThunk;
-    case BoundEvent::ValueChanged: return ValueChangedEventThunk;
-    case BoundEvent::Action: return ActionEventThunk;
+    case BoundEvent::Open:
+        return OpenEventThunk;
+    case BoundEvent::TextChange:
+        return TextChangeEventThunk;
+    case BoundEvent::Change:
+        return ChangeEventThunk;
+    case BoundEvent::ValueChanged:
+        return ValueChangedEventThunk;
+    case BoundEvent::Action:
+        return ActionEventThunk;
     }
     return nullptr;
 }
@@ -21,11 +26,16 @@ fw::EventThunk ThunkFor(BoundEvent event) noexcept
 std::int32_t IndexFor(BoundEvent event) noexcept
 {
     switch (event) {
-    case BoundEvent::Open: return EventIndex::kOpen;
-    case BoundEvent::TextChange: return EventIndex::kTextChange;
-    case BoundEvent::Change: return EventIndex::kChange;
-    case BoundEvent::ValueChanged: return EventIndex::kValueChanged;
-    case BoundEvent::Action: return EventIndex::kAction;
+    case BoundEvent::Open:
+        return EventIndex::kOpen;
+    case BoundEvent::TextChange:
+        return EventIndex::kTextChange;
+    case BoundEvent::Change:
+        return EventIndex::kChange;
+    case BoundEvent::ValueChanged:
+        return EventIndex::kValueChanged;
+    case BoundEvent::Action:
+        return EventIndex::kAction;
     }
     return -1;
 }

@@ -47,14 +47,13 @@ struct Setter {
     fw::Ref<fw::Picture> (*picture)() = nullptr;
 };
 
-constexpr Setter TextUnit(std::uint8_t unit) { return {Setter::Kind::TextUnit, double(unit)}; }
-constexpr Setter TextSize(float size) { return {Setter::Kind::TextSize, size}; }
-constexpr Setter LineSpacing(double spacing) { return {Setter::Kind::LineSpacing, spacing}; }
-constexpr Setter Backdrop(fw::Ref<fw::Picture> (*loader)()) { return {Setter::Kind::Backdrop, 0, loader}; }
+constexpr Setter TextUnit(std::uint8_t unit) { return { Setter::Kind::TextUnit, double(unit) }; }
+constexpr Setter TextSize(float size) { return { Setter::Kind::TextSize, size }; }
+constexpr Setter LineSpacing(double spacing) { return { Setter::Kind::LineSpacing, spacing }; }
+constexpr Setter Backdrop(fw::Ref<fw::Picture> (*loader)()) { return { Setter::Kind::Backdrop, 0, loader }; }
 
-template <class T, std::size_t Capacity>
-struct SmallList {
-    std::array<T, Capacity> items{};
+template <class T, std::size_t Capacity> struct SmallList {
+    std::array<T, Capacity> items {};
     std::size_t count = 0;
 
     constexpr SmallList() = default;
@@ -80,80 +79,68 @@ using Bindings = SmallList<Binding, 2>;
 
 // The framework class of each kind of design, its accessor's signature and the
 // setters every control of the kind gets.
-template <class Design>
-struct ControlKind;
+template <class Design> struct ControlKind;
 
-template <>
-struct ControlKind<TextFieldDesign> {
+template <> struct ControlKind<TextFieldDesign> {
     using Control = fw::TextField;
     static constexpr std::string_view kAccessorSignature = "%o<TextField>%";
-    static constexpr Setters kSetters{TextUnit(0)};
+    static constexpr Setters kSetters { TextUnit(0) };
 };
-template <>
-struct ControlKind<LabelDesign> {
+template <> struct ControlKind<LabelDesign> {
     using Control = fw::Label;
     static constexpr std::string_view kAccessorSignature = "%o<Label>%";
-    static constexpr Setters kSetters{TextUnit(0)};
+    static constexpr Setters kSetters { TextUnit(0) };
 };
-template <>
-struct ControlKind<GroupBoxDesign> {
+template <> struct ControlKind<GroupBoxDesign> {
     using Control = fw::GroupBox;
     static constexpr std::string_view kAccessorSignature = "%o<GroupBox>%";
-    static constexpr Setters kSetters{TextUnit(0)};
+    static constexpr Setters kSetters { TextUnit(0) };
 };
-template <>
-struct ControlKind<PopupMenuDesign> {
+template <> struct ControlKind<PopupMenuDesign> {
     using Control = fw::PopupMenu;
     static constexpr std::string_view kAccessorSignature = "%o<PopupMenu>%";
-    static constexpr Setters kSetters{TextUnit(0)};
+    static constexpr Setters kSetters { TextUnit(0) };
 };
-template <>
-struct ControlKind<LineDesign> {
+template <> struct ControlKind<LineDesign> {
     using Control = fw::Line;
     static constexpr std::string_view kAccessorSignature = "%o<Line>%";
-    static constexpr Setters kSetters{};
+    static constexpr Setters kSetters {};
 };
-template <>
-struct ControlKind<SliderDesign> {
+template <> struct ControlKind<SliderDesign> {
     using Control = fw::Slider;
     static constexpr std::string_view kAccessorSignature = "%o<Slider>%";
-    static constexpr Setters kSetters{};
+    static constexpr Setters kSetters {};
 };
-template <>
-struct ControlKind<CanvasDesign> {
+template <> struct ControlKind<CanvasDesign> {
     using Control = fw::Canvas;
     static constexpr std::string_view kAccessorSignature = "%o<Canvas>%";
-    static constexpr Setters kSetters{};
+    static constexpr Setters kSetters {};
 };
-template <>
-struct ControlKind<TextAreaDesign> {
+template <> struct ControlKind<TextAreaDesign> {
     using Control = fw::TextArea;
     static constexpr std::string_view kAccessorSignature = "%o<TextArea>%";
-    static constexpr Setters kSetters{TextUnit(0)};
+    static constexpr Setters kSetters { TextUnit(0) };
 };
-template <>
-struct ControlKind<LinkLabelDesign> {
+template <> struct ControlKind<LinkLabelDesign> {
     using Control = fw::Label;
     static constexpr std::string_view kAccessorSignature = "%o<Label>%";
-    static constexpr Setters kSetters{TextUnit(0)};
+    static constexpr Setters kSetters { TextUnit(0) };
 };
-template <>
-struct ControlKind<TimerDesign> {
+template <> struct ControlKind<TimerDesign> {
     using Control = fw::Timer;
     static constexpr std::string_view kAccessorSignature = "%o<Timer>%";
-    static constexpr Setters kSetters{};
+    static constexpr Setters kSetters {};
 };
 
 // One control of a window's design, in creation order.
-template <class Design>
-struct ControlRow {
+template <class Design> struct ControlRow {
     using Kind = ControlKind<Design>;
     using Control = typename Kind::Control;
 
     std::string_view name;
     Design design;
     Setters setters = Kind::kSetters;
-    Bindings bindings{};
+    Bindings bindings {};
     // The class the control is allocated as and the class lookups cast to, when
     // they are not the kind's framework class (the About window's timer, the link label).
     fw::ClassRecord* (*allocatedClass)() = nullptr;
@@ -165,20 +152,19 @@ struct ControlRow {
 };
 
 template <class Design>
-constexpr ControlRow<Design> Row(const Design& design, Setters setters = ControlKind<Design>::kSetters,
-                                 Bindings bindings = {})
+constexpr ControlRow<Design> Row(
+    const Design& design, Setters setters = ControlKind<Design>::kSetters, Bindings bindings = {})
 {
-    return {design.name, design, setters, bindings};
+    return { design.name, design, setters, bindings };
 }
 
 // A control allocated as a class of the program's own: its name (which the stream
 // may not carry), its class and the accessor signature that names that class.
 template <class Design>
 constexpr ControlRow<Design> MemberRow(std::string_view name, const Design& design, fw::ClassRecord* (*allocated)(),
-                                       fw::ClassRecord* (*castTo)(), std::string_view accessorSignature,
-                                       Setters setters, Bindings bindings = {})
+    fw::ClassRecord* (*castTo)(), std::string_view accessorSignature, Setters setters, Bindings bindings = {})
 {
-    return {name, design, setters, bindings, allocated, castTo, accessorSignature};
+    return { name, design, setters, bindings, allocated, castTo, accessorSignature };
 }
 
 // The literal record of a String whose bytes are constant data.
@@ -186,28 +172,24 @@ template <const auto& Bytes, std::uint32_t Length>
 inline constinit fw::String kLiteralOf = fw::LiteralRecord(Bytes.data(), Length);
 
 // A text's literal bytes: the length byte, the text, the zero byte.
-template <std::size_t N>
-constexpr std::array<std::uint8_t, N + 2> LiteralBytes(std::string_view text)
+template <std::size_t N> constexpr std::array<std::uint8_t, N + 2> LiteralBytes(std::string_view text)
 {
-    std::array<std::uint8_t, N + 2> bytes{};
+    std::array<std::uint8_t, N + 2> bytes {};
     bytes[0] = fw::LengthByte(N);
     for (std::size_t i = 0; i < N; ++i)
         bytes[i + 1] = static_cast<std::uint8_t>(text[i]);
     return bytes;
 }
 
-template <const std::string_view& Text>
-inline constexpr auto kTextBytes = LiteralBytes<Text.size()>(Text);
+template <const std::string_view& Text> inline constexpr auto kTextBytes = LiteralBytes<Text.size()>(Text);
 
-template <const std::string_view& Text>
-fw::String* TextLiteral() noexcept
+template <const std::string_view& Text> fw::String* TextLiteral() noexcept
 {
     return &kLiteralOf<kTextBytes<Text>, static_cast<std::uint32_t>(Text.size())>;
 }
 
 // The stored stream of a design, as a String literal.
-template <const auto& Design>
-fw::String* StreamLiteral() noexcept
+template <const auto& Design> fw::String* StreamLiteral() noexcept
 {
     constexpr auto& bytes = kStoredStream<Design>;
     return &kLiteralOf<bytes, static_cast<std::uint32_t>(bytes.size() - 2)>;
@@ -216,23 +198,22 @@ fw::String* StreamLiteral() noexcept
 // The name and the stored stream of row I of a window's controls. They are keyed by
 // the window and the row's position: a row is a member of a tuple, and a template
 // argument that refers into a tuple would not be told apart from its siblings.
-template <class W, std::size_t I>
-inline constexpr std::string_view kRowName = std::get<I>(W::kControls).name;
+template <class W, std::size_t I> inline constexpr std::string_view kRowName = std::get<I>(W::kControls).name;
 
 template <class W, std::size_t I>
 inline constexpr auto kRowNameBytes = LiteralBytes<kRowName<W, I>.size()>(kRowName<W, I>);
 
 template <class W, std::size_t I>
-inline constexpr auto kRowStreamBytes =
-    encodeDesign<streamLength(std::get<I>(W::kControls).design)>(std::get<I>(W::kControls).design);
+inline constexpr auto kRowStreamBytes
+    = encodeDesign<streamLength(std::get<I>(W::kControls).design)>(std::get<I>(W::kControls).design);
 
 template <class W, std::size_t I>
-inline constinit fw::String kRowNameLiteral =
-    fw::LiteralRecord(kRowNameBytes<W, I>.data(), static_cast<std::uint32_t>(kRowName<W, I>.size()));
+inline constinit fw::String kRowNameLiteral
+    = fw::LiteralRecord(kRowNameBytes<W, I>.data(), static_cast<std::uint32_t>(kRowName<W, I>.size()));
 
 template <class W, std::size_t I>
-inline constinit fw::String kRowStreamLiteral =
-    fw::LiteralRecord(kRowStreamBytes<W, I>.data(), static_cast<std::uint32_t>(kRowStreamBytes<W, I>.size() - 2));
+inline constinit fw::String kRowStreamLiteral
+    = fw::LiteralRecord(kRowStreamBytes<W, I>.data(), static_cast<std::uint32_t>(kRowStreamBytes<W, I>.size() - 2));
 
 namespace detail {
 fw::EventThunk ThunkFor(BoundEvent event) noexcept;
@@ -251,8 +232,7 @@ struct WindowDefaults {
     static constexpr fw::InstanceHook kInitHook = nullptr;
 };
 
-template <class W>
-struct WindowClass : WindowDefaults {
+template <class W> struct WindowClass : WindowDefaults {
     // The hidden creator's position: the window's first three own methods follow Window's entries.
     static constexpr std::int32_t kCreateControlsSlot = fw::WindowSlot::kCount + 2;
 
@@ -271,19 +251,21 @@ struct WindowClass : WindowDefaults {
         return fw::Ref<fw::Window>::retain(fw::native_cast<fw::Window>(cast.get()));
     }
 
-    static void ApplyWindowStream(fw::Window& self) { fw::RuntimeMassPropertySetter(&self, StreamLiteral<W::kWindow>()); }
+    static void ApplyWindowStream(fw::Window& self)
+    {
+        fw::RuntimeMassPropertySetter(&self, StreamLiteral<W::kWindow>());
+    }
 
     static void CreateControls(fw::Window& self) { fw::CallSlot<void>(&self, kCreateControlsSlot); }
 
     static void CreateControls0(fw::Window& self)
     {
         [&]<std::size_t... I>(std::index_sequence<I...>) { (createControl<I>(self), ...); }
-        (std::make_index_sequence<controlCount()>{});
+        (std::make_index_sequence<controlCount()> {});
     }
 
     // The control of row I, through its accessor.
-    template <std::size_t I>
-    static auto Accessor(fw::Window& self)
+    template <std::size_t I> static auto Accessor(fw::Window& self)
     {
         using Control = typename std::tuple_element_t<I, std::remove_cv_t<decltype(W::kControls)>>::Control;
         fw::Ref<fw::Object> found = self.ControlByName(nameLiteral<I>());
@@ -292,8 +274,7 @@ struct WindowClass : WindowDefaults {
     }
 
     // The control of that name, through its accessor; the name is checked when compiled.
-    template <fw::FixedText Name>
-    static auto Control(fw::Window& self)
+    template <fw::FixedText Name> static auto Control(fw::Window& self)
     {
         return Accessor<indexOf(std::string_view(Name.chars, Name.size))>(self);
     }
@@ -301,26 +282,26 @@ struct WindowClass : WindowDefaults {
     static const ClassDeclaration& Declaration()
     {
         static const ClassDeclaration declaration = [] {
-            static std::vector<MethodDeclaration> methods{
+            static std::vector<MethodDeclaration> methods {
                 Method<&W::Layout>("Layout", "%%"),
                 Method<&WindowClass::CreateControls>("CreateControls", "%%"),
                 HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0", "%%"),
             };
-            addAccessors(methods, std::make_index_sequence<controlCount()>{});
+            addAccessors(methods, std::make_index_sequence<controlCount()> {});
             for (auto& method : W::OwnMethods())
                 methods.push_back(method);
-            static std::vector<EventHook> hooks{{fw::WindowEvent::kCreateControls, "CreateControls"},
-                                                {fw::WindowEvent::kLayout, "Layout"}};
+            static std::vector<EventHook> hooks { { fw::WindowEvent::kCreateControls, "CreateControls" },
+                { fw::WindowEvent::kLayout, "Layout" } };
             for (auto& hook : W::ExtraHooks())
                 hooks.push_back(hook);
-            return ClassDeclaration{.superclass = &fw::Window::Class,
-                                    .registeredName = W::kRegisteredName,
-                                    .hasClassScope = true,
-                                    .classScope = Scope::Public,
-                                    .methods = methods,
-                                    .properties = W::Properties(),
-                                    .eventHooks = hooks,
-                                    .initHook = W::kInitHook};
+            return ClassDeclaration { .superclass = &fw::Window::Class,
+                .registeredName = W::kRegisteredName,
+                .hasClassScope = true,
+                .classScope = Scope::Public,
+                .methods = methods,
+                .properties = W::Properties(),
+                .eventHooks = hooks,
+                .initHook = W::kInitHook };
         }();
         return declaration;
     }
@@ -332,23 +313,15 @@ private:
 
     static constexpr std::size_t controlCount() noexcept { return std::tuple_size_v<decltype(W::kControls)>; }
 
-    template <std::size_t I>
-    static constexpr const auto& row() noexcept
-    {
-        return std::get<I>(W::kControls);
-    }
+    template <std::size_t I> static constexpr const auto& row() noexcept { return std::get<I>(W::kControls); }
 
-    template <std::size_t I>
-    static fw::String* nameLiteral() noexcept
-    {
-        return &kRowNameLiteral<W, I>;
-    }
+    template <std::size_t I> static fw::String* nameLiteral() noexcept { return &kRowNameLiteral<W, I>; }
 
     static consteval std::size_t indexOf(std::string_view name)
     {
         std::size_t found = controlCount();
         [&]<std::size_t... I>(std::index_sequence<I...>) { ((row<I>().name == name ? (found = I) : 0), ...); }
-        (std::make_index_sequence<controlCount()>{});
+        (std::make_index_sequence<controlCount()> {});
         if (found == controlCount())
             throw "no control of that name in the window's design";
         return found;
@@ -361,15 +334,13 @@ private:
     }
 
     // A fresh lookup and cast by name, as every step after the control is added makes.
-    template <std::size_t I>
-    static fw::Ref<fw::Object> lookUp(fw::Window& self)
+    template <std::size_t I> static fw::Ref<fw::Object> lookUp(fw::Window& self)
     {
         fw::Ref<fw::Object> found = self.ControlByName(nameLiteral<I>());
         return fw::RuntimeCheckCast(found.get(), row<I>().castTo());
     }
 
-    template <std::size_t I>
-    static void createControl(fw::Window& self)
+    template <std::size_t I> static void createControl(fw::Window& self)
     {
         constexpr auto& control = row<I>();
         using Row = std::remove_cvref_t<decltype(control)>;
@@ -386,8 +357,7 @@ private:
         fw::RuntimeMassPropertySetter(lookUp<I>(self).get(), &kRowStreamLiteral<W, I>);
         for (const Binding& binding : control.bindings)
             BindHandler<Control>(&self, lookUp<I>(self).get(), detail::IndexFor(binding.event),
-                                 detail::ThunkFor(binding.event),
-                                 detail::OwnMethodEntry(Class(), binding.handler));
+                detail::ThunkFor(binding.event), detail::OwnMethodEntry(Class(), binding.handler));
     }
 };
 

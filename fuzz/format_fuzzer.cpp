@@ -17,14 +17,14 @@ namespace {
 
 struct FixedMask {
     std::string_view mask;
-    double scale;         // 100 for the percentage mask
+    double scale; // 100 for the percentage mask
     double halfLastPlace; // the largest rounding the mask's decimals allow
 };
 
 constexpr FixedMask kWindowMasks[] = {
-    {"0.000", 1.0, 0.0005},
-    {"#0.0", 1.0, 0.05},
-    {"#0.0/%", 100.0, 0.05},
+    { "0.000", 1.0, 0.0005 },
+    { "#0.0", 1.0, 0.05 },
+    { "#0.0/%", 100.0, 0.05 },
 };
 
 // Slack for the decimal read back and for the scaling product, each within
@@ -34,7 +34,8 @@ constexpr double kRoundingSlack = 1 + 1e-9;
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     double value = 0;
     if (size < sizeof value) {
         return 0;

@@ -31,7 +31,7 @@ using Snapshot = std::vector<std::pair<std::string_view, Reading>>;
 [[noreturn]] void fault(const char* what, std::string_view detail, fw::Object* target)
 {
     std::fprintf(stderr, "%s for %.*s: %.*s\n", what, int(target->classRecord()->registeredName.size()),
-                 target->classRecord()->registeredName.data(), int(detail.size()), detail.data());
+        target->classRecord()->registeredName.data(), int(detail.size()), detail.data());
     std::abort();
 }
 

@@ -17,7 +17,8 @@ constexpr double kShownRelativeError = 1e-6;
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double value = fw::runCDbl(text);
     if (std::isnan(value)) {

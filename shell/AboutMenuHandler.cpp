@@ -24,8 +24,8 @@ id send(id receiver, SEL selector, void* argument)
 
 bool Quillfen::_About_Quillfen_Action(fw::Application&)
 {
-    fw::ObjCExceptionData first{};
-    fw::ObjCExceptionData second{};
+    fw::ObjCExceptionData first {};
+    fw::ObjCExceptionData second {};
     id application = nullptr;
 
     fw::objc_exception_try_enter(&first);
@@ -36,8 +36,8 @@ bool Quillfen::_About_Quillfen_Action(fw::Application&)
                 fw::objc_exception_try_exit(&first);
                 fw::RuntimeRaiseFunctionNotFoundException(functionName(), libraryName());
             }
-            fw::objc::Class cls =
-                reinterpret_cast<fw::objc::ClassFromStringFunction>(classFromString)(&applicationClassName);
+            fw::objc::Class cls
+                = reinterpret_cast<fw::objc::ClassFromStringFunction>(classFromString)(&applicationClassName);
             application = send(cls, sharedApplication, nullptr);
         }))
         fw::RaiseObjCException(fw::objc_exception_extract(&first)); // a thrown exception has left its frame

@@ -23,8 +23,7 @@ constexpr std::int32_t kOpen = 7;
 } // namespace ApplicationEvent
 
 // The five tool handlers: show the tool's window, built when there is none.
-template <class W>
-bool showToolWindow(fw::Application&)
+template <class W> bool showToolWindow(fw::Application&)
 {
     fw::Ref<fw::Window> window = W::ImplicitInstance();
     if (!window)
@@ -39,19 +38,19 @@ struct MenuHandler {
 };
 
 // In registration order, which is not the order of the items in the menus.
-const std::array<MenuHandler, 7> kMenuHandlers{{
-    {fw::Literal<"EditCopy">(), "_EditCopy_Action"},
-    {fw::Literal<"M_Boil_Calc">(), "_M_Boil_Calc_Action"},
-    {fw::Literal<"M_Carb">(), "_M_Carb_Action"},
-    {fw::Literal<"M_Bottles">(), "_M_Bottles_Action"},
-    {fw::Literal<"M_BRIX">(), "_M_BRIX_Action"},
-    {fw::Literal<"About_Quillfen">(), "_About_Quillfen_Action"},
-    {fw::Literal<"M_Parti_Gyle">(), "_M_Parti_Gyle_Action"},
-}};
+const std::array<MenuHandler, 7> kMenuHandlers { {
+    { fw::Literal<"EditCopy">(), "_EditCopy_Action" },
+    { fw::Literal<"M_Boil_Calc">(), "_M_Boil_Calc_Action" },
+    { fw::Literal<"M_Carb">(), "_M_Carb_Action" },
+    { fw::Literal<"M_Bottles">(), "_M_Bottles_Action" },
+    { fw::Literal<"M_BRIX">(), "_M_BRIX_Action" },
+    { fw::Literal<"About_Quillfen">(), "_About_Quillfen_Action" },
+    { fw::Literal<"M_Parti_Gyle">(), "_M_Parti_Gyle_Action" },
+} };
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods{
+    static const std::array methods {
         Method<&Quillfen::Event_Open>("Event_Open", "%%"),
         Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems", "%%"),
         Method<&Quillfen::_EditCopy_Action>("_EditCopy_Action", "%b%"),
@@ -63,12 +62,11 @@ const ClassDeclaration& declaration()
         Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action", "%b%"),
         Method<&Quillfen::Constructor>("Constructor", "%%"),
     };
-    static const std::array hooks{EventHook{ApplicationEvent::kEnableMenuItems, "Event_EnableMenuItems"},
-                                  EventHook{ApplicationEvent::kOpen, "Event_Open"}};
-    static const ClassDeclaration facts{.superclass = &fw::Application::Class,
-                                        .registeredName = "Quillfen",
-                                        .methods = methods,
-                                        .eventHooks = hooks};
+    static const std::array hooks { EventHook { ApplicationEvent::kEnableMenuItems, "Event_EnableMenuItems" },
+        EventHook { ApplicationEvent::kOpen, "Event_Open" } };
+    static const ClassDeclaration facts {
+        .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods, .eventHooks = hooks
+    };
     return facts;
 }
 
@@ -121,9 +119,9 @@ void InstallMenuHandlers()
         fw::Ref<fw::Application> source = checked(ApplicationInstance());
         fw::ClassRecord* cls = source->classRecord();
         fw::MethodEntry method = cls->methodTable[fw::MethodTableSlot(cls, handler.method, "%b%")];
-        fw::Ref<fw::Delegate> delegate =
-            fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), method,
-                                      source.get(), "(  ) as Boolean", fw::kDelegateKeepsObject);
+        fw::Ref<fw::Delegate> delegate
+            = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), method, source.get(),
+                "(  ) as Boolean", fw::kDelegateKeepsObject);
         receiver->AddMenuHandler(handler.itemName, fw::EntryAs<fw::MenuHandler>(delegate->target()));
     }
 }
@@ -145,8 +143,8 @@ void Quillfen::Event_Open(fw::Application&)
     window->ShowModal();
 }
 
-void Quillfen::Event_EnableMenuItems(fw::Application&) {}
+void Quillfen::Event_EnableMenuItems(fw::Application&) { }
 
 bool Quillfen::_EditCopy_Action(fw::Application&) { return true; }
 
-void Quillfen::Constructor(fw::Application&) {}
+void Quillfen::Constructor(fw::Application&) { }

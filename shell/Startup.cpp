@@ -22,7 +22,7 @@
 namespace {
 
 // The program's own registrations, in this order.
-constexpr std::array<void (*)(), 11> kSystemInitialisers{
+constexpr std::array<void (*)(), 11> kSystemInitialisers {
     &Quillfen::ClassInit,
     &MenuBar1::ClassInit,
     &MenuBar1::InitImplicitInstance,
@@ -40,11 +40,7 @@ using PlainFunction = void (*)();
 using PointerFunction = void (*)(void*);
 using ExceptionHelperFunction = fw::Object* (*)(void*, void*);
 
-template <class F>
-fw::MethodEntry entryOf(F function)
-{
-    return reinterpret_cast<fw::MethodEntry>(function);
-}
+template <class F> fw::MethodEntry entryOf(F function) { return reinterpret_cast<fw::MethodEntry>(function); }
 
 // The invoke functions of the start-up delegates, which are bound to nothing.
 void invokePlain(fw::Delegate* delegate) { fw::EntryAs<PlainFunction>(delegate->target())(); }
@@ -60,8 +56,8 @@ fw::Object* invokeExceptionHelper(fw::Delegate* delegate, void* function, void* 
 template <class Invoke>
 fw::Ref<fw::Delegate> functionDelegate(Invoke invoke, fw::MethodEntry target, std::string_view signature)
 {
-    return fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(invoke), target, nullptr, signature,
-                                     fw::kDelegateKeepsObject);
+    return fw::RuntimeCreateDelegate(
+        reinterpret_cast<fw::InvokeFunction>(invoke), target, nullptr, signature, fw::kDelegateKeepsObject);
 }
 
 } // namespace
@@ -89,14 +85,13 @@ void SetUpAndRun()
 {
     try {
         {
-            fw::Ref<fw::Delegate> helper = functionDelegate(&invokeExceptionHelper, entryOf(&ExceptionHelper),
-                                                            "( Ptr, Ptr ) as Object");
+            fw::Ref<fw::Delegate> helper
+                = functionDelegate(&invokeExceptionHelper, entryOf(&ExceptionHelper), "( Ptr, Ptr ) as Object");
             fw::RuntimeSetExceptionHelper(reinterpret_cast<void*>(helper->target()));
         }
         PrepareApplication();
         {
-            fw::Ref<fw::Delegate> callback =
-                functionDelegate(&invokePlain, entryOf(&DefaultWindowCallback), "(  )");
+            fw::Ref<fw::Delegate> callback = functionDelegate(&invokePlain, entryOf(&DefaultWindowCallback), "(  )");
             fw::RunFrameworkInitialization(fw::EntryAs<PlainFunction>(callback->target()));
         }
         fw::RuntimeRun();
@@ -123,8 +118,8 @@ void OpenDefaultWindow()
 
 fw::Object* ExceptionHelper(void* function, void* argument)
 {
-    fw::Ref<fw::Delegate> delegate =
-        functionDelegate(&invokeWithPointer, reinterpret_cast<fw::MethodEntry>(function), "( Ptr )");
+    fw::Ref<fw::Delegate> delegate
+        = functionDelegate(&invokeWithPointer, reinterpret_cast<fw::MethodEntry>(function), "( Ptr )");
     if (!delegate)
         fw::RaiseNilObjectException();
     try {

@@ -26,32 +26,35 @@ fw::String* const kNoShortcut = nullptr;
 
 using fw::Literal;
 
-const std::array<MenuEntry, 2> kFileMenu{{
-    {&fw::MenuItem::Class, Literal<"FileMenu">(), kBar, Literal<"&File">(), Literal<"">()},
-    {&fw::QuitMenuItem::Class, Literal<"FileQuit">(), Literal<"FileMenu">(), Literal<"&Quit">(), Literal<"Cmd+Q">()},
-}};
+const std::array<MenuEntry, 2> kFileMenu { {
+    { &fw::MenuItem::Class, Literal<"FileMenu">(), kBar, Literal<"&File">(), Literal<"">() },
+    { &fw::QuitMenuItem::Class, Literal<"FileQuit">(), Literal<"FileMenu">(), Literal<"&Quit">(), Literal<"Cmd+Q">() },
+} };
 
-const std::array<MenuEntry, 10> kEditMenu{{
-    {&fw::MenuItem::Class, Literal<"EditMenu">(), kBar, Literal<"&Edit">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"EditUndo">(), Literal<"EditMenu">(), Literal<"&Undo">(), Literal<"Cmd+Z">()},
-    {&fw::MenuItem::Class, Literal<"UntitledMenu1">(), Literal<"EditMenu">(), Literal<"-">(), kNoShortcut},
-    {&fw::MenuItem::Class, Literal<"EditCut">(), Literal<"EditMenu">(), Literal<"Cu&t">(), Literal<"Cmd+X">()},
-    {&fw::MenuItem::Class, Literal<"EditCopy">(), Literal<"EditMenu">(), Literal<"&Copy">(), Literal<"Cmd+C">()},
-    {&fw::MenuItem::Class, Literal<"EditPaste">(), Literal<"EditMenu">(), Literal<"&Paste">(), Literal<"Cmd+V">()},
-    {&fw::MenuItem::Class, Literal<"EditClear">(), Literal<"EditMenu">(), Literal<"&Delete">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"UntitledMenu0">(), Literal<"EditMenu">(), Literal<"-">(), kNoShortcut},
-    {&fw::MenuItem::Class, Literal<"EditSelectAll">(), Literal<"EditMenu">(), Literal<"Select &All">(), Literal<"Cmd+A">()},
-    {&fw::AppleMenuItem::Class, Literal<"About_Quillfen">(), Literal<"EditMenu">(), Literal<"About">(), Literal<"">()},
-}};
+const std::array<MenuEntry, 10> kEditMenu { {
+    { &fw::MenuItem::Class, Literal<"EditMenu">(), kBar, Literal<"&Edit">(), Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"EditUndo">(), Literal<"EditMenu">(), Literal<"&Undo">(), Literal<"Cmd+Z">() },
+    { &fw::MenuItem::Class, Literal<"UntitledMenu1">(), Literal<"EditMenu">(), Literal<"-">(), kNoShortcut },
+    { &fw::MenuItem::Class, Literal<"EditCut">(), Literal<"EditMenu">(), Literal<"Cu&t">(), Literal<"Cmd+X">() },
+    { &fw::MenuItem::Class, Literal<"EditCopy">(), Literal<"EditMenu">(), Literal<"&Copy">(), Literal<"Cmd+C">() },
+    { &fw::MenuItem::Class, Literal<"EditPaste">(), Literal<"EditMenu">(), Literal<"&Paste">(), Literal<"Cmd+V">() },
+    { &fw::MenuItem::Class, Literal<"EditClear">(), Literal<"EditMenu">(), Literal<"&Delete">(), Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"UntitledMenu0">(), Literal<"EditMenu">(), Literal<"-">(), kNoShortcut },
+    { &fw::MenuItem::Class, Literal<"EditSelectAll">(), Literal<"EditMenu">(), Literal<"Select &All">(),
+        Literal<"Cmd+A">() },
+    { &fw::AppleMenuItem::Class, Literal<"About_Quillfen">(), Literal<"EditMenu">(), Literal<"About">(),
+        Literal<"">() },
+} };
 
-const std::array<MenuEntry, 6> kToolsMenu{{
-    {&fw::MenuItem::Class, Literal<"M_Tools">(), kBar, Literal<"Tools">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"M_BRIX">(), Literal<"M_Tools">(), Literal<"Brix Tool">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"M_Parti_Gyle">(), Literal<"M_Tools">(), Literal<"Parti Gyle Tool">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"M_Boil_Calc">(), Literal<"M_Tools">(), Literal<"Boil-off Tool">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"M_Carb">(), Literal<"M_Tools">(), Literal<"Carbonation Tool">(), Literal<"">()},
-    {&fw::MenuItem::Class, Literal<"M_Bottles">(), Literal<"M_Tools">(), Literal<"Bottles Tool">(), Literal<"">()},
-}};
+const std::array<MenuEntry, 6> kToolsMenu { {
+    { &fw::MenuItem::Class, Literal<"M_Tools">(), kBar, Literal<"Tools">(), Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"M_BRIX">(), Literal<"M_Tools">(), Literal<"Brix Tool">(), Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"M_Parti_Gyle">(), Literal<"M_Tools">(), Literal<"Parti Gyle Tool">(),
+        Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"M_Boil_Calc">(), Literal<"M_Tools">(), Literal<"Boil-off Tool">(), Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"M_Carb">(), Literal<"M_Tools">(), Literal<"Carbonation Tool">(), Literal<"">() },
+    { &fw::MenuItem::Class, Literal<"M_Bottles">(), Literal<"M_Tools">(), Literal<"Bottles Tool">(), Literal<"">() },
+} };
 
 fw::Ref<fw::MenuBar> storage; // the shared bar; nil until the first request
 
@@ -90,17 +93,17 @@ void buildEntries(fw::MenuBar& bar, std::span<const MenuEntry> entries)
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods{
+    static const std::array methods {
         Method<&MenuBar1::Untitled0>("Untitled0", "%%"),
         Method<&MenuBar1::Untitled1>("Untitled1", "%%"),
         Method<&MenuBar1::Untitled2>("Untitled2", "%%"),
         Override<&MenuBar1::Constructor>("Constructor", "%%"),
     };
-    static const ClassDeclaration facts{.superclass = &fw::MenuBar::Class,
-                                        .registeredName = "MenuBar1.MenuBar1",
-                                        .hasClassScope = true,
-                                        .classScope = Scope::Public,
-                                        .methods = methods};
+    static const ClassDeclaration facts { .superclass = &fw::MenuBar::Class,
+        .registeredName = "MenuBar1.MenuBar1",
+        .hasClassScope = true,
+        .classScope = Scope::Public,
+        .methods = methods };
     return facts;
 }
 
@@ -126,7 +129,7 @@ fw::Ref<fw::MenuBar> MenuBar1::ImplicitInstance()
     return storage;
 }
 
-void MenuBar1::InitImplicitInstance() {}
+void MenuBar1::InitImplicitInstance() { }
 
 void MenuBar1::ReleaseImplicitInstance()
 {

@@ -19,29 +19,28 @@ using fw::Literal;
 
 constexpr std::string_view kMenuItem = "%o<MenuItem>%";
 
-const std::array<Member, 18> kFamily{{
-    {Literal<"M_Tools">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"M_Bottles">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"M_Carb">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"M_Boil_Calc">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"M_Parti_Gyle">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"M_BRIX">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"EditMenu">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"About_Quillfen">(), &fw::AppleMenuItem::Class, "%o<AppleMenuItem>%"},
-    {Literal<"EditSelectAll">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"UntitledMenu0">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"EditClear">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"EditPaste">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"EditCopy">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"EditCut">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"UntitledMenu1">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"EditUndo">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"FileMenu">(), &fw::MenuItem::Class, kMenuItem},
-    {Literal<"FileQuit">(), &fw::QuitMenuItem::Class, "%o<QuitMenuItem>%"},
-}};
+const std::array<Member, 18> kFamily { {
+    { Literal<"M_Tools">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"M_Bottles">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"M_Carb">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"M_Boil_Calc">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"M_Parti_Gyle">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"M_BRIX">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"EditMenu">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"About_Quillfen">(), &fw::AppleMenuItem::Class, "%o<AppleMenuItem>%" },
+    { Literal<"EditSelectAll">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"UntitledMenu0">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"EditClear">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"EditPaste">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"EditCopy">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"EditCut">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"UntitledMenu1">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"EditUndo">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"FileMenu">(), &fw::MenuItem::Class, kMenuItem },
+    { Literal<"FileQuit">(), &fw::QuitMenuItem::Class, "%o<QuitMenuItem>%" },
+} };
 
-template <std::size_t I>
-fw::Ref<fw::MenuItem> accessor(fw::Window& self)
+template <std::size_t I> fw::Ref<fw::MenuItem> accessor(fw::Window& self)
 {
     fw::Ref<fw::MenuBar> bar = self.menuBar();
     if (!bar)
@@ -51,16 +50,15 @@ fw::Ref<fw::MenuItem> accessor(fw::Window& self)
     return fw::Ref<fw::MenuItem>::retain(fw::native_cast<fw::MenuItem>(cast.get()));
 }
 
-template <std::size_t... I>
-std::array<MethodDeclaration, sizeof...(I)> declare(std::index_sequence<I...>)
+template <std::size_t... I> std::array<MethodDeclaration, sizeof...(I)> declare(std::index_sequence<I...>)
 {
-    return {Method<&accessor<I>>(fw::Text(kFamily[I].name), kFamily[I].signature)...};
+    return { Method<&accessor<I>>(fw::Text(kFamily[I].name), kFamily[I].signature)... };
 }
 
 } // namespace
 
 std::span<const MethodDeclaration> MenuItemAccessorMethods()
 {
-    static const auto methods = declare(std::make_index_sequence<kFamily.size()>{});
+    static const auto methods = declare(std::make_index_sequence<kFamily.size()> {});
     return methods;
 }

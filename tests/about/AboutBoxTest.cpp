@@ -22,8 +22,8 @@
 
 namespace {
 
-constexpr fw::Color kBlue{0, 0, 255};
-constexpr fw::Color kRed{255, 0, 0};
+constexpr fw::Color kBlue { 0, 0, 255 };
+constexpr fw::Color kRed { 255, 0, 0 };
 
 class AboutBox : public ::testing::Test {
 protected:
@@ -50,8 +50,7 @@ private:
     std::function<void(std::string_view)> previousURLHandler_;
 };
 
-template <class T>
-T* control(fw::Window& window, const char* name)
+template <class T> T* control(fw::Window& window, const char* name)
 {
     return fw::native_cast<T>(window.findControl(name));
 }
@@ -73,10 +72,10 @@ TEST_F(AboutBox, RegistersItsThreeClassesFacts)
         std::int32_t tableEntries, instanceSize;
     };
     const Case cases[] = {
-        {"AquaAboutBoxLarge.AquaAboutBoxLarge", AquaAboutBoxLarge::Class(), 121, 0, 33, 49, 1, 49, 212},
-        {"AquaAboutBoxLarge._wrapper_SplashTimer", AquaAboutBoxLarge_wrapper_SplashTimer::Class(), 17, 2, 1, 6, 1,
-         9, 72},
-        {"stStaticURL", stStaticURL::Class(), 104, 0, 19, 48, 0, 25, 164},
+        { "AquaAboutBoxLarge.AquaAboutBoxLarge", AquaAboutBoxLarge::Class(), 121, 0, 33, 49, 1, 49, 212 },
+        { "AquaAboutBoxLarge._wrapper_SplashTimer", AquaAboutBoxLarge_wrapper_SplashTimer::Class(), 17, 2, 1, 6, 1, 9,
+            72 },
+        { "stStaticURL", stStaticURL::Class(), 104, 0, 19, 48, 0, 25, 164 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,7 +101,7 @@ TEST_F(AboutBox, RegistersItsThreeClassesFacts)
     fw::ClassRecord* link = stStaticURL::Class();
     EXPECT_EQ(link->properties.back().name, "URL");
     EXPECT_EQ(link->properties.back().fieldOffset, 160);
-    for (int event : {2, 11, 12, 16, 18})
+    for (int event : { 2, 11, 12, 16, 18 })
         EXPECT_NE(link->events[static_cast<std::size_t>(event)].hook, nullptr) << event;
 }
 
@@ -145,7 +144,7 @@ TEST_F(AboutBox, ShowsTheApplicationsVersionAndItsTexts)
     EXPECT_EQ(control<fw::Label>(*window, "stName")->text(), "Quillfen");
     EXPECT_EQ(control<fw::Label>(*window, "stDescription")->text(), "");
     EXPECT_EQ(control<fw::TextArea>(*window, "efCredits")->text(),
-              "A collection of brewing calculators.\r\rFirst Beta version");
+        "A collection of brewing calculators.\r\rFirst Beta version");
     window->Close();
 
     ApplicationInstance()->setShortVersion("");
@@ -203,9 +202,12 @@ TEST_F(AboutBox, TheLinkLabelFollowsThePointerAndOpensOnAReleaseInside)
         bool opens;
     };
     const Release releases[] = {
-        {"inside", 1, 1, true},           {"left edge", 0, 5, false},          {"top edge", 5, 0, false},
-        {"right edge", link->width(), 5, false}, {"bottom edge", 5, link->height(), false},
-        {"above", 5, -1, false},
+        { "inside", 1, 1, true },
+        { "left edge", 0, 5, false },
+        { "top edge", 5, 0, false },
+        { "right edge", link->width(), 5, false },
+        { "bottom edge", 5, link->height(), false },
+        { "above", 5, -1, false },
     };
     for (const Release& release : releases) {
         SCOPED_TRACE(release.name);
@@ -224,7 +226,7 @@ TEST_F(AboutBox, TheLinkLabelFollowsThePointerAndOpensOnAReleaseInside)
     url->setInvoker(*url, link, fw::StringToVariant(fw::Literal<"">()));
     opened.clear();
     link->mouseUp(3, 3);
-    EXPECT_EQ(opened, std::vector<std::string>{"Velmora Studios"});
+    EXPECT_EQ(opened, std::vector<std::string> { "Velmora Studios" });
 }
 
 } // namespace

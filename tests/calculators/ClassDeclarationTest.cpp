@@ -12,26 +12,26 @@
 
 namespace {
 
-void doNothing(fw::Window&) {}
-void layout(fw::Window&) {}
-void createControls(fw::Window&) {}
+void doNothing(fw::Window&) { }
+void layout(fw::Window&) { }
+void createControls(fw::Window&) { }
 fw::Ref<fw::Label> label1(fw::Window&) { return nullptr; }
 
 // The worked example: a placeholder window with one label.
 const ClassDeclaration& placeholderWindow()
 {
-    static const std::array methods{
+    static const std::array methods {
         Method<&layout>("Layout", "%%"),
         Method<&createControls>("CreateControls", "%%"),
         HiddenMethod<&doNothing>("_CreateControls0", "%%"),
         Method<&label1>("Label1", "%o<Label>%"),
     };
-    static const std::array hooks{EventHook{16, "Layout"}, EventHook{7, "CreateControls"}};
-    static const ClassDeclaration declaration{.superclass = &fw::Window::Class,
-                                              .registeredName = "W_Carb.W_Carb",
-                                              .hasClassScope = true,
-                                              .methods = methods,
-                                              .eventHooks = hooks};
+    static const std::array hooks { EventHook { 16, "Layout" }, EventHook { 7, "CreateControls" } };
+    static const ClassDeclaration declaration { .superclass = &fw::Window::Class,
+        .registeredName = "W_Carb.W_Carb",
+        .hasClassScope = true,
+        .methods = methods,
+        .eventHooks = hooks };
     return declaration;
 }
 using PlaceholderWindow = ClassStorage<&placeholderWindow>;
@@ -61,8 +61,8 @@ TEST(ClassInit, DerivesTheWorkedExampleFromItsFacts)
     ASSERT_EQ(cls->methodTableCount, 39);
     for (int slot = 0; slot < 35; ++slot)
         EXPECT_EQ(cls->methodTable[slot], window->methodTable[slot]) << "inherited entry " << slot;
-    const char* names[] = {"Layout", "CreateControls", "_CreateControls0", "Label1"};
-    const char* signatures[] = {"%%", "%%", "%%", "%o<Label>%"};
+    const char* names[] = { "Layout", "CreateControls", "_CreateControls0", "Label1" };
+    const char* signatures[] = { "%%", "%%", "%%", "%o<Label>%" };
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(names[k]);
         auto& record = cls->methods[static_cast<std::size_t>(107 + k)];
@@ -97,21 +97,21 @@ TEST(ClassInit, RegistersOnceWhicheverComesFirst)
 
 // The one override: a menu bar's constructor takes the inherited no-argument constructor's entry.
 int constructed = 0;
-void untitled(fw::MenuBar&) {}
+void untitled(fw::MenuBar&) { }
 void menuBarConstructor(fw::MenuBar&) { ++constructed; }
 
 const ClassDeclaration& menuBar()
 {
-    static const std::array methods{
+    static const std::array methods {
         Method<&untitled>("Untitled0", "%%"),
         Method<&untitled>("Untitled1", "%%"),
         Method<&untitled>("Untitled2", "%%"),
         Override<&menuBarConstructor>("Constructor", "%%"),
     };
-    static const ClassDeclaration declaration{.superclass = &fw::MenuBar::Class,
-                                              .registeredName = "MenuBar1.MenuBar1",
-                                              .hasClassScope = true,
-                                              .methods = methods};
+    static const ClassDeclaration declaration { .superclass = &fw::MenuBar::Class,
+        .registeredName = "MenuBar1.MenuBar1",
+        .hasClassScope = true,
+        .methods = methods };
     return declaration;
 }
 
@@ -137,25 +137,25 @@ TEST(ClassInit, AnOverrideTakesTheInheritedEntry)
 // A class with fields: Protected Int32 properties after the superclass's instance.
 void initFields(fw::Object* instance)
 {
-    for (std::int32_t offset : {204, 208, 212})
+    for (std::int32_t offset : { 204, 208, 212 })
         instance->field(offset).int32 = 0;
 }
-void boilOff(fw::Window&) {}
+void boilOff(fw::Window&) { }
 
 const ClassDeclaration& windowWithFields()
 {
-    static const std::array methods{Method<&boilOff>("Boil_Off", "%%", Scope::Protected)};
-    static const std::array properties{
-        PropertyDeclaration{"regBtls", "i4", Scope::Protected},
-        PropertyDeclaration{"BigBtls", "i4", Scope::Protected},
-        PropertyDeclaration{"LftOver", "i4", Scope::Protected},
+    static const std::array methods { Method<&boilOff>("Boil_Off", "%%", Scope::Protected) };
+    static const std::array properties {
+        PropertyDeclaration { "regBtls", "i4", Scope::Protected },
+        PropertyDeclaration { "BigBtls", "i4", Scope::Protected },
+        PropertyDeclaration { "LftOver", "i4", Scope::Protected },
     };
-    static const ClassDeclaration declaration{.superclass = &fw::Window::Class,
-                                              .registeredName = "W_Bottle.W_Bottle",
-                                              .hasClassScope = true,
-                                              .methods = methods,
-                                              .properties = properties,
-                                              .initHook = &initFields};
+    static const ClassDeclaration declaration { .superclass = &fw::Window::Class,
+        .registeredName = "W_Bottle.W_Bottle",
+        .hasClassScope = true,
+        .methods = methods,
+        .properties = properties,
+        .initHook = &initFields };
     return declaration;
 }
 
@@ -165,7 +165,7 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
     EXPECT_EQ(cls->properties.size(), 50u);
     EXPECT_EQ(cls->instanceSize, 216);
     EXPECT_EQ(cls->initHook, &initFields);
-    const char* names[] = {"regBtls", "BigBtls", "LftOver"};
+    const char* names[] = { "regBtls", "BigBtls", "LftOver" };
     for (int k = 0; k < 3; ++k) {
         auto& record = cls->properties[static_cast<std::size_t>(47 + k)];
         EXPECT_EQ(record.name, names[k]);
@@ -188,17 +188,17 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
 }
 
 // Without a class scope: a plain name and no class attribute.
-void open(fw::Label&) {}
+void open(fw::Label&) { }
 const ClassDeclaration& linkLabel()
 {
-    static const std::array methods{Method<&open>("Event_Open", "%%")};
-    static const std::array properties{PropertyDeclaration{"URL", "s", Scope::Public}};
-    static const std::array hooks{EventHook{2, "Event_Open"}};
-    static const ClassDeclaration declaration{.superclass = &fw::Label::Class,
-                                              .registeredName = "stStaticURL",
-                                              .methods = methods,
-                                              .properties = properties,
-                                              .eventHooks = hooks};
+    static const std::array methods { Method<&open>("Event_Open", "%%") };
+    static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
+    static const std::array hooks { EventHook { 2, "Event_Open" } };
+    static const ClassDeclaration declaration { .superclass = &fw::Label::Class,
+        .registeredName = "stStaticURL",
+        .methods = methods,
+        .properties = properties,
+        .eventHooks = hooks };
     return declaration;
 }
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 struct Case {
     const char* name;
     fw::ClassRecord* (*cls)();
@@ -23,10 +22,10 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"carbonation", &W_Carb::Class, &W_Carb::ImplicitInstance, "Carbonation Tool",
-     "Future home of the new Carbonation tool", 111, 39, false},
-    {"parti-gyle", &W_Pari::Class, &W_Pari::ImplicitInstance, "Parti Gyle Tool",
-     "Future home of the new Parti Gyle tool", 129, 57, true},
+    { "carbonation", &W_Carb::Class, &W_Carb::ImplicitInstance, "Carbonation Tool",
+        "Future home of the new Carbonation tool", 111, 39, false },
+    { "parti-gyle", &W_Pari::Class, &W_Pari::ImplicitInstance, "Parti Gyle Tool",
+        "Future home of the new Parti Gyle tool", 129, 57, true },
 };
 
 TEST(PlaceholderWindows, ShowTheirNoteAndRegisterTheirFacts)

@@ -21,13 +21,13 @@ ClassRecord* targetClass()
         ClassRecord* super = RuntimeException::Class();
         auto inherited = static_cast<std::int32_t>(super->properties.size());
         auto* c = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
-                                  static_cast<std::int32_t>(super->events.size()), 0, inherited + 2, 0);
+            static_cast<std::int32_t>(super->events.size()), 0, inherited + 2, 0);
         c->registeredName = "StreamTarget";
         c->instanceSize = super->instanceSize + 8;
         c->methodTableCount = super->methodTableCount;
         c->methodTable = RuntimeNewVtable(c->methodTableCount);
-        const char* names[] = {"Left", "URL"};
-        const char* types[] = {"i4", "s"};
+        const char* names[] = { "Left", "URL" };
+        const char* types[] = { "i4", "s" };
         for (int k = 0; k < 2; ++k) {
             auto& record = c->properties[static_cast<std::size_t>(inherited + k)];
             auto accessors = FieldAccessorsFor(types[k]);
@@ -44,8 +44,8 @@ ClassRecord* targetClass()
 
 // Stream bytes with their literal record, built by hand so the test does not trust the writer.
 struct Stream {
-    std::vector<std::uint8_t> bytes{0}; // the length byte, set by literal()
-    String record{};
+    std::vector<std::uint8_t> bytes { 0 }; // the length byte, set by literal()
+    String record {};
 
     Stream& key(std::string_view name)
     {
@@ -117,12 +117,12 @@ TEST(MassPropertySetter, RefusesABadStreamWholeAndSaysWhereAndWhy)
         const char* expected; // a part of the message
     };
     std::vector<Case> cases;
-    cases.push_back({"unknown key", Stream().key("Left").int32(1).key("Bogus").int32(2), "\"Bogus\" at offset 9"});
-    cases.push_back({"key of no property of the class", Stream().key("Left").int32(1).key("Period").int32(2),
-                     "no settable property \"Period\" at offset 9"});
-    cases.push_back({"value cut short", Stream().key("Left").raw({0, 0}), "offset 0"});
-    cases.push_back({"string longer than the stream", Stream().key("URL").int32(50).raw({'a'}), "offset 0"});
-    cases.push_back({"boolean byte", Stream().key("Left").int32(1).key("Visible").raw({2}), "offset 9"});
+    cases.push_back({ "unknown key", Stream().key("Left").int32(1).key("Bogus").int32(2), "\"Bogus\" at offset 9" });
+    cases.push_back({ "key of no property of the class", Stream().key("Left").int32(1).key("Period").int32(2),
+        "no settable property \"Period\" at offset 9" });
+    cases.push_back({ "value cut short", Stream().key("Left").raw({ 0, 0 }), "offset 0" });
+    cases.push_back({ "string longer than the stream", Stream().key("URL").int32(50).raw({ 'a' }), "offset 0" });
+    cases.push_back({ "boolean byte", Stream().key("Left").int32(1).key("Visible").raw({ 2 }), "offset 9" });
 
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -32,8 +32,7 @@ ClassRecord* makeTestClass()
     ClassRecord* super = RuntimeException::Class(); // any native class will do
     EXPECT_EQ(super->instanceSize, kFirst);
     auto* cls = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
-                                static_cast<std::int32_t>(super->events.size()), 0,
-                                static_cast<std::int32_t>(super->properties.size()) + 2, 0);
+        static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()) + 2, 0);
     cls->registeredName = "Test.Fields";
     cls->instanceSize = super->instanceSize + 8;
     cls->initHook = &initFields;
@@ -60,7 +59,7 @@ TEST(Objects, FieldsStartZeroedAndHooksRunOnceEachWay)
         EXPECT_EQ(LiveObjectCount(), before + 1);
     }
     EXPECT_EQ(LiveObjectCount(), before);
-    EXPECT_EQ(hookLog, (std::vector<std::string>{"init 0", "exit"}));
+    EXPECT_EQ(hookLog, (std::vector<std::string> { "init 0", "exit" }));
 }
 
 TEST(Objects, CastsFollowTheSuperclassChain)
@@ -153,7 +152,7 @@ TEST(Invokers, ConvertArgumentsAndRefuseNil)
     auto entry = EntryOf<&addTwice>();
     auto invoker = InvokerOf<&addTwice>();
     auto target = RuntimeNewObject(RuntimeException::Class());
-    std::vector<Variant> arguments{Int32ToVariant(3), Int32ToVariant(4)};
+    std::vector<Variant> arguments { Int32ToVariant(3), Int32ToVariant(4) };
     EXPECT_EQ(VariantToInt32(invoker(entry, target.get(), &arguments)), 14);
     EXPECT_THROW(invoker(entry, nullptr, &arguments), Raised);
     EXPECT_THROW(invoker(entry, target.get(), nullptr), Raised);

@@ -38,7 +38,7 @@ constexpr auto kRunPatience = std::chrono::seconds(20);
 struct W_Faulty : calculators::WindowClass<W_Faulty> {
     static constexpr std::string_view kRegisteredName = "W_Faulty.W_Faulty";
 
-    static constexpr calculators::WindowDesign kWindow{.width = 300, .height = 120, .title = "Faulty Tool"};
+    static constexpr calculators::WindowDesign kWindow { .width = 300, .height = 120, .title = "Faulty Tool" };
 
     using T = calculators::TextFieldDesign;
     using L = calculators::LabelDesign;
@@ -62,7 +62,7 @@ struct W_Faulty : calculators::WindowClass<W_Faulty> {
 
     static std::span<const MethodDeclaration> OwnMethods()
     {
-        static const std::array methods{Method<&W_Faulty::TF_In_TextChange>("TF_In_TextChange", "%%o<TextField>")};
+        static const std::array methods { Method<&W_Faulty::TF_In_TextChange>("TF_In_TextChange", "%%o<TextField>") };
         return methods;
     }
 };
@@ -127,8 +127,8 @@ struct MenuFault {
 };
 
 const MenuFault kMenuFaults[] = {
-    {"FrameworkException", &RaisesFrameworkException, "RuntimeException", "the carbonation tool is not ready"},
-    {"ForeignException", &RaisesForeignException, "RuntimeException", "no carbonation table"},
+    { "FrameworkException", &RaisesFrameworkException, "RuntimeException", "the carbonation tool is not ready" },
+    { "ForeignException", &RaisesForeignException, "RuntimeException", "no carbonation table" },
 };
 
 TEST_F(HandlerFaults, AMenuHandlerThatRaisesIsReportedOnceAndTheMenusGoOn)
@@ -168,7 +168,7 @@ TEST_F(HandlerFaults, AMenuHandlerThatRaisesIsReportedOnceAndTheMenusGoOn)
 struct W_OpenFails : calculators::WindowClass<W_OpenFails> {
     static constexpr std::string_view kRegisteredName = "W_OpenFails.W_OpenFails";
 
-    static constexpr calculators::WindowDesign kWindow{.width = 300, .height = 120, .title = "Unready Tool"};
+    static constexpr calculators::WindowDesign kWindow { .width = 300, .height = 120, .title = "Unready Tool" };
 
     using T = calculators::TextFieldDesign;
     using L = calculators::LabelDesign;
@@ -195,7 +195,7 @@ struct W_OpenFails : calculators::WindowClass<W_OpenFails> {
 
     static std::span<const MethodDeclaration> OwnMethods()
     {
-        static const std::array methods{Method<&W_OpenFails::Label1_Open>("Label1_Open", "%%o<Label>")};
+        static const std::array methods { Method<&W_OpenFails::Label1_Open>("Label1_Open", "%%o<Label>") };
         return methods;
     }
 };
@@ -252,12 +252,13 @@ struct FaultyOpenApplication {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods{Method<&FaultyOpenApplication::Event_Open>("Event_Open", "%%")};
-        static const std::array hooks{EventHook{static_cast<std::int32_t>(fw::ApplicationEvent::Open), "Event_Open"}};
-        static const ClassDeclaration facts{.superclass = &fw::Application::Class,
-                                            .registeredName = "FaultyOpenApplication",
-                                            .methods = methods,
-                                            .eventHooks = hooks};
+        static const std::array methods { Method<&FaultyOpenApplication::Event_Open>("Event_Open", "%%") };
+        static const std::array hooks { EventHook {
+            static_cast<std::int32_t>(fw::ApplicationEvent::Open), "Event_Open" } };
+        static const ClassDeclaration facts { .superclass = &fw::Application::Class,
+            .registeredName = "FaultyOpenApplication",
+            .methods = methods,
+            .eventHooks = hooks };
         return facts;
     }
     using Storage = ClassStorage<&FaultyOpenApplication::Declaration>;

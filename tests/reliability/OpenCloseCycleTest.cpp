@@ -33,14 +33,15 @@ struct Tool {
 void PrintTo(const Tool& tool, std::ostream* out) { *out << tool.row; }
 
 const Tool kTools[] = {
-    {"Refractometer", "M_BRIX", "BRIX Tool",
-     {{"TF_OB", "0"}, {"TF_WCF", "1.040"}, {"TF_OG", ""}, {"LabelOB", "Orig. BRIX"}}},
-    {"BoilOff", "M_Boil_Calc", "Boil Calc",
-     {{"TE_Diameter", "15"}, {"TE_Gallons", "5"}, {"TF_GalPerHr", "1.178097"},
-      {"Label1", "Diameter of Brewpot in Inches"}}},
-    {"Bottling", "M_Bottles", "Bottle Tool", {{"Gal_Btl", "5"}, {"TF_Reg_Btl", "53"}, {"Label2", "12 Oz Bottles"}}},
-    {"Carbonation", "M_Carb", "Carbonation Tool", {{"Label1", "Future home of the new Carbonation tool"}}},
-    {"PartiGyle", "M_Parti_Gyle", "Parti Gyle Tool", {{"Label1", "Future home of the new Parti Gyle tool"}}},
+    { "Refractometer", "M_BRIX", "BRIX Tool",
+        { { "TF_OB", "0" }, { "TF_WCF", "1.040" }, { "TF_OG", "" }, { "LabelOB", "Orig. BRIX" } } },
+    { "BoilOff", "M_Boil_Calc", "Boil Calc",
+        { { "TE_Diameter", "15" }, { "TE_Gallons", "5" }, { "TF_GalPerHr", "1.178097" },
+            { "Label1", "Diameter of Brewpot in Inches" } } },
+    { "Bottling", "M_Bottles", "Bottle Tool",
+        { { "Gal_Btl", "5" }, { "TF_Reg_Btl", "53" }, { "Label2", "12 Oz Bottles" } } },
+    { "Carbonation", "M_Carb", "Carbonation Tool", { { "Label1", "Future home of the new Carbonation tool" } } },
+    { "PartiGyle", "M_Parti_Gyle", "Parti Gyle Tool", { { "Label1", "Future home of the new Parti Gyle tool" } } },
 };
 
 // The two ways a user closes a window: the close box as Qt delivers it, or as the peer reports it.
@@ -70,7 +71,7 @@ void ExpectNoGrowth(const Census& baseline, int cycle)
     EXPECT_EQ(now.topLevels, baseline.topLevels) << "top-level widgets after cycle " << cycle;
 }
 
-class ToolWindowCycles : public RunningProgram, public testing::WithParamInterface<Tool> {};
+class ToolWindowCycles : public RunningProgram, public testing::WithParamInterface<Tool> { };
 
 TEST_P(ToolWindowCycles, OpenFromTheMenuAndCloseAgainWithoutGrowth)
 {
@@ -108,7 +109,7 @@ TEST_P(ToolWindowCycles, OpenFromTheMenuAndCloseAgainWithoutGrowth)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ToolWindowCycles, testing::ValuesIn(kTools),
-                         [](const testing::TestParamInfo<Tool>& info) { return std::string(info.param.row); });
+    [](const testing::TestParamInfo<Tool>& info) { return std::string(info.param.row); });
 
 using AboutBoxCycles = RunningProgram;
 

@@ -48,7 +48,7 @@ protected:
         CreateApplicationObject();
         InstallMenuHandlers();
         previousReporter_ = fw::SetUnhandledExceptionReporter([this](fw::RuntimeException* e) {
-            reports.push_back({std::string(e->classRecord()->registeredName), std::string(e->message())});
+            reports.push_back({ std::string(e->classRecord()->registeredName), std::string(e->message()) });
         });
     }
     void TearDown() override
@@ -95,8 +95,7 @@ inline QWidget* WindowWidgetOf(const fw::Window& window)
     return peer ? peer->widget() : nullptr;
 }
 
-template <class Widget>
-Widget* WidgetOf(const fw::Window& window, std::string_view control)
+template <class Widget> Widget* WidgetOf(const fw::Window& window, std::string_view control)
 {
     auto* peer = fw::qt::ControlPeer::of(window.findControl(control));
     return peer ? qobject_cast<Widget*>(peer->widget()) : nullptr;

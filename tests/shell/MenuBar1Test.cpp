@@ -22,8 +22,8 @@ std::vector<Entry> entriesOf(const fw::MenuItem& menu)
     std::vector<Entry> entries;
     for (std::int32_t i = 0; i < menu.count(); ++i) {
         const fw::MenuItem* item = menu.item(i);
-        entries.push_back({std::string(item->name()), std::string(item->text()),
-                           std::string(item->keyboardShortcut()), nullptr});
+        entries.push_back(
+            { std::string(item->name()), std::string(item->text()), std::string(item->keyboardShortcut()), nullptr });
         EXPECT_TRUE(item->autoEnable()) << item->name();
         EXPECT_TRUE(item->visible()) << item->name();
     }
@@ -44,29 +44,27 @@ TEST(MenuBar1, BuildsFileEditAndToolsWithTheirEntries)
 {
     fw::Ref<fw::MenuBar> bar = MenuBar1::ImplicitInstance();
     auto menus = entriesOf(*bar);
-    EXPECT_EQ(field(menus, &Entry::name), (Texts{"FileMenu", "EditMenu", "M_Tools"}));
-    EXPECT_EQ(field(menus, &Entry::text), (Texts{"&File", "&Edit", "Tools"}));
+    EXPECT_EQ(field(menus, &Entry::name), (Texts { "FileMenu", "EditMenu", "M_Tools" }));
+    EXPECT_EQ(field(menus, &Entry::text), (Texts { "&File", "&Edit", "Tools" }));
 
     auto file = entriesOf(*bar->item(0));
-    EXPECT_EQ(field(file, &Entry::name), (Texts{"FileQuit"}));
-    EXPECT_EQ(field(file, &Entry::shortcut), (Texts{"Cmd+Q"}));
+    EXPECT_EQ(field(file, &Entry::name), (Texts { "FileQuit" }));
+    EXPECT_EQ(field(file, &Entry::shortcut), (Texts { "Cmd+Q" }));
     EXPECT_TRUE(fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->item(0)->item(0)), fw::QuitMenuItem::Class()));
 
     auto edit = entriesOf(*bar->item(1));
     EXPECT_EQ(field(edit, &Entry::name),
-              (Texts{"EditUndo", "UntitledMenu1", "EditCut", "EditCopy", "EditPaste", "EditClear", "UntitledMenu0",
-                     "EditSelectAll", "About_Quillfen"}));
+        (Texts { "EditUndo", "UntitledMenu1", "EditCut", "EditCopy", "EditPaste", "EditClear", "UntitledMenu0",
+            "EditSelectAll", "About_Quillfen" }));
     EXPECT_EQ(field(edit, &Entry::text),
-              (Texts{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All", "About"}));
-    EXPECT_EQ(field(edit, &Entry::shortcut),
-              (Texts{"Cmd+Z", "", "Cmd+X", "Cmd+C", "Cmd+V", "", "", "Cmd+A", ""}));
-    EXPECT_TRUE(
-        fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->item(1)->item(8)), fw::AppleMenuItem::Class()));
+        (Texts { "&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All", "About" }));
+    EXPECT_EQ(field(edit, &Entry::shortcut), (Texts { "Cmd+Z", "", "Cmd+X", "Cmd+C", "Cmd+V", "", "", "Cmd+A", "" }));
+    EXPECT_TRUE(fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->item(1)->item(8)), fw::AppleMenuItem::Class()));
 
     auto tools = entriesOf(*bar->item(2));
-    EXPECT_EQ(field(tools, &Entry::name), (Texts{"M_BRIX", "M_Parti_Gyle", "M_Boil_Calc", "M_Carb", "M_Bottles"}));
+    EXPECT_EQ(field(tools, &Entry::name), (Texts { "M_BRIX", "M_Parti_Gyle", "M_Boil_Calc", "M_Carb", "M_Bottles" }));
     EXPECT_EQ(field(tools, &Entry::text),
-              (Texts{"Brix Tool", "Parti Gyle Tool", "Boil-off Tool", "Carbonation Tool", "Bottles Tool"}));
+        (Texts { "Brix Tool", "Parti Gyle Tool", "Boil-off Tool", "Carbonation Tool", "Bottles Tool" }));
 }
 
 TEST(MenuBar1, IsOneBarUntilReleased)

@@ -1,12 +1,12 @@
 // The program's road from start-up to exit, with the real framework on Qt's
 // offscreen platform: class registration order, the run with its splash and
 // default window, the menu handlers, and the failures the road must survive.
+#include "shell/Startup.h"
 #include "about/AquaAboutBoxLarge.h"
 #include "calculators/BrixFormulas.h"
 #include "calculators/W_BRIX.h"
 #include "calculators/W_BoilCalc.h"
 #include "shell/Quillfen.h"
-#include "shell/Startup.h"
 #include "shell/menubar/MenuBar1.h"
 
 #include <fw/Application.h>
@@ -84,16 +84,16 @@ std::ptrdiff_t registeredAt(fw::ClassRecord* cls)
 TEST_F(Startup, RegistersEveryClassInTheListsOrderAndSetsTheModuleValues)
 {
     InitClassesAndModules();
-    std::vector<fw::ClassRecord*> order{Quillfen::Class(),    MenuBar1::Class(),        W_BoilCalc::Class(),
-                                        AquaAboutBoxLarge::Class(), stStaticURL::Class(), W_BRIX::Class()};
+    std::vector<fw::ClassRecord*> order { Quillfen::Class(), MenuBar1::Class(), W_BoilCalc::Class(),
+        AquaAboutBoxLarge::Class(), stStaticURL::Class(), W_BRIX::Class() };
     for (std::size_t i = 1; i < order.size(); ++i)
         EXPECT_LT(registeredAt(order[i - 1]), registeredAt(order[i])) << order[i]->registeredName;
     for (fw::ClassAccessor framework : fw::FrameworkClassAccessors())
         EXPECT_LT(registeredAt(framework()), registeredAt(Quillfen::Class())) << framework()->registeredName;
 
     EXPECT_EQ(BrixFormulas::WCF, 1.04);
-    for (double value : {BrixFormulas::OB, BrixFormulas::FB, BrixFormulas::OG, BrixFormulas::FG, BrixFormulas::AA,
-                         BrixFormulas::RA, BrixFormulas::ABV, BrixFormulas::RE})
+    for (double value : { BrixFormulas::OB, BrixFormulas::FB, BrixFormulas::OG, BrixFormulas::FG, BrixFormulas::AA,
+             BrixFormulas::RA, BrixFormulas::ABV, BrixFormulas::RE })
         EXPECT_EQ(value, 0.0);
 }
 
@@ -112,9 +112,9 @@ TEST_F(Startup, RunsTheSplashThenTheDefaultWindowAndEachToolsItemOpensOneWindow)
             const char* item;
             const char* title;
         };
-        for (Tool tool : {Tool{"M_Boil_Calc", "Boil Calc"}, Tool{"M_Carb", "Carbonation Tool"},
-                          Tool{"M_Bottles", "Bottle Tool"}, Tool{"M_BRIX", "BRIX Tool"},
-                          Tool{"M_Parti_Gyle", "Parti Gyle Tool"}}) {
+        for (Tool tool : { Tool { "M_Boil_Calc", "Boil Calc" }, Tool { "M_Carb", "Carbonation Tool" },
+                 Tool { "M_Bottles", "Bottle Tool" }, Tool { "M_BRIX", "BRIX Tool" },
+                 Tool { "M_Parti_Gyle", "Parti Gyle Tool" } }) {
             SCOPED_TRACE(tool.item);
             fw::Ref<fw::MenuItem> item = bar->Lookup(fw::NewString(tool.item).get());
             for (int choice = 0; choice < 2; ++choice) {
@@ -155,7 +155,7 @@ TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
             fw::Raise<fw::RuntimeException>("the menu bar cannot be made");
     });
     SetUpAndRun(); // returns: the event loop never runs
-    EXPECT_EQ(reported, std::vector<std::string>{"RuntimeException"});
+    EXPECT_EQ(reported, std::vector<std::string> { "RuntimeException" });
     EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
     EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
     fw::SetNewObjectHook(nullptr);
@@ -182,14 +182,15 @@ TEST_F(Startup, TheAboutItemNeedsTheClassLookupOfItsLibrary)
     EXPECT_EQ(panelsShown, 1);
 }
 
-void raisesNothing(void*) {}
+void raisesNothing(void*) { }
 void raisesNil(void*) { fw::RaiseNilObjectException(); }
 void raisesForeign(void*) { throw std::runtime_error("not a framework exception"); }
 
 TEST_F(Startup, TheExceptionHelperHandsBackRuntimeExceptionsAndRaisesAnythingElse)
 {
     EXPECT_EQ(ExceptionHelper(reinterpret_cast<void*>(&raisesNothing), nullptr), nullptr);
-    fw::Ref<fw::Object> caught = fw::Ref<fw::Object>::adopt(ExceptionHelper(reinterpret_cast<void*>(&raisesNil), nullptr));
+    fw::Ref<fw::Object> caught
+        = fw::Ref<fw::Object>::adopt(ExceptionHelper(reinterpret_cast<void*>(&raisesNil), nullptr));
     EXPECT_TRUE(fw::RuntimeObjectIsa(caught.get(), fw::NilObjectException::Class()));
     EXPECT_EQ(caught->referenceCount(), 1) << "one reference, the caller's";
     EXPECT_THROW(ExceptionHelper(reinterpret_cast<void*>(&raisesForeign), nullptr), std::runtime_error);

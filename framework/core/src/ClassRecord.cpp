@@ -43,12 +43,12 @@ std::vector<Record> inheritedRecords(const std::vector<Record>* superRecords, st
 }
 
 template <class Record>
-AttributeEntry* allocateAttributes(std::vector<Record>& records, std::int32_t byteOffset, std::int32_t recordSize,
-                                   std::int32_t count)
+AttributeEntry* allocateAttributes(
+    std::vector<Record>& records, std::int32_t byteOffset, std::int32_t recordSize, std::int32_t count)
 {
     assert(byteOffset >= 0 && byteOffset % recordSize == 0 && count >= 0);
     auto& record = records.at(static_cast<std::size_t>(byteOffset / recordSize));
-    record.attributes.assign(static_cast<std::size_t>(count), AttributeEntry{});
+    record.attributes.assign(static_cast<std::size_t>(count), AttributeEntry {});
     return record.attributes.data();
 }
 
@@ -58,15 +58,11 @@ NewObjectHook& newObjectHook()
     return hook;
 }
 
-std::string className(const ClassRecord* cls)
-{
-    return cls ? std::string(cls->registeredName) : std::string("nil");
-}
+std::string className(const ClassRecord* cls) { return cls ? std::string(cls->registeredName) : std::string("nil"); }
 } // namespace
 
 ClassRecord* RuntimeNewClass(ClassRecord* superclass, std::int32_t methodRecords, std::int32_t interfaces,
-                             std::int32_t events, std::int32_t reserved, std::int32_t propertyRecords,
-                             std::int32_t classAttributes)
+    std::int32_t events, std::int32_t reserved, std::int32_t propertyRecords, std::int32_t classAttributes)
 {
     auto record = std::make_unique<ClassRecord>();
     record->superclass = superclass;
@@ -93,14 +89,14 @@ MethodEntry* RuntimeNewVtable(std::int32_t entries)
     return table.get();
 }
 
-AttributeEntry* RuntimeAllocateAttributeTable(std::vector<MethodRecord>& records, std::int32_t byteOffset,
-                                              std::int32_t count)
+AttributeEntry* RuntimeAllocateAttributeTable(
+    std::vector<MethodRecord>& records, std::int32_t byteOffset, std::int32_t count)
 {
     return allocateAttributes(records, byteOffset, kMethodRecordSize, count);
 }
 
-AttributeEntry* RuntimeAllocateAttributeTable(std::vector<PropertyRecord>& records, std::int32_t byteOffset,
-                                              std::int32_t count)
+AttributeEntry* RuntimeAllocateAttributeTable(
+    std::vector<PropertyRecord>& records, std::int32_t byteOffset, std::int32_t count)
 {
     return allocateAttributes(records, byteOffset, kPropertyRecordSize, count);
 }
@@ -149,8 +145,8 @@ Ref<Object> RuntimeCheckCast(Object* object, ClassRecord* cls)
     if (!object)
         return nullptr;
     if (!RuntimeObjectIsa(object, cls))
-        Raise<IllegalCastException>("an object of class " + className(object->classRecord()) +
-                                    " cannot be cast to " + className(cls));
+        Raise<IllegalCastException>(
+            "an object of class " + className(object->classRecord()) + " cannot be cast to " + className(cls));
     return Ref<Object>::retain(object);
 }
 
@@ -177,8 +173,8 @@ std::int32_t MethodTableSlot(const ClassRecord* cls, std::string_view name, std:
 {
     for (std::int32_t slot = 0; slot < cls->methodTableCount; ++slot)
         for (auto& method : cls->methods)
-            if (method.entry && method.entry == cls->methodTable[slot] && method.name == name &&
-                method.signature == signature)
+            if (method.entry && method.entry == cls->methodTable[slot] && method.name == name
+                && method.signature == signature)
                 return slot;
     return -1;
 }

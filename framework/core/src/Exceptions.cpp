@@ -21,19 +21,18 @@ const NativeProperty* exceptionProperties()
 
 ClassRecord* exceptionClass(std::string_view name, ClassAccessor superclass, Object* (*construct)())
 {
-    return RegisterNativeClass({.name = name,
-                                .superclass = superclass,
-                                .properties = superclass == &ObjectClass
-                                                  ? std::span<const NativeProperty>(exceptionProperties(), 1)
-                                                  : std::span<const NativeProperty>{},
-                                .instanceSize = kExceptionSize,
-                                .construct = construct});
+    return RegisterNativeClass({ .name = name,
+        .superclass = superclass,
+        .properties = superclass == &ObjectClass ? std::span<const NativeProperty>(exceptionProperties(), 1)
+                                                 : std::span<const NativeProperty> {},
+        .instanceSize = kExceptionSize,
+        .construct = construct });
 }
 } // namespace
 
 ClassRecord* ObjectClass()
 {
-    static ClassRecord* cls = RegisterNativeClass({.name = "Object", .instanceSize = kObjectSize});
+    static ClassRecord* cls = RegisterNativeClass({ .name = "Object", .instanceSize = kObjectSize });
     return cls;
 }
 
@@ -45,21 +44,36 @@ ClassRecord* RuntimeException::Class()
     return cls;
 }
 
-template <class E>
-ClassRecord* subclassOfRuntimeException(std::string_view name)
+template <class E> ClassRecord* subclassOfRuntimeException(std::string_view name)
 {
     static ClassRecord* cls = exceptionClass(name, &RuntimeException::Class, &Construct<E>);
     return cls;
 }
 
-ClassRecord* NilObjectException::Class() { return subclassOfRuntimeException<NilObjectException>("NilObjectException"); }
-ClassRecord* IllegalCastException::Class() { return subclassOfRuntimeException<IllegalCastException>("IllegalCastException"); }
-ClassRecord* FunctionNotFoundException::Class() { return subclassOfRuntimeException<FunctionNotFoundException>("FunctionNotFoundException"); }
+ClassRecord* NilObjectException::Class()
+{
+    return subclassOfRuntimeException<NilObjectException>("NilObjectException");
+}
+ClassRecord* IllegalCastException::Class()
+{
+    return subclassOfRuntimeException<IllegalCastException>("IllegalCastException");
+}
+ClassRecord* FunctionNotFoundException::Class()
+{
+    return subclassOfRuntimeException<FunctionNotFoundException>("FunctionNotFoundException");
+}
 ClassRecord* ObjCException::Class() { return subclassOfRuntimeException<ObjCException>("ObjCException"); }
-ClassRecord* ThreadAccessingUIException::Class() { return subclassOfRuntimeException<ThreadAccessingUIException>("ThreadAccessingUIException"); }
-ClassRecord* PropertyStreamException::Class() { return subclassOfRuntimeException<PropertyStreamException>("PropertyStreamException"); }
+ClassRecord* ThreadAccessingUIException::Class()
+{
+    return subclassOfRuntimeException<ThreadAccessingUIException>("ThreadAccessingUIException");
+}
+ClassRecord* PropertyStreamException::Class()
+{
+    return subclassOfRuntimeException<PropertyStreamException>("PropertyStreamException");
+}
 
-Raised::Raised(Ref<RuntimeException> exception) : exception_(std::move(exception))
+Raised::Raised(Ref<RuntimeException> exception)
+    : exception_(std::move(exception))
 {
     what_ = exception_ ? std::string(exception_->classRecord()->registeredName) : std::string("nil exception");
     if (exception_ && !exception_->message().empty())
@@ -77,8 +91,7 @@ void RuntimeReraiseException(RuntimeException* exception) { RuntimeRaiseExceptio
 
 void RaiseNilObjectException() { Raise<NilObjectException>("a nil object was used"); }
 
-template <class E>
-void Raise(std::string_view message)
+template <class E> void Raise(std::string_view message)
 {
     auto object = RuntimeNewObject(E::Class());
     auto* exception = native_cast<E>(object.get());
@@ -96,8 +109,8 @@ template void Raise<PropertyStreamException>(std::string_view);
 
 void RaiseWrongArgumentCount(std::size_t expected, std::size_t given)
 {
-    Raise<RuntimeException>("a method of " + std::to_string(expected) + " arguments was invoked with " +
-                            std::to_string(given));
+    Raise<RuntimeException>(
+        "a method of " + std::to_string(expected) + " arguments was invoked with " + std::to_string(given));
 }
 
 } // namespace fw

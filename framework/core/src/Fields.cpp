@@ -64,14 +64,14 @@ void setObject(const PropertyRecord& property, Object* target, const Variant& va
 FieldAccessors FieldAccessorsFor(std::string_view typeCode) noexcept
 {
     if (typeCode == "i4")
-        return {reinterpret_cast<MethodEntry>(&Int32FieldGet), reinterpret_cast<MethodEntry>(&Int32FieldSet),
-                &getInt32, &setInt32};
+        return { reinterpret_cast<MethodEntry>(&Int32FieldGet), reinterpret_cast<MethodEntry>(&Int32FieldSet),
+            &getInt32, &setInt32 };
     if (typeCode == "s")
-        return {reinterpret_cast<MethodEntry>(&StringFieldGet), reinterpret_cast<MethodEntry>(&StringFieldSet),
-                &getString, &setString};
+        return { reinterpret_cast<MethodEntry>(&StringFieldGet), reinterpret_cast<MethodEntry>(&StringFieldSet),
+            &getString, &setString };
     assert(typeCode.starts_with("o<") && typeCode.ends_with(">"));
-    return {reinterpret_cast<MethodEntry>(&ObjectFieldGet), reinterpret_cast<MethodEntry>(&ObjectFieldSet),
-            &getObject, &setObject};
+    return { reinterpret_cast<MethodEntry>(&ObjectFieldGet), reinterpret_cast<MethodEntry>(&ObjectFieldSet), &getObject,
+        &setObject };
 }
 
 } // namespace fw

@@ -24,7 +24,7 @@ namespace fw {
 std::span<const ClassAccessor> FrameworkClassAccessors() noexcept
 {
     // Superclasses and interfaces before the classes that use them.
-    static constexpr std::array<ClassAccessor, 32> accessors{
+    static constexpr std::array<ClassAccessor, 32> accessors {
         &ObjectClass,
         &RuntimeException::Class,
         &NilObjectException::Class,

@@ -5,7 +5,7 @@
 namespace fw::detail {
 
 namespace {
-constexpr AttributeEntry kPublicScope{"__Scope", "Public", 1};
+constexpr AttributeEntry kPublicScope { "__Scope", "Public", 1 };
 } // namespace
 
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
@@ -13,9 +13,8 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
     ClassRecord* super = facts.superclass ? facts.superclass() : nullptr;
     auto count = [](auto inherited, auto own) { return static_cast<std::int32_t>(inherited + own.size()); };
     ClassRecord* cls = RuntimeNewClass(super, count(super ? super->methods.size() : 0, facts.methods),
-                                       static_cast<std::int32_t>(facts.interfaces.size()),
-                                       count(super ? super->events.size() : 0, facts.events), 0,
-                                       count(super ? super->properties.size() : 0, facts.properties), 0);
+        static_cast<std::int32_t>(facts.interfaces.size()), count(super ? super->events.size() : 0, facts.events), 0,
+        count(super ? super->properties.size() : 0, facts.properties), 0);
     cls->registeredName = facts.name;
     cls->kind = facts.kind;
     cls->instanceSize = facts.instanceSize;
@@ -50,13 +49,14 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
         record.signature = method.signature;
         record.entry = method.entry;
         record.invoker = method.invoker;
-        RuntimeAllocateAttributeTable(cls->methods, static_cast<std::int32_t>((firstMethod + k) * kMethodRecordSize),
-                                      1)[0] = kPublicScope;
+        RuntimeAllocateAttributeTable(
+            cls->methods, static_cast<std::int32_t>((firstMethod + k) * kMethodRecordSize), 1)[0]
+            = kPublicScope;
     }
 
     auto firstEvent = super ? super->events.size() : 0;
     for (std::size_t k = 0; k < facts.events.size(); ++k)
-        cls->events[firstEvent + k] = EventRecord{facts.events[k].name, facts.events[k].signature, nullptr};
+        cls->events[firstEvent + k] = EventRecord { facts.events[k].name, facts.events[k].signature, nullptr };
 
     auto firstProperty = super ? super->properties.size() : 0;
     for (std::size_t k = 0; k < facts.properties.size(); ++k) {
@@ -68,7 +68,8 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
         record.getInvoker = property.getInvoker;
         record.setInvoker = property.setInvoker;
         RuntimeAllocateAttributeTable(
-            cls->properties, static_cast<std::int32_t>((firstProperty + k) * kPropertyRecordSize), 1)[0] = kPublicScope;
+            cls->properties, static_cast<std::int32_t>((firstProperty + k) * kPropertyRecordSize), 1)[0]
+            = kPublicScope;
     }
 
     // Interfaces: the class's implementations, found by name and signature, in the interface's order.

@@ -54,67 +54,53 @@ struct NativeClassFacts {
 
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
 
-template <class T>
-Object* Construct()
-{
-    return new T;
-}
+template <class T> Object* Construct() { return new T; }
 
-template <auto F>
-NativeMethod Method(std::string_view name, std::string_view signature)
+template <auto F> NativeMethod Method(std::string_view name, std::string_view signature)
 {
-    return {name, signature, EntryOf<F>(), InvokerOf<F>()};
+    return { name, signature, EntryOf<F>(), InvokerOf<F>() };
 }
 
 // A method record without a method table entry.
-template <auto F>
-NativeMethod RecordOnly(std::string_view name, std::string_view signature)
+template <auto F> NativeMethod RecordOnly(std::string_view name, std::string_view signature)
 {
-    return {name, signature, EntryOf<F>(), InvokerOf<F>(), false};
+    return { name, signature, EntryOf<F>(), InvokerOf<F>(), false };
 }
 
 // Property values as they pass through Variants, by C++ type.
-template <class T>
-struct PropertyType;
+template <class T> struct PropertyType;
 
-template <>
-struct PropertyType<std::int32_t> {
+template <> struct PropertyType<std::int32_t> {
     static constexpr std::string_view code = "i4";
     static Variant to(std::int32_t v) { return Int32ToVariant(v); }
     static std::int32_t from(const Variant& v) { return VariantToInt32(v); }
 };
-template <>
-struct PropertyType<bool> {
+template <> struct PropertyType<bool> {
     static constexpr std::string_view code = "b";
     static Variant to(bool v) { return BooleanToVariant(v); }
     static bool from(const Variant& v) { return VariantToBoolean(v); }
 };
-template <>
-struct PropertyType<double> {
+template <> struct PropertyType<double> {
     static constexpr std::string_view code = "f8";
     static Variant to(double v) { return DoubleToVariant(v); }
     static double from(const Variant& v) { return VariantToDouble(v); }
 };
-template <>
-struct PropertyType<float> {
+template <> struct PropertyType<float> {
     static constexpr std::string_view code = "f4";
     static Variant to(float v) { return DoubleToVariant(v); }
     static float from(const Variant& v) { return static_cast<float>(VariantToDouble(v)); }
 };
-template <>
-struct PropertyType<std::uint8_t> {
+template <> struct PropertyType<std::uint8_t> {
     static constexpr std::string_view code = "u1";
     static Variant to(std::uint8_t v) { return Int32ToVariant(v); }
     static std::uint8_t from(const Variant& v) { return static_cast<std::uint8_t>(VariantToInt32(v)); }
 };
-template <>
-struct PropertyType<Color> {
+template <> struct PropertyType<Color> {
     static constexpr std::string_view code = "c";
     static Variant to(Color v) { return ColorToVariant(v); }
     static Color from(const Variant& v) { return VariantToColor(v); }
 };
-template <>
-struct PropertyType<std::string_view> {
+template <> struct PropertyType<std::string_view> {
     static constexpr std::string_view code = "s";
     static Variant to(std::string_view v)
     {
@@ -126,7 +112,7 @@ struct PropertyType<std::string_view> {
 // An object property "o<Class>" of a native class that names its own type code
 // (`static constexpr std::string_view kTypeCode`); a value of another class is refused.
 template <class T>
-    requires std::is_base_of_v<Object, T> && requires { T::kTypeCode; }
+requires std::is_base_of_v<Object, T> && requires { T::kTypeCode; }
 struct PropertyType<Ref<T>> {
     static constexpr std::string_view code = T::kTypeCode;
     static Variant to(const Ref<T>& v) { return ObjectToVariant(v.get()); }
@@ -137,23 +123,19 @@ struct PropertyType<Ref<T>> {
     }
 };
 
-template <class M>
-struct MemberTraits;
-template <class C, class T>
-struct MemberTraits<T (C::*)() const> {
+template <class M> struct MemberTraits;
+template <class C, class T> struct MemberTraits<T (C::*)() const> {
     using Class = C;
     using Value = std::remove_cvref_t<T>;
 };
-template <class C, class T>
-struct MemberTraits<T (C::*)() const noexcept> : MemberTraits<T (C::*)() const> {};
-template <class C, class T>
-struct MemberTraits<void (C::*)(T)> {
+template <class C, class T> struct MemberTraits<T (C::*)() const noexcept> : MemberTraits<T (C::*)() const> {
+};
+template <class C, class T> struct MemberTraits<void (C::*)(T)> {
     using Class = C;
     using Value = std::remove_cvref_t<T>;
 };
 
-template <auto Getter, auto Setter>
-struct BoundProperty {
+template <auto Getter, auto Setter> struct BoundProperty {
     using Class = typename MemberTraits<decltype(Getter)>::Class;
     using Value = typename MemberTraits<decltype(Getter)>::Value;
     using Type = PropertyType<Value>;
@@ -178,11 +160,10 @@ struct BoundProperty {
 };
 
 // A property read and written through member functions.
-template <auto Getter, auto Setter>
-NativeProperty Property(std::string_view name)
+template <auto Getter, auto Setter> NativeProperty Property(std::string_view name)
 {
     using Bound = BoundProperty<Getter, Setter>;
-    return {name, Bound::Type::code, &Bound::get, &Bound::set};
+    return { name, Bound::Type::code, &Bound::get, &Bound::set };
 }
 
 } // namespace fw::detail

@@ -40,11 +40,13 @@ constexpr int kPercentShift = 2; // a percentage moves the decimal point two pla
 constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 
-std::int64_t saturatedAdd(std::int64_t a, std::int64_t b) noexcept {
+std::int64_t saturatedAdd(std::int64_t a, std::int64_t b) noexcept
+{
     return std::clamp(a + b, -kExponentSaturation, kExponentSaturation);
 }
 
-std::string nonFiniteText(double value) {
+std::string nonFiniteText(double value)
+{
     if (std::isnan(value)) {
         return std::string(kNaNText);
     }
@@ -59,20 +61,21 @@ struct MaskItem {
     char character;
 };
 
-MaskItem readMaskItem(std::string_view mask, std::size_t& at) noexcept {
+MaskItem readMaskItem(std::string_view mask, std::size_t& at) noexcept
+{
     const char c = mask[at++];
     if ((c == '/' || c == '\\') && at < mask.size()) {
-        return {MaskItem::Kind::Literal, mask[at++]};
+        return { MaskItem::Kind::Literal, mask[at++] };
     }
     switch (c) {
     case '0':
-        return {MaskItem::Kind::Required, c};
+        return { MaskItem::Kind::Required, c };
     case '#':
-        return {MaskItem::Kind::Optional, c};
+        return { MaskItem::Kind::Optional, c };
     case '.':
-        return {MaskItem::Kind::Point, c};
+        return { MaskItem::Kind::Point, c };
     default:
-        return {MaskItem::Kind::Literal, c};
+        return { MaskItem::Kind::Literal, c };
     }
 }
 
@@ -85,7 +88,8 @@ struct MaskLayout {
     bool percent = false;
 };
 
-MaskLayout readMaskLayout(std::string_view mask) noexcept {
+MaskLayout readMaskLayout(std::string_view mask) noexcept
+{
     MaskLayout layout;
     bool sawRequired = false;
     std::size_t firstRequired = 0;
@@ -122,22 +126,23 @@ MaskLayout readMaskLayout(std::string_view mask) noexcept {
 }
 
 struct Digits {
-    std::string integer;  // no leading zeros beyond those the mask requires
+    std::string integer; // no leading zeros beyond those the mask requires
     std::string fraction; // trailing zeros dropped down to the required ones
 };
 
 // The decimal digits of |value| (times 100 for a percentage), correctly
 // rounded at the mask's number of decimals. Scaling by moving the point keeps
 // the rounding exact: no product is rounded on the way.
-Digits roundedDigits(double value, const MaskLayout& layout) {
+Digits roundedDigits(double value, const MaskLayout& layout)
+{
     const std::size_t shift = layout.percent ? kPercentShift : 0;
     const std::size_t decimals = layout.fractionPlaceholders + shift;
     const int exactDecimals = static_cast<int>(std::min<std::size_t>(decimals, kMaxExactDecimals));
 
     std::array<char, kFixedBufferSize> buffer; // to_chars writes what is read
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                            std::chars_format::fixed, exactDecimals);
-    assert(error == std::errc{} && "the buffer holds every fixed rendering of a Double");
+    const auto [end, error] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, exactDecimals);
+    assert(error == std::errc {} && "the buffer holds every fixed rendering of a Double");
     (void)error;
 
     const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
@@ -166,7 +171,8 @@ bool anyNonZero(std::string_view text) noexcept { return text.find_first_not_of(
 
 } // namespace
 
-double runCDbl(std::string_view text) noexcept {
+double runCDbl(std::string_view text) noexcept
+{
     const char* at = text.data();
     const char* const end = at + text.size();
     while (at != end && isBlank(*at)) {
@@ -236,25 +242,27 @@ double runCDbl(std::string_view text) noexcept {
     return negative ? -magnitude : magnitude;
 }
 
-std::string StringStrDouble(double value) {
+std::string StringStrDouble(double value)
+{
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    std::array<char, kShortBufferSize> buffer{};
+    std::array<char, kShortBufferSize> buffer {};
     char* const first = buffer.data();
     char* const last = first + buffer.size();
-    std::to_chars_result result{};
+    std::to_chars_result result {};
     if (std::fabs(value) < kPlainWholeLimit && value == std::trunc(value)) {
         // Also turns negative zero into "0".
         result = std::to_chars(first, last, static_cast<std::int64_t>(value));
     } else {
         result = std::to_chars(first, last, value, std::chars_format::general, kSignificantDigits);
     }
-    assert(result.ec == std::errc{});
+    assert(result.ec == std::errc {});
     return std::string(first, result.ptr);
 }
 
-std::string StringFormat(double value, std::string_view mask, [[maybe_unused]] std::int32_t flag) {
+std::string StringFormat(double value, std::string_view mask, [[maybe_unused]] std::int32_t flag)
+{
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
@@ -276,12 +284,10 @@ std::string StringFormat(double value, std::string_view mask, [[maybe_unused]] s
 
     // Integer digits stand right-aligned under the integer placeholders; the
     // first placeholder also takes the digits that the mask has no room for.
-    const std::size_t surplus = digits.integer.size() > layout.integerPlaceholders
-                                    ? digits.integer.size() - layout.integerPlaceholders
-                                    : 0;
-    const std::size_t missing = layout.integerPlaceholders > digits.integer.size()
-                                    ? layout.integerPlaceholders - digits.integer.size()
-                                    : 0;
+    const std::size_t surplus
+        = digits.integer.size() > layout.integerPlaceholders ? digits.integer.size() - layout.integerPlaceholders : 0;
+    const std::size_t missing
+        = layout.integerPlaceholders > digits.integer.size() ? layout.integerPlaceholders - digits.integer.size() : 0;
     std::size_t integerIndex = 0;
     std::size_t fractionIndex = 0;
     bool inFraction = false;
@@ -324,8 +330,8 @@ std::string StringFormat(double value, std::string_view mask, [[maybe_unused]] s
         case MaskItem::Kind::Literal: {
             // A literal between integer placeholders, with no digit before it
             // yet, separates nothing: "#,##0" shows 5 as "5".
-            const bool betweenEmptyPlaceholders = !inFraction && integerIndex > 0 &&
-                                                  integerIndex < layout.integerPlaceholders && !shownDigit;
+            const bool betweenEmptyPlaceholders
+                = !inFraction && integerIndex > 0 && integerIndex < layout.integerPlaceholders && !shownDigit;
             if (!betweenEmptyPlaceholders) {
                 out.push_back(item.character);
             }
@@ -340,7 +346,8 @@ double RuntimeFloor(double x) noexcept { return std::floor(x); }
 
 double RuntimeCvtSInt32ToReal64(std::int32_t value) noexcept { return static_cast<double>(value); }
 
-std::int32_t RuntimeStringCompare(std::string_view a, std::string_view b) noexcept {
+std::int32_t RuntimeStringCompare(std::string_view a, std::string_view b) noexcept
+{
     const int order = a.compare(b);
     return (order > 0) - (order < 0);
 }

@@ -13,10 +13,14 @@ namespace {
 std::string_view typeCodeOf(StreamType type)
 {
     switch (type) {
-    case StreamType::Int32: return "i4";
-    case StreamType::Boolean: return "b";
-    case StreamType::Color: return "c";
-    case StreamType::String: return "s";
+    case StreamType::Int32:
+        return "i4";
+    case StreamType::Boolean:
+        return "b";
+    case StreamType::Color:
+        return "c";
+    case StreamType::String:
+        return "s";
     }
     return {};
 }
@@ -24,9 +28,12 @@ std::string_view typeCodeOf(StreamType type)
 Variant valueOf(const StreamRecord& record)
 {
     switch (record.type) {
-    case StreamType::Int32: return Int32ToVariant(record.int32);
-    case StreamType::Boolean: return BooleanToVariant(record.boolean);
-    case StreamType::Color: return ColorToVariant(record.color);
+    case StreamType::Int32:
+        return Int32ToVariant(record.int32);
+    case StreamType::Boolean:
+        return BooleanToVariant(record.boolean);
+    case StreamType::Color:
+        return ColorToVariant(record.color);
     case StreamType::String: {
         auto string = NewString(record.string);
         return StringToVariant(string.get());
@@ -37,9 +44,9 @@ Variant valueOf(const StreamRecord& record)
 
 [[noreturn]] void refuse(const Object* target, const StreamRecord& record, std::string_view why)
 {
-    Raise<PropertyStreamException>("property stream: " + std::string(why) + " \"" + std::string(record.key) +
-                                   "\" at offset " + std::to_string(record.offset) + " for class " +
-                                   std::string(target->classRecord()->registeredName));
+    Raise<PropertyStreamException>("property stream: " + std::string(why) + " \"" + std::string(record.key)
+        + "\" at offset " + std::to_string(record.offset) + " for class "
+        + std::string(target->classRecord()->registeredName));
 }
 
 const PropertyRecord& propertyFor(const Object* target, const StreamRecord& record)
@@ -52,8 +59,7 @@ const PropertyRecord& propertyFor(const Object* target, const StreamRecord& reco
     return *property;
 }
 
-template <class Visit>
-void forEachRecord(std::span<const std::uint8_t> bytes, Visit visit)
+template <class Visit> void forEachRecord(std::span<const std::uint8_t> bytes, Visit visit)
 {
     StreamReader reader(bytes);
     StreamRecord record;

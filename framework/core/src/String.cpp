@@ -42,8 +42,8 @@ StringRef NewString(std::string_view text)
     if (!text.empty())
         std::memcpy(bytes + 1, text.data(), text.size());
     bytes[text.size() + 1] = 0;
-    auto* string = new (block)
-        String{1, bytes, kRuntimeStorage, static_cast<std::uint32_t>(text.size()), kUTF8Encoding, 0};
+    auto* string
+        = new (block) String { 1, bytes, kRuntimeStorage, static_cast<std::uint32_t>(text.size()), kUTF8Encoding, 0 };
     return StringRef::adopt(string);
 }
 

@@ -6,8 +6,7 @@
 namespace fw {
 
 namespace {
-template <class T>
-const T& expect(const Variant& value, const char* what)
+template <class T> const T& expect(const Variant& value, const char* what)
 {
     if (auto* held = std::get_if<T>(&value.value()))
         return *held;

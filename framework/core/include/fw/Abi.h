@@ -21,35 +21,31 @@
 
 namespace fw {
 
-template <class T>
-struct AbiType {
+template <class T> struct AbiType {
     using type = T;
     static T from(T value) { return value; }
 };
 
-template <>
-struct AbiType<void> {
+template <> struct AbiType<void> {
     using type = void;
 };
 
 template <class T>
-    requires std::is_base_of_v<Object, T>
+requires std::is_base_of_v<Object, T>
 struct AbiType<T*> {
     using type = Object*;
     static T* from(Object* value) { return native_cast<T>(value); }
 };
 
 template <class T>
-    requires std::is_base_of_v<Object, T>
+requires std::is_base_of_v<Object, T>
 struct AbiType<Ref<T>> {
     using type = Ref<Object>;
 };
 
-template <auto F>
-struct Entry;
+template <auto F> struct Entry;
 
-template <class R, class Self, class... Args, R (*F)(Self&, Args...)>
-struct Entry<F> {
+template <class R, class Self, class... Args, R (*F)(Self&, Args...)> struct Entry<F> {
     using Result = typename AbiType<R>::type;
     using Function = Result (*)(Object*, typename AbiType<Args>::type...);
 
@@ -65,21 +61,12 @@ struct Entry<F> {
 };
 
 // The entry point of a typed method, in the uniform convention.
-template <auto F>
-MethodEntry EntryOf() noexcept
-{
-    return Entry<F>::entry();
-}
+template <auto F> MethodEntry EntryOf() noexcept { return Entry<F>::entry(); }
 
-template <class Function>
-Function EntryAs(MethodEntry entry) noexcept
-{
-    return reinterpret_cast<Function>(entry);
-}
+template <class Function> Function EntryAs(MethodEntry entry) noexcept { return reinterpret_cast<Function>(entry); }
 
 // Calls position `slot` of the receiver's method table.
-template <class Result, class... Args>
-Result CallSlot(Object* self, std::int32_t slot, Args... args)
+template <class Result, class... Args> Result CallSlot(Object* self, std::int32_t slot, Args... args)
 {
     if (!self)
         RaiseNilObjectException();
@@ -88,17 +75,16 @@ Result CallSlot(Object* self, std::int32_t slot, Args... args)
     return EntryAs<Result (*)(Object*, Args...)>(cls->methodTable[slot])(self, args...);
 }
 
-template <class T>
-T ArgumentFromVariant(const Variant& value);
-template <>
-inline std::int32_t ArgumentFromVariant<std::int32_t>(const Variant& value) { return VariantToInt32(value); }
-template <>
-inline bool ArgumentFromVariant<bool>(const Variant& value) { return VariantToBoolean(value); }
+template <class T> T ArgumentFromVariant(const Variant& value);
+template <> inline std::int32_t ArgumentFromVariant<std::int32_t>(const Variant& value)
+{
+    return VariantToInt32(value);
+}
+template <> inline bool ArgumentFromVariant<bool>(const Variant& value) { return VariantToBoolean(value); }
 
 // Object arguments are checked against the parameter's class by the caller of an
 // invoker that knows it; here they pass as objects.
-template <>
-inline Object* ArgumentFromVariant<Object*>(const Variant& value)
+template <> inline Object* ArgumentFromVariant<Object*>(const Variant& value)
 {
     auto object = VariantToObject(value);
     return object.get(); // the argument list keeps it alive
@@ -120,22 +106,20 @@ inline void CheckInvocation(Object* target, const std::vector<Variant>* argument
         RaiseWrongArgumentCount(count, arguments->size());
 }
 
-template <class Function>
-struct Invoke;
+template <class Function> struct Invoke;
 
-template <class R, class... Args>
-struct Invoke<R (*)(Object*, Args...)> {
+template <class R, class... Args> struct Invoke<R (*)(Object*, Args...)> {
     static Variant invoke(MethodEntry method, Object* target, const std::vector<Variant>* arguments)
     {
         CheckInvocation(target, arguments, sizeof...(Args));
         auto function = EntryAs<R (*)(Object*, Args...)>(method);
-        return call(function, target, arguments, std::index_sequence_for<Args...>{});
+        return call(function, target, arguments, std::index_sequence_for<Args...> {});
     }
 
 private:
     template <std::size_t... I>
     static Variant call(R (*function)(Object*, Args...), Object* target, const std::vector<Variant>* arguments,
-                        std::index_sequence<I...>)
+        std::index_sequence<I...>)
     {
         if constexpr (std::is_void_v<R>) {
             function(target, ArgumentFromVariant<Args>((*arguments)[I])...);
@@ -152,10 +136,6 @@ private:
 };
 
 // The invoker of a typed method's convention.
-template <auto F>
-MethodInvoker InvokerOf() noexcept
-{
-    return &Invoke<typename Entry<F>::Function>::invoke;
-}
+template <auto F> MethodInvoker InvokerOf() noexcept { return &Invoke<typename Entry<F>::Function>::invoke; }
 
 } // namespace fw

@@ -104,20 +104,19 @@ struct ClassRecord {
     ClassRecord* superclass = nullptr;
     std::int32_t reserved5 = 0; // the fifth argument of RuntimeNewClass
     Object* (*construct)() = nullptr; // makes the native object of the nearest native class
-    std::int32_t nativeSize = 0;      // instance size of that native class
+    std::int32_t nativeSize = 0; // instance size of that native class
 };
 
 // The seven counts of a new class, in this order; the records of the superclass
 // come first in each array.
 ClassRecord* RuntimeNewClass(ClassRecord* superclass, std::int32_t methodRecords, std::int32_t interfaces,
-                             std::int32_t events, std::int32_t reserved, std::int32_t propertyRecords,
-                             std::int32_t classAttributes);
+    std::int32_t events, std::int32_t reserved, std::int32_t propertyRecords, std::int32_t classAttributes);
 MethodEntry* RuntimeNewVtable(std::int32_t entries);
 // The attribute table of the record at `byteOffset` within the array; it belongs to that record.
-AttributeEntry* RuntimeAllocateAttributeTable(std::vector<MethodRecord>& records, std::int32_t byteOffset,
-                                              std::int32_t count);
-AttributeEntry* RuntimeAllocateAttributeTable(std::vector<PropertyRecord>& records, std::int32_t byteOffset,
-                                              std::int32_t count);
+AttributeEntry* RuntimeAllocateAttributeTable(
+    std::vector<MethodRecord>& records, std::int32_t byteOffset, std::int32_t count);
+AttributeEntry* RuntimeAllocateAttributeTable(
+    std::vector<PropertyRecord>& records, std::int32_t byteOffset, std::int32_t count);
 
 // A new, not yet constructed instance of the class, with one reference for the caller.
 Ref<Object> RuntimeNewObject(ClassRecord* cls);

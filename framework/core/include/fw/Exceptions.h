@@ -70,7 +70,6 @@ private:
 [[noreturn]] void RaiseNilObjectException();
 
 // Makes an exception of class E with a message and raises it.
-template <class E>
-[[noreturn]] void Raise(std::string_view message);
+template <class E> [[noreturn]] void Raise(std::string_view message);
 
 } // namespace fw

@@ -82,8 +82,7 @@ private:
 
 // A checked downcast between native classes; the class records decide what is legal,
 // so a mismatch here is a programmer's mistake.
-template <class T>
-T* native_cast(Object* object) noexcept
+template <class T> T* native_cast(Object* object) noexcept
 {
     assert(!object || dynamic_cast<T*>(object));
     return static_cast<T*>(object);

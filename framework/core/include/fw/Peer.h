@@ -16,23 +16,23 @@ class Object;
 
 // What changed on a native object.
 enum class Aspect : std::uint8_t {
-    Geometry,  // position, size, size limits, line end points
+    Geometry, // position, size, size limits, line end points
     Title,
-    Text,      // text, caption, rows of a popup menu, menu text
+    Text, // text, caption, rows of a popup menu, menu text
     Selection, // popup row, slider value
-    Range,     // slider range and steps, text length limit
+    Range, // slider range and steps, text length limit
     Visible,
     Enabled,
-    Font,      // font, size, unit, bold, italic, underline, line spacing
+    Font, // font, size, unit, bold, italic, underline, line spacing
     Colors,
-    Style,     // alignment, border, read-only, multiline, window buttons and frame, tick style
-    Parent,    // the enclosing control
+    Style, // alignment, border, read-only, multiline, window buttons and frame, tick style
+    Parent, // the enclosing control
     TabOrder,
     Picture,
     MenuBar,
-    Menu,      // entries appended to a menu
+    Menu, // entries appended to a menu
     Shortcut,
-    Timer,     // mode and period
+    Timer, // mode and period
 };
 
 // What a peer is asked to do.

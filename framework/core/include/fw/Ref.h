@@ -13,11 +13,10 @@
 
 namespace fw {
 
-template <class T>
-class Ref {
+template <class T> class Ref {
 public:
     Ref() noexcept = default;
-    Ref(std::nullptr_t) noexcept {}
+    Ref(std::nullptr_t) noexcept { }
 
     [[nodiscard]] static Ref adopt(T* pointer) noexcept
     {
@@ -33,23 +32,29 @@ public:
         return adopt(pointer);
     }
 
-    Ref(const Ref& other) noexcept : pointer_(other.pointer_)
+    Ref(const Ref& other) noexcept
+        : pointer_(other.pointer_)
     {
         if (pointer_)
             lockReference(pointer_);
     }
 
-    Ref(Ref&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
-
-    template <class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(Ref<U>&& other) noexcept : pointer_(other.release())
+    Ref(Ref&& other) noexcept
+        : pointer_(std::exchange(other.pointer_, nullptr))
     {
     }
 
     template <class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(const Ref<U>& other) noexcept : pointer_(other.get())
+    requires std::is_convertible_v<U*, T*> Ref(Ref<U>&& other)
+    noexcept
+        : pointer_(other.release())
+    {
+    }
+
+    template <class U>
+    requires std::is_convertible_v<U*, T*> Ref(const Ref<U>& other)
+    noexcept
+        : pointer_(other.get())
     {
         if (pointer_)
             lockReference(pointer_);

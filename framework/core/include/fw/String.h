@@ -21,12 +21,12 @@ inline constexpr std::uint32_t kUTF8Encoding = 134217984;
 struct String {
     std::int32_t references;
     const std::uint8_t* text; // the length byte
-    std::int32_t storage;     // 0: constant literal; 1: made by the runtime
+    std::int32_t storage; // 0: constant literal; 1: made by the runtime
     std::uint32_t length;
     std::uint32_t encoding;
     std::int32_t reserved;
 
-    std::string_view view() const noexcept { return {reinterpret_cast<const char*>(text) + 1, length}; }
+    std::string_view view() const noexcept { return { reinterpret_cast<const char*>(text) + 1, length }; }
 };
 
 void RuntimeLockString(String* string) noexcept;
@@ -42,13 +42,13 @@ using StringRef = Ref<String>;
 StringRef NewString(std::string_view text);
 
 // The text of a String; nil reads as the empty text.
-inline std::string_view Text(const String* string) noexcept { return string ? string->view() : std::string_view{}; }
+inline std::string_view Text(const String* string) noexcept { return string ? string->view() : std::string_view {}; }
 inline std::string_view Text(const StringRef& string) noexcept { return Text(string.get()); }
 
 // The record of a literal whose bytes (length byte, text, zero byte) are constant data.
 constexpr String LiteralRecord(const std::uint8_t* bytes, std::uint32_t length) noexcept
 {
-    return String{1, bytes, 0, length, kUTF8Encoding, 0};
+    return String { 1, bytes, 0, length, kUTF8Encoding, 0 };
 }
 
 constexpr std::uint8_t LengthByte(std::size_t length) noexcept
@@ -56,9 +56,8 @@ constexpr std::uint8_t LengthByte(std::size_t length) noexcept
     return length < 255 ? static_cast<std::uint8_t>(length) : 255;
 }
 
-template <std::size_t N>
-struct FixedText {
-    char chars[N]{};
+template <std::size_t N> struct FixedText {
+    char chars[N] {};
     constexpr FixedText(const char (&text)[N])
     {
         for (std::size_t i = 0; i < N; ++i)
@@ -69,21 +68,16 @@ struct FixedText {
 
 template <FixedText Text>
 inline constexpr auto kLiteralBytes = [] {
-    std::array<std::uint8_t, Text.size + 2> bytes{};
+    std::array<std::uint8_t, Text.size + 2> bytes {};
     bytes[0] = LengthByte(Text.size);
     for (std::size_t i = 0; i < Text.size; ++i)
         bytes[i + 1] = static_cast<std::uint8_t>(Text.chars[i]);
     return bytes;
 }();
 
-template <FixedText Text>
-inline constinit String kLiteral = LiteralRecord(kLiteralBytes<Text>.data(), Text.size);
+template <FixedText Text> inline constinit String kLiteral = LiteralRecord(kLiteralBytes<Text>.data(), Text.size);
 
 // The literal record of a text given in the code: `Literal<"W_BRIX.W_BRIX">()`.
-template <FixedText Text>
-String* Literal() noexcept
-{
-    return &kLiteral<Text>;
-}
+template <FixedText Text> String* Literal() noexcept { return &kLiteral<Text>; }
 
 } // namespace fw

@@ -15,7 +15,10 @@ public:
     using Value = std::variant<std::monostate, std::int32_t, bool, double, Color, StringRef, Ref<Object>>;
 
     Variant() = default;
-    explicit Variant(Value value) : value_(std::move(value)) {}
+    explicit Variant(Value value)
+        : value_(std::move(value))
+    {
+    }
     const Value& value() const noexcept { return value_; }
     bool isNil() const noexcept { return std::holds_alternative<std::monostate>(value_); }
 
