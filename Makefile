@@ -1,7 +1,7 @@
 # The two commands a new user needs:
 #   make run    installs what is missing, builds Quillfen and starts it
 #   make test   installs what is missing, builds everything and runs every test headless
-# CI also runs `make test-sanitize`, `make soak` and `make fuzz`.
+# CI also runs `make format-check`, `make test-sanitize`, `make soak` and `make fuzz`.
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -9,14 +9,16 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 SOAK_SEQUENCES ?= 10000
 JOBS ?= $(shell nproc)
+# The tree builds without a warning; every build made here keeps it so.
+CONFIGURE = cmake -G Ninja -DQUILLFEN_WERROR=ON
 
-.PHONY: run test test-sanitize soak fuzz deps clean
+.PHONY: run test test-sanitize soak fuzz format-check deps clean
 
 deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja
+	$(CONFIGURE) -S . -B $(BUILD)
 
 run: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target quillfen
@@ -34,20 +36,20 @@ SANITIZER_ENV = QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:intercept_
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DQUILLFEN_SANITIZE=ON -DQUILLFEN_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	$(CONFIGURE) -S . -B $(SANITIZE_BUILD) -DQUILLFEN_SANITIZE=ON -DQUILLFEN_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # The three tool windows in the sanitizer build, each driven through SOAK_SEQUENCES random
 # input sequences; QUILLFEN_SOAK_SEED=<the printed seed> repeats a run.
 soak: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DQUILLFEN_SANITIZE=ON -DQUILLFEN_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	$(CONFIGURE) -S . -B $(SANITIZE_BUILD) -DQUILLFEN_SANITIZE=ON -DQUILLFEN_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target windows_tests
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QUILLFEN_SOAK_SEQUENCES=$(SOAK_SEQUENCES) \
 		bin/windows_tests --gtest_filter='Soak*'
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUILLFEN_FUZZ=ON \
+	$(CONFIGURE) -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DQUILLFEN_FUZZ=ON \
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link"
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for fuzzer in $(FUZZ_BUILD)/bin/*_fuzzer; do \
@@ -56,6 +58,9 @@ fuzz: deps
 		echo "== $$name for $(FUZZ_SECONDS) s"; \
 		$$fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
 	done
+
+format-check: deps
+	scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
