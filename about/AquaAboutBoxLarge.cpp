@@ -1,6 +1,6 @@
 #include "about/AquaAboutBoxLarge.h"
 
-#include "shell/Quillfen.h"
+#include "shell/application/ApplicationInstance.h"
 
 #include <fw/Application.h>
 #include <fw/Exceptions.h>

@@ -70,8 +70,6 @@ const ClassDeclaration& declaration()
     return facts;
 }
 
-using Storage = ClassStorage<&declaration>;
-
 // Calls a menu handler delegate's target on its bound object.
 bool invokeMenuHandler(fw::Delegate* delegate)
 {
@@ -90,15 +88,14 @@ fw::Ref<fw::Application> checked(fw::Ref<fw::Application> app)
 
 } // namespace
 
-fw::ClassRecord* Quillfen::Class() { return Storage::Accessor(); }
-void Quillfen::ClassInit() { Storage::Init(); }
-
-fw::Ref<fw::Application> ApplicationInstance()
+fw::ClassRecord* Quillfen::Class()
 {
-    fw::Ref<fw::Application> registered = fw::getAppObject();
-    fw::Ref<fw::Object> cast = fw::RuntimeCheckCast(registered.get(), Quillfen::Class());
-    return fw::Ref<fw::Application>::retain(fw::native_cast<fw::Application>(cast.get()));
+    if (!ApplicationClassStorage())
+        ClassInit();
+    return ApplicationClassStorage();
 }
+
+void Quillfen::ClassInit() { ::ClassInit(ApplicationClassStorage(), declaration()); }
 
 void CreateApplicationObject()
 {

@@ -6,6 +6,8 @@
 // panel. Its Open event shows the About window as the start-up splash.
 #pragma once
 
+#include "shell/application/ApplicationInstance.h"
+
 #include <fw/Application.h>
 
 struct Quillfen {
@@ -19,7 +21,5 @@ struct Quillfen {
     static void Constructor(fw::Application& self);
 };
 
-// The application object as a Quillfen, with one reference for the caller.
-fw::Ref<fw::Application> ApplicationInstance();
 void CreateApplicationObject();
 void InstallMenuHandlers();
