@@ -19,15 +19,6 @@ void AquaAboutBoxLarge::stVersion_Open(fw::Window&, fw::Label* sender)
 
 void AquaAboutBoxLarge::SplashTimer_Action(fw::Window& self, fw::Timer*) { self.Close(); }
 
-std::span<const MethodDeclaration> AquaAboutBoxLarge::OwnMethods()
-{
-    static const std::array methods {
-        Method<&AquaAboutBoxLarge::stVersion_Open>("stVersion_Open", "%%o<Label>"),
-        Method<&AquaAboutBoxLarge::SplashTimer_Action>("SplashTimer_Action", "%%o<Timer>"),
-    };
-    return methods;
-}
-
 std::span<const PropertyDeclaration> AquaAboutBoxLarge::Properties()
 {
     static const std::array properties {

@@ -14,14 +14,6 @@ namespace {
 fw::Color blue() { return fw::RuntimeRGBA(0, 0, 255, 0); }
 fw::Color red() { return fw::RuntimeRGBA(255, 0, 0, 0); }
 
-namespace LabelEvent {
-constexpr std::int32_t kOpen = 2;
-constexpr std::int32_t kMouseEnter = 11;
-constexpr std::int32_t kMouseExit = 12;
-constexpr std::int32_t kMouseDown = 16;
-constexpr std::int32_t kMouseUp = 18;
-} // namespace LabelEvent
-
 const ClassDeclaration& declaration()
 {
     static const std::array methods {
@@ -33,11 +25,11 @@ const ClassDeclaration& declaration()
     };
     static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
     static const std::array hooks {
-        EventHook { LabelEvent::kOpen, "Event_Open" },
-        EventHook { LabelEvent::kMouseEnter, "Event_MouseEnter" },
-        EventHook { LabelEvent::kMouseExit, "Event_MouseExit" },
-        EventHook { LabelEvent::kMouseDown, "Event_MouseDown" },
-        EventHook { LabelEvent::kMouseUp, "Event_MouseUp" },
+        EventHook { fw::ControlEvent::kOpen, "Event_Open" },
+        EventHook { fw::RectControlEvent::kMouseEnter, "Event_MouseEnter" },
+        EventHook { fw::RectControlEvent::kMouseExit, "Event_MouseExit" },
+        EventHook { fw::LabelEvent::kMouseDown, "Event_MouseDown" },
+        EventHook { fw::LabelEvent::kMouseUp, "Event_MouseUp" },
     };
     static const ClassDeclaration facts { .superclass = &fw::Label::Class,
         .registeredName = "stStaticURL",

@@ -6,7 +6,10 @@
 
 #include <fw/Label.h>
 
+#include <string_view>
+
 struct stStaticURL {
+    static constexpr std::string_view kTypeCode = "o<stStaticURL>";
     static fw::ClassRecord* Class();
     static void ClassInit();
 

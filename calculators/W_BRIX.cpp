@@ -2,7 +2,6 @@
 
 #include "calculators/BrixFormulas.h"
 
-#include <fw/Exceptions.h>
 #include <fw/Numbers.h>
 
 #include <array>
@@ -15,24 +14,17 @@ constexpr std::string_view kGravityMask = "0.000";
 constexpr std::string_view kOnePlaceMask = "#0.0"; // alcohol (already a percentage figure), real extract
 constexpr std::string_view kRatioMask = "#0.0/%"; // a ratio shown as a percentage
 
-// Fetches the field and tests it before the text is made from the module value
-// as it is at that moment: a nested run inside an earlier write may have changed it.
+// Fetches the field before the text is made from the module value as it is at
+// that moment: a nested run inside an earlier write may have changed it.
 template <fw::FixedText Field> void show(fw::Window& self, const double& moduleValue, std::string_view mask)
 {
     fw::Ref<fw::TextField> field = W_BRIX::Control<Field>(self);
-    if (!field)
-        fw::RaiseNilObjectException();
     field->setText(fw::StringFormat(moduleValue, mask, kFormatFlag));
 }
 
 template <fw::FixedText Input> void inputChanged(fw::Window& self, double& moduleValue)
 {
-    {
-        fw::Ref<fw::TextField> input = W_BRIX::Control<Input>(self);
-        if (!input)
-            fw::RaiseNilObjectException();
-        moduleValue = fw::runCDbl(input->text());
-    }
+    moduleValue = fw::runCDbl(W_BRIX::Control<Input>(self)->text());
 
     using namespace BrixFormulas;
     Calc_FG(OB, FB, WCF);
@@ -61,14 +53,9 @@ void W_BRIX::TF_WCF_TextChange(fw::Window& self, fw::TextField*) { inputChanged<
 
 void W_BRIX::Event_Open(fw::Window&) { }
 
-std::span<const MethodDeclaration> W_BRIX::OwnMethods()
+std::span<const MethodDeclaration> W_BRIX::OtherMethods()
 {
-    static const std::array methods {
-        Method<&W_BRIX::TF_OB_TextChange>("TF_OB_TextChange", "%%o<TextField>"),
-        Method<&W_BRIX::TF_FB_TextChange>("TF_FB_TextChange", "%%o<TextField>"),
-        Method<&W_BRIX::TF_WCF_TextChange>("TF_WCF_TextChange", "%%o<TextField>"),
-        Method<&W_BRIX::Event_Open>("Event_Open", "%%"),
-    };
+    static const std::array methods { Method<&W_BRIX::Event_Open>("Event_Open", "%%") };
     return methods;
 }
 

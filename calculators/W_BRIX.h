@@ -16,45 +16,45 @@
 struct W_BRIX : calculators::WindowClass<W_BRIX> {
     static constexpr std::string_view kRegisteredName = "W_BRIX.W_BRIX";
 
-    static constexpr calculators::WindowDesign kWindow { .width = 505, .height = 347, .title = "BRIX Tool" };
-
-    using L = calculators::LabelDesign; // this window's labels leave TabStop out of their streams
-    using T = calculators::TextFieldDesign;
-    static constexpr calculators::Setters kTextFieldSetters = calculators::ControlKind<T>::kSetters;
-    static constexpr auto kTextChange = calculators::BoundEvent::TextChange;
-
-    // clang-format off
-    static constexpr std::tuple kControls{
-        calculators::Row(L{.name = "Label1",   .left = -258, .top = 160, .width = 100, .height = 20, .tabIndex = 0,  .text = "Untitled",                  .textAlign = 0, .storesTabStop = false}),
-        calculators::Row(L{.name = "LabelOB",  .left = 10,   .top = 58,  .width = 100, .height = 20, .tabIndex = 1,  .text = "Orig. BRIX",                .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(T{.name = "TF_OB",    .left = 21,   .top = 36,  .width = 80,  .height = 22, .tabIndex = 2,  .text = "0"}, kTextFieldSetters, calculators::Bindings{{kTextChange, "TF_OB_TextChange"}}),
-        calculators::Row(L{.name = "LabelFB",  .left = 131,  .top = 58,  .width = 114, .height = 20, .tabIndex = 3,  .text = "Final BRIX",                .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(T{.name = "TF_FB",    .left = 148,  .top = 36,  .width = 80,  .height = 22, .tabIndex = 4,  .text = "0"}, kTextFieldSetters, calculators::Bindings{{kTextChange, "TF_FB_TextChange"}}),
-        calculators::Row(T{.name = "TF_OG",    .left = 20,   .top = 158, .width = 80,  .height = 22, .tabIndex = 5,  .text = "", .readOnly = true}),
-        calculators::Row(L{.name = "LabelOG",  .left = 11,   .top = 181, .width = 100, .height = 20, .tabIndex = 6,  .text = "O. G.",                     .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(L{.name = "LabelFG",  .left = 138,  .top = 181, .width = 100, .height = 20, .tabIndex = 7,  .text = "F. G.",                     .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(T{.name = "TF_FG",    .left = 148,  .top = 159, .width = 80,  .height = 22, .tabIndex = 8,  .text = "", .readOnly = true}),
-        calculators::Row(T{.name = "TF_AA",    .left = 261,  .top = 158, .width = 80,  .height = 22, .tabIndex = 9,  .text = "", .readOnly = true}),
-        calculators::Row(L{.name = "LabelAA",  .left = 261,  .top = 171, .width = 79,  .height = 50, .tabIndex = 10, .text = "Apperent \rAttenuation",    .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(L{.name = "LabelA",   .left = 366,  .top = 180, .width = 80,  .height = 47, .tabIndex = 11, .text = "Real\rAttenuation",         .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(T{.name = "TF_A",     .left = 366,  .top = 159, .width = 80,  .height = 22, .tabIndex = 12, .text = "", .readOnly = true}),
-        calculators::Row(T{.name = "TF_ABV",   .left = 148,  .top = 253, .width = 80,  .height = 22, .tabIndex = 13, .text = "", .readOnly = true}),
-        calculators::Row(L{.name = "LabelABV", .left = 148,  .top = 274, .width = 80,  .height = 20, .tabIndex = 14, .text = "ABV",                       .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(T{.name = "TF_WCF",   .left = 366,  .top = 36,  .width = 80,  .height = 22, .tabIndex = 15, .text = "1.040"}, kTextFieldSetters, calculators::Bindings{{kTextChange, "TF_WCF_TextChange"}}),
-        calculators::Row(L{.name = "LabelFB1", .left = 353,  .top = 55,  .width = 113, .height = 43, .tabIndex = 16, .text = "Wort Correction \rFactor",  .textAlign = 1, .storesTabStop = false}),
-        calculators::Row(L{.name = "Label2",   .left = 0,    .top = 319, .width = 505, .height = 20, .tabIndex = 17, .text = "Brix to SG formulas based on the work of Dalvric and Morleth", .textAlign = 1, .storesTabStop = false},
-            calculators::Setters{calculators::TextSize(12), calculators::TextUnit(0)}),
-        calculators::Row(T{.name = "TF_RE",    .left = 369,  .top = 253, .width = 80,  .height = 22, .tabIndex = 19, .text = "", .readOnly = true}),
-        calculators::Row(L{.name = "LabelA2",  .left = 360,  .top = 274, .width = 100, .height = 20, .tabIndex = 21, .text = "Real Extract Bx",           .textAlign = 1, .storesTabStop = false}),
-    };
-    // clang-format on
-
     static void TF_OB_TextChange(fw::Window& self, fw::TextField* sender);
     static void TF_FB_TextChange(fw::Window& self, fw::TextField* sender);
     static void TF_WCF_TextChange(fw::Window& self, fw::TextField* sender);
+    static constexpr std::tuple kHandlers { calculators::Handler { "TF_OB_TextChange", &TF_OB_TextChange },
+        calculators::Handler { "TF_FB_TextChange", &TF_FB_TextChange },
+        calculators::Handler { "TF_WCF_TextChange", &TF_WCF_TextChange } };
+
+    static constexpr WindowDesign kWindow { .width = 505, .height = 347, .title = "BRIX Tool" };
+
+    // This window's labels leave TabStop out of their streams.
+    // clang-format off
+    static constexpr std::tuple kControls{
+        Row(LabelDesign{.name = "Label1",     .left = -258, .top = 160, .width = 100, .height = 20, .tabIndex = 0,  .text = "Untitled",                  .textAlign = 0, .storesTabStop = false}),
+        Row(LabelDesign{.name = "LabelOB",    .left = 10,   .top = 58,  .width = 100, .height = 20, .tabIndex = 1,  .text = "Orig. BRIX",                .textAlign = 1, .storesTabStop = false}),
+        Row(TextFieldDesign{.name = "TF_OB",  .left = 21,   .top = 36,  .width = 80,  .height = 22, .tabIndex = 2,  .text = "0"}).On(fw::TextEditEvent::kTextChange, &TF_OB_TextChange),
+        Row(LabelDesign{.name = "LabelFB",    .left = 131,  .top = 58,  .width = 114, .height = 20, .tabIndex = 3,  .text = "Final BRIX",                .textAlign = 1, .storesTabStop = false}),
+        Row(TextFieldDesign{.name = "TF_FB",  .left = 148,  .top = 36,  .width = 80,  .height = 22, .tabIndex = 4,  .text = "0"}).On(fw::TextEditEvent::kTextChange, &TF_FB_TextChange),
+        Row(TextFieldDesign{.name = "TF_OG",  .left = 20,   .top = 158, .width = 80,  .height = 22, .tabIndex = 5,  .text = "", .readOnly = true}),
+        Row(LabelDesign{.name = "LabelOG",    .left = 11,   .top = 181, .width = 100, .height = 20, .tabIndex = 6,  .text = "O. G.",                     .textAlign = 1, .storesTabStop = false}),
+        Row(LabelDesign{.name = "LabelFG",    .left = 138,  .top = 181, .width = 100, .height = 20, .tabIndex = 7,  .text = "F. G.",                     .textAlign = 1, .storesTabStop = false}),
+        Row(TextFieldDesign{.name = "TF_FG",  .left = 148,  .top = 159, .width = 80,  .height = 22, .tabIndex = 8,  .text = "", .readOnly = true}),
+        Row(TextFieldDesign{.name = "TF_AA",  .left = 261,  .top = 158, .width = 80,  .height = 22, .tabIndex = 9,  .text = "", .readOnly = true}),
+        Row(LabelDesign{.name = "LabelAA",    .left = 261,  .top = 171, .width = 79,  .height = 50, .tabIndex = 10, .text = "Apperent \rAttenuation",    .textAlign = 1, .storesTabStop = false}),
+        Row(LabelDesign{.name = "LabelA",     .left = 366,  .top = 180, .width = 80,  .height = 47, .tabIndex = 11, .text = "Real\rAttenuation",         .textAlign = 1, .storesTabStop = false}),
+        Row(TextFieldDesign{.name = "TF_A",   .left = 366,  .top = 159, .width = 80,  .height = 22, .tabIndex = 12, .text = "", .readOnly = true}),
+        Row(TextFieldDesign{.name = "TF_ABV", .left = 148,  .top = 253, .width = 80,  .height = 22, .tabIndex = 13, .text = "", .readOnly = true}),
+        Row(LabelDesign{.name = "LabelABV",   .left = 148,  .top = 274, .width = 80,  .height = 20, .tabIndex = 14, .text = "ABV",                       .textAlign = 1, .storesTabStop = false}),
+        Row(TextFieldDesign{.name = "TF_WCF", .left = 366,  .top = 36,  .width = 80,  .height = 22, .tabIndex = 15, .text = "1.040"}).On(fw::TextEditEvent::kTextChange, &TF_WCF_TextChange),
+        Row(LabelDesign{.name = "LabelFB1",   .left = 353,  .top = 55,  .width = 113, .height = 43, .tabIndex = 16, .text = "Wort Correction \rFactor",  .textAlign = 1, .storesTabStop = false}),
+        Row(LabelDesign{.name = "Label2",     .left = 0,    .top = 319, .width = 505, .height = 20, .tabIndex = 17, .text = "Brix to SG formulas based on the work of Dalvric and Morleth", .textAlign = 1, .storesTabStop = false},
+            {TextSize(12), TextUnit(0)}),
+        Row(TextFieldDesign{.name = "TF_RE",  .left = 369,  .top = 253, .width = 80,  .height = 22, .tabIndex = 19, .text = "", .readOnly = true}),
+        Row(LabelDesign{.name = "LabelA2",    .left = 360,  .top = 274, .width = 100, .height = 20, .tabIndex = 21, .text = "Real Extract Bx",           .textAlign = 1, .storesTabStop = false}),
+    };
+    // clang-format on
+
     // The window's Open event: nothing to do, the results stay empty until the first edit.
     static void Event_Open(fw::Window& self);
 
-    static std::span<const MethodDeclaration> OwnMethods();
+    static std::span<const MethodDeclaration> OtherMethods();
     static std::span<const EventHook> ExtraHooks();
 };

@@ -3,7 +3,6 @@
 #include "shell/menubar/MenuBar1.h"
 #include "shell/menubar/MenuItemAccessors.h"
 
-#include <fw/Exceptions.h>
 #include <fw/Numbers.h>
 
 #include <array>
@@ -21,15 +20,10 @@ constexpr double kPercent = 100.0;
 constexpr std::array<double, 5> kVigourFactors { 1.0, 1.2, 1.3, 1.4, 1.5 };
 constexpr double kCalmBoil = 1.0;
 
-template <fw::FixedText Name> auto control(fw::Window& self)
+template <fw::FixedText Name> double shown(fw::Window& self)
 {
-    auto found = W_BoilCalc::Control<Name>(self);
-    if (!found)
-        fw::RaiseNilObjectException();
-    return found;
+    return fw::runCDbl(W_BoilCalc::Control<Name>(self)->text());
 }
-
-template <fw::FixedText Name> double shown(fw::Window& self) { return fw::runCDbl(control<Name>(self)->text()); }
 
 double vigourFactor(std::int32_t row)
 {
@@ -54,10 +48,10 @@ void W_BoilCalc::PM_Boil_Change(fw::Window& self, fw::PopupMenu*) { Boil_Off(sel
 
 void W_BoilCalc::Boil_Off(fw::Window& self)
 {
-    const double factor = vigourFactor(control<"PM_Boil">(self)->listIndex());
+    const double factor = vigourFactor(Control<"PM_Boil">(self)->listIndex());
 
     {
-        auto perHour = control<"TF_GalPerHr">(self);
+        auto perHour = Control<"TF_GalPerHr">(self);
         // Every use of a field fetches and reads it anew, the diameter's two included.
         const double halfA = shown<"TE_Diameter">(self) / 2.0;
         const double halfB = shown<"TE_Diameter">(self) / 2.0;
@@ -70,7 +64,7 @@ void W_BoilCalc::Boil_Off(fw::Window& self)
 
     // From the displayed gallons per hour, which already carries the factor: it
     // must not be applied a second time.
-    auto percent = control<"TF_BO_Percent">(self);
+    auto percent = Control<"TF_BO_Percent">(self);
     const double perHourShown = shown<"TF_GalPerHr">(self);
     const double water = shown<"TE_Gallons">(self);
     double share = perHourShown / water;
@@ -78,15 +72,10 @@ void W_BoilCalc::Boil_Off(fw::Window& self)
     percent->setText(fw::StringStrDouble(share));
 }
 
-std::span<const MethodDeclaration> W_BoilCalc::OwnMethods()
+std::span<const MethodDeclaration> W_BoilCalc::OtherMethods()
 {
     static const std::vector<MethodDeclaration> methods = [] {
-        std::vector<MethodDeclaration> list {
-            Method<&W_BoilCalc::GB_main_Open>("GB_main_Open", "%%o<GroupBox>"),
-            Method<&W_BoilCalc::TE_Gallons_TextChange>("TE_Gallons_TextChange", "%%o<TextField>"),
-            Method<&W_BoilCalc::TE_Diameter_TextChange>("TE_Diameter_TextChange", "%%o<TextField>"),
-            Method<&W_BoilCalc::PM_Boil_Change>("PM_Boil_Change", "%%o<PopupMenu>"),
-        };
+        std::vector<MethodDeclaration> list;
         for (const MethodDeclaration& accessor : MenuItemAccessorMethods())
             list.push_back(accessor);
         list.push_back(Method<&W_BoilCalc::Boil_Off>("Boil_Off", "%%", Scope::Protected));

@@ -1,6 +1,5 @@
 #include "calculators/W_Bottle.h"
 
-#include <fw/Exceptions.h>
 #include <fw/Numbers.h>
 
 #include <array>
@@ -15,24 +14,19 @@ constexpr double kLargeBottleOunces = 22.0;
 constexpr double kPercent = 100.0;
 constexpr std::int32_t kWholeShare = 100; // the slider's Maximum: all of the volume
 
-// Every use of a control fetches it anew and tests it before use.
-template <fw::FixedText Name> auto control(fw::Window& self)
+// Every use of a control fetches it anew.
+template <fw::FixedText Name> double shown(fw::Window& self)
 {
-    auto found = W_Bottle::Control<Name>(self);
-    if (!found)
-        fw::RaiseNilObjectException();
-    return found;
+    return fw::runCDbl(W_Bottle::Control<Name>(self)->text());
 }
 
-template <fw::FixedText Name> double shown(fw::Window& self) { return fw::runCDbl(control<Name>(self)->text()); }
-
 double gallons(fw::Window& self) { return shown<"Gal_Btl">(self); }
-std::int32_t split(fw::Window& self) { return control<"S_Split">(self)->value(); }
+std::int32_t split(fw::Window& self) { return W_Bottle::Control<"S_Split">(self)->value(); }
 
 // Whatever ounces the bottles shown do not take; not floored.
 void showLeftOver(fw::Window& self)
 {
-    auto target = control<"TF_LftOver">(self);
+    auto target = W_Bottle::Control<"TF_LftOver">(self);
     const double ounces = gallons(self) * kOuncesPerGallon;
     const double small = shown<"TF_Reg_Btl">(self);
     const double large = shown<"TF_Lrg_Btl">(self);
@@ -44,13 +38,13 @@ void showLeftOver(fw::Window& self)
 void volumePath(fw::Window& self)
 {
     {
-        auto target = control<"TF_Reg_Btl">(self);
+        auto target = W_Bottle::Control<"TF_Reg_Btl">(self);
         const double ounces = gallons(self) * kOuncesPerGallon;
         const double share = fw::RuntimeCvtSInt32ToReal64(kWholeShare - split(self));
         target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / kSmallBottleOunces) * (share / kPercent))));
     }
     {
-        auto target = control<"TF_Lrg_Btl">(self);
+        auto target = W_Bottle::Control<"TF_Lrg_Btl">(self);
         const double ounces = gallons(self) * kOuncesPerGallon;
         const double small = shown<"TF_Reg_Btl">(self);
         target->setText(
@@ -63,13 +57,13 @@ void volumePath(fw::Window& self)
 void sliderPath(fw::Window& self)
 {
     {
-        auto target = control<"TF_Lrg_Btl">(self);
+        auto target = W_Bottle::Control<"TF_Lrg_Btl">(self);
         const double ounces = gallons(self) * kOuncesPerGallon;
         const double share = fw::RuntimeCvtSInt32ToReal64(split(self));
         target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / kLargeBottleOunces) * (share / kPercent))));
     }
     {
-        auto target = control<"TF_Reg_Btl">(self);
+        auto target = W_Bottle::Control<"TF_Reg_Btl">(self);
         const double ounces = gallons(self) * kOuncesPerGallon;
         const double large = shown<"TF_Lrg_Btl">(self);
         target->setText(
@@ -89,16 +83,6 @@ constexpr std::array<PropertyDeclaration, 3> kProperties { {
 void W_Bottle::Gal_Btl_TextChange(fw::Window& self, fw::TextField*) { volumePath(self); }
 void W_Bottle::Gal_Btl_Open(fw::Window& self, fw::TextField*) { volumePath(self); }
 void W_Bottle::S_Split_ValueChanged(fw::Window& self, fw::Slider*) { sliderPath(self); }
-
-std::span<const MethodDeclaration> W_Bottle::OwnMethods()
-{
-    static const std::array methods {
-        Method<&W_Bottle::Gal_Btl_TextChange>("Gal_Btl_TextChange", "%%o<TextField>"),
-        Method<&W_Bottle::Gal_Btl_Open>("Gal_Btl_Open", "%%o<TextField>"),
-        Method<&W_Bottle::S_Split_ValueChanged>("S_Split_ValueChanged", "%%o<Slider>"),
-    };
-    return methods;
-}
 
 std::span<const PropertyDeclaration> W_Bottle::Properties() { return kProperties; }
 

@@ -9,4 +9,4 @@ void W_Pari::Layout(fw::Window& self)
     ApplyWindowStream(self);
 }
 
-std::span<const MethodDeclaration> W_Pari::OwnMethods() { return MenuItemAccessorMethods(); }
+std::span<const MethodDeclaration> W_Pari::OtherMethods() { return MenuItemAccessorMethods(); }

@@ -7,14 +7,14 @@
 struct W_Pari : calculators::WindowClass<W_Pari> {
     static constexpr std::string_view kRegisteredName = "W_Pari.W_Pari";
 
-    static constexpr calculators::WindowDesign kWindow { .width = 600, .height = 400, .title = "Parti Gyle Tool" };
+    static constexpr WindowDesign kWindow { .width = 600, .height = 400, .title = "Parti Gyle Tool" };
 
     // clang-format off
     static constexpr std::tuple kControls{
-        calculators::Row(calculators::LabelDesign{.name = "Label1", .left = 142, .top = 64, .width = 374, .height = 147, .tabIndex = 0, .text = "Future home of the new Parti Gyle tool", .textAlign = 0, .transparent = true}),
+        Row(LabelDesign{.name = "Label1", .left = 142, .top = 64, .width = 374, .height = 147, .tabIndex = 0, .text = "Future home of the new Parti Gyle tool", .textAlign = 0, .transparent = true}),
     };
     // clang-format on
 
     static void Layout(fw::Window& self);
-    static std::span<const MethodDeclaration> OwnMethods();
+    static std::span<const MethodDeclaration> OtherMethods();
 };

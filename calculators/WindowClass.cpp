@@ -6,40 +6,6 @@
 
 namespace calculators::detail {
 
-fw::EventThunk ThunkFor(BoundEvent event) noexcept
-{
-    switch (event) {
-    case BoundEvent::Open:
-        return OpenEventThunk;
-    case BoundEvent::TextChange:
-        return TextChangeEventThunk;
-    case BoundEvent::Change:
-        return ChangeEventThunk;
-    case BoundEvent::ValueChanged:
-        return ValueChangedEventThunk;
-    case BoundEvent::Action:
-        return ActionEventThunk;
-    }
-    return nullptr;
-}
-
-std::int32_t IndexFor(BoundEvent event) noexcept
-{
-    switch (event) {
-    case BoundEvent::Open:
-        return EventIndex::kOpen;
-    case BoundEvent::TextChange:
-        return EventIndex::kTextChange;
-    case BoundEvent::Change:
-        return EventIndex::kChange;
-    case BoundEvent::ValueChanged:
-        return EventIndex::kValueChanged;
-    case BoundEvent::Action:
-        return EventIndex::kAction;
-    }
-    return -1;
-}
-
 void ApplySetter(fw::Object* control, const Setter& setter)
 {
     if (!control)
@@ -60,15 +26,6 @@ void ApplySetter(fw::Object* control, const Setter& setter)
         break;
     }
     }
-}
-
-fw::MethodEntry OwnMethodEntry(const fw::ClassRecord* cls, std::string_view name)
-{
-    for (auto it = cls->methods.rbegin(); it != cls->methods.rend(); ++it)
-        if (it->name == name)
-            return it->entry;
-    assert(false && "a binding names one of the window's own methods");
-    return nullptr;
 }
 
 std::int32_t ConstructorSlot(const fw::ClassRecord* cls)

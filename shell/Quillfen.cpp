@@ -17,18 +17,21 @@
 
 namespace {
 
-namespace ApplicationEvent {
-constexpr std::int32_t kEnableMenuItems = 4;
-constexpr std::int32_t kOpen = 7;
-} // namespace ApplicationEvent
+constexpr std::int32_t eventIndex(fw::ApplicationEvent event) { return static_cast<std::int32_t>(event); }
 
-// The five tool handlers: show the tool's window, built when there is none.
-template <class W> bool showToolWindow(fw::Application&)
+// The window of class W, built when there is none, tested before it is used.
+template <class W> fw::Ref<fw::Window> windowOf()
 {
     fw::Ref<fw::Window> window = W::ImplicitInstance();
     if (!window)
         fw::RaiseNilObjectException();
-    window->Show();
+    return window;
+}
+
+// The five tool handlers: show the tool's window.
+template <class W> bool showToolWindow(fw::Application&)
+{
+    windowOf<W>()->Show();
     return false;
 }
 
@@ -62,8 +65,10 @@ const ClassDeclaration& declaration()
         Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action", "%b%"),
         Method<&Quillfen::Constructor>("Constructor", "%%"),
     };
-    static const std::array hooks { EventHook { ApplicationEvent::kEnableMenuItems, "Event_EnableMenuItems" },
-        EventHook { ApplicationEvent::kOpen, "Event_Open" } };
+    static const std::array hooks {
+        EventHook { eventIndex(fw::ApplicationEvent::EnableMenuItems), "Event_EnableMenuItems" },
+        EventHook { eventIndex(fw::ApplicationEvent::Open), "Event_Open" },
+    };
     static const ClassDeclaration facts {
         .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods, .eventHooks = hooks
     };
@@ -125,19 +130,9 @@ void InstallMenuHandlers()
 
 void Quillfen::Event_Open(fw::Application&)
 {
-    {
-        fw::Ref<fw::Window> window = AquaAboutBoxLarge::ImplicitInstance();
-        if (!window)
-            fw::RaiseNilObjectException();
-        fw::Ref<fw::Timer> timer = AquaAboutBoxLarge::Control<"SplashTimer">(*window);
-        if (!timer)
-            fw::RaiseNilObjectException();
-        timer->setMode(1);
-    }
-    fw::Ref<fw::Window> window = AquaAboutBoxLarge::ImplicitInstance();
-    if (!window)
-        fw::RaiseNilObjectException();
-    window->ShowModal();
+    // Both requests find the same window: the second constructs nothing.
+    AquaAboutBoxLarge::Control<"SplashTimer">(*windowOf<AquaAboutBoxLarge>())->setMode(1);
+    windowOf<AquaAboutBoxLarge>()->ShowModal();
 }
 
 void Quillfen::Event_EnableMenuItems(fw::Application&) { }

@@ -38,33 +38,24 @@ constexpr auto kRunPatience = std::chrono::seconds(20);
 struct W_Faulty : calculators::WindowClass<W_Faulty> {
     static constexpr std::string_view kRegisteredName = "W_Faulty.W_Faulty";
 
-    static constexpr calculators::WindowDesign kWindow { .width = 300, .height = 120, .title = "Faulty Tool" };
-
-    using T = calculators::TextFieldDesign;
-    using L = calculators::LabelDesign;
-
-    // clang-format off
-    static constexpr std::tuple kControls{
-        calculators::Row(T{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = ""},
-                         calculators::ControlKind<T>::kSetters,
-                         calculators::Bindings{{calculators::BoundEvent::TextChange, "TF_In_TextChange"}}),
-        calculators::Row(L{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Every edit raises", .textAlign = 0}),
-    };
-    // clang-format on
-
-    static inline int edits = 0;
-
     static void TF_In_TextChange(fw::Window&, fw::TextField* sender)
     {
         ++edits;
         fw::Raise<fw::IllegalCastException>("the handler cannot read \"" + std::string(sender->text()) + "\"");
     }
+    static constexpr std::tuple kHandlers { calculators::Handler { "TF_In_TextChange", &TF_In_TextChange } };
 
-    static std::span<const MethodDeclaration> OwnMethods()
-    {
-        static const std::array methods { Method<&W_Faulty::TF_In_TextChange>("TF_In_TextChange", "%%o<TextField>") };
-        return methods;
-    }
+    static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Faulty Tool" };
+
+    // clang-format off
+    static constexpr std::tuple kControls{
+        Row(TextFieldDesign{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = ""})
+            .On(fw::TextEditEvent::kTextChange, &TF_In_TextChange),
+        Row(LabelDesign{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Every edit raises", .textAlign = 0}),
+    };
+    // clang-format on
+
+    static inline int edits = 0;
 };
 
 class HandlerFaults : public RunningProgram {
@@ -168,22 +159,6 @@ TEST_F(HandlerFaults, AMenuHandlerThatRaisesIsReportedOnceAndTheMenusGoOn)
 struct W_OpenFails : calculators::WindowClass<W_OpenFails> {
     static constexpr std::string_view kRegisteredName = "W_OpenFails.W_OpenFails";
 
-    static constexpr calculators::WindowDesign kWindow { .width = 300, .height = 120, .title = "Unready Tool" };
-
-    using T = calculators::TextFieldDesign;
-    using L = calculators::LabelDesign;
-
-    // clang-format off
-    static constexpr std::tuple kControls{
-        calculators::Row(L{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Not ready yet", .textAlign = 0},
-                         calculators::ControlKind<L>::kSetters,
-                         calculators::Bindings{{calculators::BoundEvent::Open, "Label1_Open"}}),
-        calculators::Row(T{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = "5"}),
-    };
-    // clang-format on
-
-    static inline int failuresLeft = 0;
-
     static void Label1_Open(fw::Window&, fw::Label* sender)
     {
         if (failuresLeft > 0) {
@@ -192,12 +167,19 @@ struct W_OpenFails : calculators::WindowClass<W_OpenFails> {
         }
         sender->setText("Ready");
     }
+    static constexpr std::tuple kHandlers { calculators::Handler { "Label1_Open", &Label1_Open } };
 
-    static std::span<const MethodDeclaration> OwnMethods()
-    {
-        static const std::array methods { Method<&W_OpenFails::Label1_Open>("Label1_Open", "%%o<Label>") };
-        return methods;
-    }
+    static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Unready Tool" };
+
+    // clang-format off
+    static constexpr std::tuple kControls{
+        Row(LabelDesign{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Not ready yet", .textAlign = 0})
+            .On(fw::ControlEvent::kOpen, &Label1_Open),
+        Row(TextFieldDesign{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = "5"}),
+    };
+    // clang-format on
+
+    static inline int failuresLeft = 0;
 };
 
 bool ShowUnreadyTool(fw::Object*)
