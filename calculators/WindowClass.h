@@ -294,10 +294,21 @@ template <class W> struct WindowClass : WindowDefaults, DesignVocabulary {
     // when there is none. The name is checked when compiled.
     template <fw::FixedText Name> static auto Control(fw::Window& self)
     {
-        auto control = Accessor<indexOf(std::string_view(Name.chars, Name.size))>(self);
+        auto control = Accessor<RowOf(std::string_view(Name.chars, Name.size))>(self);
         if (!control)
             fw::RaiseNilObjectException();
         return control;
+    }
+
+    // The position of the control of that name in the design, when compiled.
+    static consteval std::size_t RowOf(std::string_view name)
+    {
+        std::size_t found = controlCount();
+        [&]<std::size_t... I>(std::index_sequence<I...>) { ((row<I>().name == name ? (found = I) : 0), ...); }
+        (std::make_index_sequence<controlCount()> {});
+        if (found == controlCount())
+            throw "no control of that name in the window's design";
+        return found;
     }
 
     static const ClassDeclaration& Declaration()
@@ -339,16 +350,6 @@ private:
     template <std::size_t I> static constexpr const auto& row() noexcept { return std::get<I>(W::kControls); }
 
     template <std::size_t I> static fw::String* nameLiteral() noexcept { return TextLiteral<kRowName<W, I>>(); }
-
-    static consteval std::size_t indexOf(std::string_view name)
-    {
-        std::size_t found = controlCount();
-        [&]<std::size_t... I>(std::index_sequence<I...>) { ((row<I>().name == name ? (found = I) : 0), ...); }
-        (std::make_index_sequence<controlCount()> {});
-        if (found == controlCount())
-            throw "no control of that name in the window's design";
-        return found;
-    }
 
     // Whether the function is one of the window's handlers.
     template <class Function> static constexpr bool isHandler(Function function)

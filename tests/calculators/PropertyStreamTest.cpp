@@ -1,5 +1,13 @@
-#include <calculators/PropertyStreamWriter.h>
-#include <calculators/StreamDesigns.h>
+// The property streams the program ships: the writer's encoding of each value,
+// and the windows' own designs, one of each kind and form, as stored and read back.
+#include "about/AquaAboutBoxLarge.h"
+#include "calculators/PropertyStreamWriter.h"
+#include "calculators/StreamDesigns.h"
+#include "calculators/W_BRIX.h"
+#include "calculators/W_BoilCalc.h"
+#include "calculators/W_Bottle.h"
+#include "calculators/W_Carb.h"
+#include "calculators/W_Pari.h"
 
 #include <fw/StreamReader.h>
 
@@ -20,55 +28,29 @@ namespace {
 using namespace calculators;
 using Bytes = std::vector<std::uint8_t>;
 
-// Designs as the windows carry them, one of each kind and form; one control per row.
-// clang-format off
-constexpr TimerDesign kSplashTimer{.period = 1000, .mode = 0};
-constexpr WindowDesign kAboutWindow{.placement = 2, .width = 284, .height = 340, .title = "", .resizeable = false,
-                                    .liveResize = false, .minimizeButton = false};
-constexpr WindowDesign kBottleWindow{.width = 600, .height = 400, .title = "Bottle Tool"};
-constexpr TextFieldDesign kTF_OB{.name = "TF_OB", .left = 21, .top = 36, .width = 80, .height = 22, .tabIndex = 2,
-                                 .text = "0"};
-constexpr TextFieldDesign kTF_GalPerHr{.name = "TF_GalPerHr", .left = 79, .top = 267, .width = 101, .height = 25,
-                                       .tabIndex = 0, .tabStop = false, .useFocusRing = false, .text = "",
-                                       .readOnly = true, .alignment = 2, .initialParent = "GB_main"};
-constexpr LabelDesign kLabel1{.name = "Label1", .left = -258, .top = 160, .width = 100, .height = 20, .tabIndex = 0,
-                              .text = "Untitled", .textAlign = 0, .storesTabStop = false};
-constexpr LabelDesign kLabelAA{.name = "LabelAA", .left = 261, .top = 171, .width = 79, .height = 50,
-                               .tabIndex = 10, .text = "Apperent \rAttenuation", .textAlign = 1,
-                               .storesTabStop = false};
-constexpr LabelDesign kCarbLabel{.name = "Label1", .left = 142, .top = 64, .width = 374, .height = 147,
-                                 .tabIndex = 0, .text = "Future home of the new Carbonation tool",
-                                 .textAlign = 0, .transparent = true};
-constexpr LabelDesign kStDescription{.name = "stDescription", .left = 24, .top = 147, .width = 236, .height = 23,
-                                     .lockLeft = false, .lockTop = false, .tabIndex = 3, .text = "",
-                                     .textAlign = 1, .bold = true, .keyOrder = KeyOrder::Reversed};
-constexpr GroupBoxDesign kGB_main{.name = "GB_main", .left = 20, .top = 16, .width = 505, .height = 329,
-                                  .tabIndex = 7, .caption = "Boil Off Calculator"};
-constexpr LineDesign kLine1{.name = "Line1", .left = 48, .top = 237, .width = 100, .height = 50,
-                            .x1 = 48, .y1 = 237, .x2 = 463, .y2 = 237, .tabIndex = 1, .borderWidth = 1,
-                            .lineColor = kBlack, .initialParent = "GB_main"};
-constexpr PopupMenuDesign kPM_Boil{.name = "PM_Boil", .left = 65, .top = 153, .width = 200, .height = 20,
-                                   .tabIndex = 3,
-                                   .initialValue = "Just boiling\rRolling Boil\rVigorus Boil\rMaximum Boil\rForced Boil",
-                                   .listIndex = 0,
-                                   .helpTag = "This is a rough aproximation compensation factor if you are boiling "
-                                              "more vigorusly than necessary.\r\rThis factor will get more refined "
-                                              "in future versions.",
-                                   .initialParent = "GB_main"};
-constexpr SliderDesign kS_Split{.name = "S_Split", .left = 281, .top = 131, .width = 16, .height = 91,
-                                .tabIndex = 4, .minimum = 0, .value = 0, .maximum = 100, .lineStep = 1,
-                                .pageStep = 20, .liveScroll = false, .tickStyle = 1};
-constexpr CanvasDesign kCnvIcon{.name = "cnvIcon", .left = 100, .top = 8, .width = 84, .height = 64, .tabIndex = 0};
-constexpr LinkLabelDesign kStHomePage{.url = "https://velmora.example/",
-                                      .label = {.name = "StHomePage", .left = 24, .top = 307, .width = 236,
-                                                .height = 13, .tabIndex = 6, .text = "Velmora Studios",
-                                                .textAlign = 1, .textColor = {0x00, 0x00, 0xCC},
-                                                .underline = true}};
-constexpr TextAreaDesign kEfCredits{.name = "efCredits", .left = 24, .top = 182, .width = 236, .height = 59,
-                                    .tabIndex = 7, .scrollbarVertical = false,
-                                    .text = "A collection of brewing calculators.\r\rFirst Beta version",
-                                    .readOnly = true, .automaticallyCheckSpelling = true};
-// clang-format on
+// The row named `Name` of window W's design table: its design and the literal the
+// creation sequence hands to the framework.
+template <class W, fw::FixedText Name> struct Shipped {
+    static constexpr std::size_t kIndex = W::RowOf(std::string_view(Name.chars, Name.size));
+    static constexpr const auto& design = std::get<kIndex>(W::kControls).design;
+    static constexpr const auto& literal = kRowStreamBytes<W, kIndex>;
+};
+
+using SplashTimer = Shipped<AquaAboutBoxLarge, "SplashTimer">;
+using TF_OB = Shipped<W_BRIX, "TF_OB">; // a text field placed on the window
+using TF_GalPerHr = Shipped<W_BoilCalc, "TF_GalPerHr">; // one inside a group box
+using Label1 = Shipped<W_BRIX, "Label1">; // a label without TabStop
+using LabelAA = Shipped<W_BRIX, "LabelAA">;
+using CarbonationNote = Shipped<W_Carb, "Label1">; // a label with TabStop
+using StName = Shipped<AquaAboutBoxLarge, "stName">; // labels in reverse order
+using StDescription = Shipped<AquaAboutBoxLarge, "stDescription">;
+using GB_main = Shipped<W_BoilCalc, "GB_main">;
+using Line1 = Shipped<W_BoilCalc, "Line1">;
+using PM_Boil = Shipped<W_BoilCalc, "PM_Boil">;
+using S_Split = Shipped<W_Bottle, "S_Split">;
+using CnvIcon = Shipped<AquaAboutBoxLarge, "cnvIcon">;
+using StHomePage = Shipped<AquaAboutBoxLarge, "StHomePage">;
+using EfCredits = Shipped<AquaAboutBoxLarge, "efCredits">;
 
 std::vector<fw::StreamRecord> readAll(std::span<const std::uint8_t> stream)
 {
@@ -121,14 +103,23 @@ bool sameValue(const fw::StreamRecord& record, const StreamEntry& entry)
 
 TEST(PropertyStreamWriter, TimerLiteralIsExactlyItsTwentyBytes)
 {
-    constexpr auto kLiteral = encodeDesign<streamLength(kSplashTimer)>(kSplashTimer);
+    constexpr auto& kLiteral = SplashTimer::literal;
     constexpr std::array<std::uint8_t, 22> kExpected { 0x14, // length byte: 20
         0x50, 0x65, 0x72, 0x69, 0x6F, 0x64, 0x20, 0x00, 0x00, 0x03, 0xE8, // "Period", blank, 1000
         0x4D, 0x6F, 0x64, 0x65, 0x20, 0x00, 0x00, 0x00, 0x00, // "Mode", blank, 0
         0x00 }; // zero byte
     static_assert(kLiteral == kExpected);
     EXPECT_EQ(kLiteral, kExpected);
-    EXPECT_EQ(kStoredStream<kSplashTimer>, kExpected);
+    EXPECT_EQ(encodeDesign<streamLength(SplashTimer::design)>(SplashTimer::design), kExpected);
+
+    // The record handed over: one reference, the length byte's address, 0, the length, UTF-8, 0.
+    const fw::String& record = kLiteralOf<SplashTimer::literal>;
+    EXPECT_EQ(record.references, 1);
+    EXPECT_EQ(record.text, kLiteral.data());
+    EXPECT_EQ(record.storage, 0);
+    EXPECT_EQ(record.length, 20u);
+    EXPECT_EQ(record.encoding, 134217984u);
+    EXPECT_EQ(record.reserved, 0);
 }
 
 struct ValueCase {
@@ -168,28 +159,43 @@ INSTANTIATE_TEST_SUITE_P(PropertyStreamWriter, ValueEncoding,
             "TwoByteCharacter", { "Title", "Br\xC3\xA4u" }, { 0x00, 0x00, 0x00, 0x05, 'B', 'r', 0xC3, 0xA4, 'u' } }),
     [](const testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
 
+struct ShippedWindow {
+    const char* name;
+    const WindowDesign& design;
+    std::span<const std::uint8_t> literal;
+    std::size_t length;
+};
+
+template <class W> ShippedWindow shipped(const char* name, std::size_t length)
+{
+    return { name, W::kWindow, kStoredStream<W::kWindow>, length };
+}
+
 TEST(PropertyStreamWriter, WindowStreamIs285BytesPlusItsTitle)
 {
-    const std::tuple<std::string_view, std::size_t> rows[] = { { "Bottle Tool", 296 }, { "", 285 },
-        { "Carbonation Tool", 301 }, { "Parti Gyle Tool", 300 }, { "BRIX Tool", 294 } };
-    for (const auto& [title, length] : rows) {
-        SCOPED_TRACE(title);
-        const WindowDesign window { .width = 600, .height = 400, .title = title };
-        EXPECT_EQ(streamLength(window), length);
-        EXPECT_EQ(readAll(encodeAtRunTime(window)).size(), 22u);
+    const ShippedWindow windows[] = { shipped<W_Bottle>("Bottle Tool", 296), shipped<AquaAboutBoxLarge>("About", 285),
+        shipped<W_Carb>("Carbonation Tool", 301), shipped<W_Pari>("Parti Gyle Tool", 300),
+        shipped<W_BRIX>("BRIX Tool", 294), shipped<W_BoilCalc>("Boil Calc", 294) };
+    for (const ShippedWindow& window : windows) {
+        SCOPED_TRACE(window.name);
+        EXPECT_EQ(streamLength(window.design), window.length);
+        ASSERT_EQ(window.literal.size(), window.length + 2);
+        const Bytes stream = encodeAtRunTime(window.design);
+        EXPECT_EQ(stream, Bytes(window.literal.begin() + 1, window.literal.end() - 1)) << "written at run time alike";
+        EXPECT_EQ(readAll(stream).size(), 22u);
     }
 
     // Long literals carry FF; only the record's length word gives their length.
-    constexpr auto& kAbout = kStoredStream<kAboutWindow>;
+    constexpr auto& kAbout = kStoredStream<AquaAboutBoxLarge::kWindow>;
     static_assert(kAbout.size() == 285 + 2);
     EXPECT_EQ(kAbout.front(), 0xFF);
     EXPECT_EQ(kAbout.back(), 0x00);
-    EXPECT_EQ(kStoredStream<kBottleWindow>.size(), 296u + 2);
-    EXPECT_EQ(kStoredStream<kBottleWindow>.front(), 0xFF);
+    EXPECT_EQ(kStoredStream<W_Bottle::kWindow>.size(), 296u + 2);
+    EXPECT_EQ(kStoredStream<W_Bottle::kWindow>.front(), 0xFF);
 
     // A short one carries its length: the line stream of 193 bytes.
-    static_assert(streamLength(kLine1) == 193);
-    EXPECT_EQ(kStoredStream<kLine1>.front(), 193);
+    static_assert(streamLength(Line1::design) == 193);
+    EXPECT_EQ(Line1::literal.front(), 193);
 }
 
 // The key orders in which each kind's streams are stored.
@@ -209,42 +215,43 @@ TEST(StreamDesigns, ListTheirKeysInTheStoredOrder)
           "Bold Italic Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment AutomaticallyCheckSpelling "
           "DataSource DataField";
     const std::tuple<const char*, std::string, std::string> rows[] = {
-        { "Window", keysOf(kAboutWindow.entries()),
+        { "Window", keysOf(AquaAboutBoxLarge::kWindow.entries()),
             "Placement Width Height MinWidth MinHeight MaxWidth MaxHeight Frame Composite HasBackColor BackColor Title "
             "Visible FullScreen MenuBarVisible CloseButton Resizeable LiveResize MaximizeButton MinimizeButton "
             "FullScreenButton MacProcID" },
-        { "TextFieldOnTheWindow", keysOf(kTF_OB.entries()), textField },
-        { "TextFieldInAGroupBox", keysOf(kTF_GalPerHr.entries()), textField + " InitialParent" },
-        { "LabelWithTabStop", keysOf(kCarbLabel.entries()), labelForward },
-        { "LabelWithoutTabStop", keysOf(kLabel1.entries()), labelForward.substr(std::string("TabStop ").size()) },
-        { "LabelReversed", keysOf(kStDescription.entries()), labelReversed },
-        { "LinkLabel", keysOf(kStHomePage.entries()), "URL " + labelReversed },
-        { "GroupBox", keysOf(kGB_main.entries()),
+        { "TextFieldOnTheWindow", keysOf(TF_OB::design.entries()), textField },
+        { "TextFieldInAGroupBox", keysOf(TF_GalPerHr::design.entries()), textField + " InitialParent" },
+        { "LabelWithTabStop", keysOf(CarbonationNote::design.entries()), labelForward },
+        { "LabelWithoutTabStop", keysOf(Label1::design.entries()),
+            labelForward.substr(std::string("TabStop ").size()) },
+        { "LabelReversed", keysOf(StDescription::design.entries()), labelReversed },
+        { "LinkLabel", keysOf(StHomePage::design.entries()), "URL " + labelReversed },
+        { "GroupBox", keysOf(GB_main::design.entries()),
             "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
             "Caption Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent" },
-        { "Line", keysOf(kLine1.entries()),
+        { "Line", keysOf(Line1::design.entries()),
             "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 TabPanelIndex Visible BorderWidth LineColor "
             "InitialParent" },
-        { "PopupMenu", keysOf(kPM_Boil.entries()),
+        { "PopupMenu", keysOf(PM_Boil::design.entries()),
             "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
             "Enabled InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline DataSource "
             "DataField InitialParent" },
-        { "Slider", keysOf(kS_Split.entries()),
+        { "Slider", keysOf(S_Split::design.entries()),
             "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
             "Enabled Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
             "InitialParent" },
-        { "Canvas", keysOf(kCnvIcon.entries()),
+        { "Canvas", keysOf(CnvIcon::design.entries()),
             "InitialParent Transparent EraseBackground DoubleBuffer AcceptTabs AcceptFocus UseFocusRing Enabled "
             "AutoDeactivate HelpTag Visible TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft "
             "Height "
             "Width Top Left Index Name" },
-        { "TextArea", keysOf(kEfCredits.entries()),
+        { "TextArea", keysOf(EfCredits::design.entries()),
             "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText ReadOnly "
             "Mask "
             "Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible Format Enabled BackColor "
             "TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal Multiline Border TabStop TabIndex "
             "TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width Top Left Index Name" },
-        { "Timer", keysOf(kSplashTimer.entries()), "Period Mode" },
+        { "Timer", keysOf(SplashTimer::design.entries()), "Period Mode" },
     };
     for (const auto& [kind, keys, expected] : rows) {
         SCOPED_TRACE(kind);
@@ -254,11 +261,11 @@ TEST(StreamDesigns, ListTheirKeysInTheStoredOrder)
 
 // Reading a stored literal back gives the design's entries, in order, and ends
 // exactly at the length.
-template <const auto& Design> void expectRoundTrip(const char* kind)
+template <std::size_t N>
+void expectRoundTrip(const char* kind, const std::array<std::uint8_t, N>& literal, const auto& design)
 {
     SCOPED_TRACE(kind);
-    constexpr auto& literal = kStoredStream<Design>;
-    const auto entries = Design.entries();
+    const auto entries = design.entries();
     EXPECT_EQ(literal.front(), fw::LengthByte(literal.size() - 2));
     EXPECT_EQ(literal.back(), 0x00);
 
@@ -268,43 +275,38 @@ template <const auto& Design> void expectRoundTrip(const char* kind)
         EXPECT_TRUE(sameValue(records[i], entries[i])) << "record " << i << " " << records[i].key;
 }
 
+template <class Row> void expectRoundTrip(const char* kind) { expectRoundTrip(kind, Row::literal, Row::design); }
+
 TEST(StreamDesigns, EveryKindReadsBackAsDesigned)
 {
-    expectRoundTrip<kAboutWindow>("Window");
+    expectRoundTrip("Window", kStoredStream<AquaAboutBoxLarge::kWindow>, AquaAboutBoxLarge::kWindow);
     // The shorter forms too are read in full, to the length exactly.
-    expectRoundTrip<kTF_OB>("TextField without InitialParent");
-    expectRoundTrip<kTF_GalPerHr>("TextField with InitialParent");
-    expectRoundTrip<kLabelAA>("Label without TabStop");
-    expectRoundTrip<kCarbLabel>("Label with TabStop");
-    expectRoundTrip<kStDescription>("Label reversed");
-    expectRoundTrip<kGB_main>("GroupBox");
-    expectRoundTrip<kLine1>("Line");
-    expectRoundTrip<kPM_Boil>("PopupMenu");
-    expectRoundTrip<kS_Split>("Slider");
-    expectRoundTrip<kCnvIcon>("Canvas");
-    expectRoundTrip<kStHomePage>("LinkLabel");
-    expectRoundTrip<kEfCredits>("TextArea");
-    expectRoundTrip<kSplashTimer>("Timer");
+    expectRoundTrip<TF_OB>("TextField without InitialParent");
+    expectRoundTrip<TF_GalPerHr>("TextField with InitialParent");
+    expectRoundTrip<LabelAA>("Label without TabStop");
+    expectRoundTrip<CarbonationNote>("Label with TabStop");
+    expectRoundTrip<StDescription>("Label reversed");
+    expectRoundTrip<GB_main>("GroupBox");
+    expectRoundTrip<Line1>("Line");
+    expectRoundTrip<PM_Boil>("PopupMenu");
+    expectRoundTrip<S_Split>("Slider");
+    expectRoundTrip<CnvIcon>("Canvas");
+    expectRoundTrip<StHomePage>("LinkLabel");
+    expectRoundTrip<EfCredits>("TextArea");
+    expectRoundTrip<SplashTimer>("Timer");
 }
 
 TEST(StreamDesigns, ReversedLabelReadsAsTheSameRecordsAsForward)
 {
-    constexpr LabelDesign kForward { .name = "stName",
-        .left = 24,
-        .top = 84,
-        .width = 236,
-        .height = 35,
-        .tabIndex = 1,
-        .text = "Quillfen",
-        .textAlign = 1,
-        .multiline = true,
-        .bold = true };
-    LabelDesign reversed = kForward;
-    reversed.keyOrder = KeyOrder::Reversed;
+    const LabelDesign& reversed = StName::design;
+    ASSERT_EQ(reversed.keyOrder, KeyOrder::Reversed);
+    LabelDesign forwardDesign = reversed;
+    forwardDesign.keyOrder = KeyOrder::Forward;
 
-    const Bytes forwardStream = encodeAtRunTime(kForward);
+    const Bytes forwardStream = encodeAtRunTime(forwardDesign);
     const Bytes reversedStream = encodeAtRunTime(reversed);
     EXPECT_NE(forwardStream, reversedStream);
+    EXPECT_EQ(reversedStream, Bytes(StName::literal.begin() + 1, StName::literal.end() - 1));
 
     const auto asSortedText = [](const std::vector<fw::StreamRecord>& records) {
         std::vector<std::string> lines;
