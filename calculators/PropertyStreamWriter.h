@@ -68,6 +68,8 @@ struct StreamValue {
         : StreamValue(std::string_view(text, N - 1))
     {
     }
+
+    friend constexpr bool operator==(const StreamValue&, const StreamValue&) = default;
 };
 
 struct StreamEntry {

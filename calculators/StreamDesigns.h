@@ -1,25 +1,27 @@
-// Design tables for property streams: one struct per kind of target.
+// Design tables for property streams.
 //
-// A design struct holds every value its kind's streams carry, with the values
-// that all streams of the kind share as defaults, so a window's design table
-// names only each control's departures:
+// A design holds every value its kind's streams carry, with the values that all
+// streams share as defaults, so a window's design table names only each
+// control's departures:
 //
-//     constexpr TextFieldDesign kTF_OB{.name = "TF_OB", .left = 21, .top = 36, .width = 80,
-//                                      .height = 22, .tabIndex = 2, .text = "0"};
-//     inline constexpr auto& kTF_OBStream = kStoredStream<kTF_OB>;
+//     TextFieldDesign{.name = "TF_OB", .left = 21, .top = 36, .width = 80, .height = 22, .tabIndex = 2, .text = "0"}
 //
-// Fields are declared as a layout reads, name and rectangle first, then tab
-// order, texts and flags; designated initialisers name them in that order.
-// Each struct's entries() gives its records in the order in which streams of
-// that kind store their keys; the writer (PropertyStreamWriter.h) turns those
-// into the stored literal. Forms that differ in key order or key set are
-// switches of the design, not separate structs.
+// Every control kind shares one design, `ControlDesign<Form>`: its fields are
+// every key that control streams carry, declared as a layout reads (name and
+// rectangle, keyboard order, what the control shows and how, how it behaves),
+// and designated initialisers name them in that order. The kind's form says
+// which keys its streams store and in which order; a value given for a key the
+// form does not store stops the compilation. The design's own switches drop
+// TabStop or reverse the stored order. entries() gives the records in stored
+// order; the writer (PropertyStreamWriter.h) turns them into the stored literal.
 #pragma once
 
 #include <calculators/PropertyStreamWriter.h>
 
 #include <fw/Color.h>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -92,347 +94,83 @@ struct WindowDesign {
     }
 };
 
-struct TextFieldDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool lockLeft = true;
-    bool lockTop = true;
-    bool lockRight = false;
-    bool lockBottom = false;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
-    bool border = true;
-    bool password = false;
-    bool useFocusRing = true;
-    fw::Color textColor = kBlack;
-    fw::Color backColor = kWhite;
-    bool enabled = true;
-    std::string_view format {};
-    bool visible = true;
-    std::string_view helpTag {};
-    bool autoDeactivate = true;
-    std::string_view textFont = kSystemFont;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    std::string_view cueText {};
-    std::string_view text {};
-    std::string_view mask {};
-    bool readOnly = false;
-    std::int32_t limitText = 0;
-    bool acceptTabs = false;
-    std::int32_t alignment = 0;
-    bool automaticallyCheckSpelling = false;
-    std::string_view dataSource {};
-    std::string_view dataField {};
-    // Stored (as the last key) only when the design names an enclosing control
-    // or explicitly the window ("").
-    std::optional<std::string_view> initialParent {};
-
-    constexpr StreamEntryList<38> entries() const
-    {
-        StreamEntryList<38> list;
-        list.add("Name", name);
-        list.add("Index", index);
-        list.add("Left", left);
-        list.add("Top", top);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("LockLeft", lockLeft);
-        list.add("LockTop", lockTop);
-        list.add("LockRight", lockRight);
-        list.add("LockBottom", lockBottom);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("TabIndex", tabIndex);
-        list.add("TabStop", tabStop);
-        list.add("Border", border);
-        list.add("Password", password);
-        list.add("UseFocusRing", useFocusRing);
-        list.add("TextColor", textColor);
-        list.add("BackColor", backColor);
-        list.add("Enabled", enabled);
-        list.add("Format", format);
-        list.add("Visible", visible);
-        list.add("HelpTag", helpTag);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("TextFont", textFont);
-        list.add("Bold", bold);
-        list.add("Italic", italic);
-        list.add("Underline", underline);
-        list.add("CueText", cueText);
-        list.add("Text", text);
-        list.add("Mask", mask);
-        list.add("ReadOnly", readOnly);
-        list.add("LimitText", limitText);
-        list.add("AcceptTabs", acceptTabs);
-        list.add("Alignment", alignment);
-        list.add("AutomaticallyCheckSpelling", automaticallyCheckSpelling);
-        list.add("DataSource", dataSource);
-        list.add("DataField", dataField);
-        if (initialParent)
-            list.add("InitialParent", *initialParent);
-        return list;
-    }
-};
-
-struct LabelDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool lockLeft = true;
-    bool lockTop = true;
-    bool lockRight = false;
-    bool lockBottom = false;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
-    std::string_view text {};
-    std::int32_t textAlign = 0; // no common value: every design gives its own
-    fw::Color textColor = kBlack;
-    bool multiline = false;
-    bool enabled = true;
-    bool visible = true;
-    bool selectable = false;
+// How a kind's streams are stored: their keys in stored order, and the defaults in
+// which the kinds differ.
+struct StreamForm {
+    std::string_view keys;
     bool transparent = false;
-    std::string_view helpTag {};
-    bool autoDeactivate = true;
-    std::string_view textFont = kSystemFont;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    std::string_view dataSource {};
-    std::string_view dataField {};
-    std::string_view initialParent {};
-    // The form: TabStop stored first (or not at all), InitialParent last; or
-    // all of it reversed.
-    bool storesTabStop = true;
-    KeyOrder keyOrder = KeyOrder::Forward;
-
-    constexpr StreamEntryList<30> entries() const
-    {
-        StreamEntryList<30> list;
-        if (storesTabStop)
-            list.add("TabStop", tabStop);
-        list.add("Name", name);
-        list.add("Index", index);
-        list.add("Left", left);
-        list.add("Top", top);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("LockLeft", lockLeft);
-        list.add("LockTop", lockTop);
-        list.add("LockRight", lockRight);
-        list.add("LockBottom", lockBottom);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("TabIndex", tabIndex);
-        list.add("Text", text);
-        list.add("TextAlign", textAlign);
-        list.add("TextColor", textColor);
-        list.add("Multiline", multiline);
-        list.add("Enabled", enabled);
-        list.add("Visible", visible);
-        list.add("Selectable", selectable);
-        list.add("Transparent", transparent);
-        list.add("HelpTag", helpTag);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("TextFont", textFont);
-        list.add("Bold", bold);
-        list.add("Italic", italic);
-        list.add("Underline", underline);
-        list.add("DataSource", dataSource);
-        list.add("DataField", dataField);
-        list.add("InitialParent", initialParent);
-        if (keyOrder == KeyOrder::Reversed)
-            list.reverse();
-        return list;
-    }
+    bool multiline = false;
+    // Stored only where the design names an enclosing control or explicitly the
+    // window (""); otherwise InitialParent is stored always, "" for the window.
+    bool initialParentOnlyWhenGiven = false;
 };
 
-struct GroupBoxDesign {
+// The keys of the key table that control streams carry, and the most one stream stores.
+inline constexpr std::size_t kControlKeyCount = 66;
+inline constexpr std::size_t kMostControlKeys = 41;
+
+template <const StreamForm& Form> struct ControlDesign {
     std::string_view name {};
     std::int32_t index = kNotInControlArray;
     std::int32_t left = 0;
     std::int32_t top = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    bool lockLeft = true;
-    bool lockTop = true;
-    bool lockRight = false;
-    bool lockBottom = false;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
-    std::string_view caption {};
-    bool enabled = true;
-    bool visible = true;
-    std::string_view helpTag {};
-    bool autoDeactivate = true;
-    std::string_view textFont = kSystemFont;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    std::string_view initialParent {};
-
-    constexpr StreamEntryList<23> entries() const
-    {
-        StreamEntryList<23> list;
-        list.add("Name", name);
-        list.add("Index", index);
-        list.add("Left", left);
-        list.add("Top", top);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("LockLeft", lockLeft);
-        list.add("LockTop", lockTop);
-        list.add("LockRight", lockRight);
-        list.add("LockBottom", lockBottom);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("TabIndex", tabIndex);
-        list.add("TabStop", tabStop);
-        list.add("Caption", caption);
-        list.add("Enabled", enabled);
-        list.add("Visible", visible);
-        list.add("HelpTag", helpTag);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("TextFont", textFont);
-        list.add("Bold", bold);
-        list.add("Italic", italic);
-        list.add("Underline", underline);
-        list.add("InitialParent", initialParent);
-        return list;
-    }
-};
-
-struct LineDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::int32_t x1 = 0;
+    std::int32_t x1 = 0; // a line's end points
     std::int32_t y1 = 0;
     std::int32_t x2 = 0;
     std::int32_t y2 = 0;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
-    bool visible = true;
-    std::int32_t borderWidth = 1;
-    fw::Color lineColor = kBlack;
-    std::string_view initialParent {};
-
-    constexpr StreamEntryList<17> entries() const
-    {
-        StreamEntryList<17> list;
-        list.add("TabStop", tabStop);
-        list.add("TabIndex", tabIndex);
-        list.add("Name", name);
-        list.add("Index", index);
-        list.add("Top", top);
-        list.add("Left", left);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("X1", x1);
-        list.add("X2", x2);
-        list.add("Y1", y1);
-        list.add("Y2", y2);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("Visible", visible);
-        list.add("BorderWidth", borderWidth);
-        list.add("LineColor", lineColor);
-        list.add("InitialParent", initialParent);
-        return list;
-    }
-};
-
-struct PopupMenuDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
     bool lockLeft = true;
     bool lockTop = true;
     bool lockRight = false;
     bool lockBottom = false;
+
     std::int32_t tabPanelIndex = 0;
     std::int32_t tabIndex = 0;
     bool tabStop = true;
-    bool enabled = true;
-    std::string_view initialValue {}; // the rows, separated by CR
+    bool useFocusRing = true;
+    bool acceptFocus = false;
+    bool acceptTabs = false;
+
+    std::string_view text {};
+    std::string_view caption {};
+    std::string_view initialValue {}; // a popup's rows, separated by CR
     std::int32_t listIndex = 0; // the row selected at start, from 0
-    bool visible = true;
+    std::string_view cueText {};
+    std::string_view mask {};
+    std::string_view format {};
     std::string_view helpTag {};
-    bool autoDeactivate = true;
+    std::string_view url {}; // the page a link label opens
+    std::int32_t textAlign = 0; // a label's: no common value, every design gives its own
+    std::int32_t alignment = 0;
+    bool multiline = Form.multiline;
+    bool scrollbarHorizontal = false;
+    bool scrollbarVertical = true;
+    bool styled = false;
+    bool hideSelection = true;
+
     std::string_view textFont = kSystemFont;
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    std::string_view dataSource {};
-    std::string_view dataField {};
-    std::string_view initialParent {};
+    fw::Color textColor = kBlack;
+    fw::Color backColor = kWhite;
+    fw::Color lineColor = kBlack;
+    std::int32_t borderWidth = 1;
+    bool border = true;
+    bool transparent = Form.transparent;
+    bool eraseBackground = true;
+    bool doubleBuffer = false;
 
-    constexpr StreamEntryList<26> entries() const
-    {
-        StreamEntryList<26> list;
-        list.add("Name", name);
-        list.add("Index", index);
-        list.add("Left", left);
-        list.add("Top", top);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("LockLeft", lockLeft);
-        list.add("LockTop", lockTop);
-        list.add("LockRight", lockRight);
-        list.add("LockBottom", lockBottom);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("TabIndex", tabIndex);
-        list.add("TabStop", tabStop);
-        list.add("Enabled", enabled);
-        list.add("InitialValue", initialValue);
-        list.add("ListIndex", listIndex);
-        list.add("Visible", visible);
-        list.add("HelpTag", helpTag);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("TextFont", textFont);
-        list.add("Bold", bold);
-        list.add("Italic", italic);
-        list.add("Underline", underline);
-        list.add("DataSource", dataSource);
-        list.add("DataField", dataField);
-        list.add("InitialParent", initialParent);
-        return list;
-    }
-};
-
-struct SliderDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool lockLeft = true;
-    bool lockTop = true;
-    bool lockRight = false;
-    bool lockBottom = false;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
     bool enabled = true;
     bool visible = true;
-    std::string_view helpTag {};
+    bool readOnly = false;
+    std::int32_t limitText = 0;
+    bool password = false;
+    bool selectable = false;
     bool autoDeactivate = true;
+    bool automaticallyCheckSpelling = false;
+
     std::int32_t minimum = 0;
     std::int32_t value = 0;
     std::int32_t maximum = 0;
@@ -440,17 +178,30 @@ struct SliderDesign {
     std::int32_t pageStep = 1;
     bool liveScroll = false;
     std::int32_t tickStyle = 0;
-    std::string_view initialParent {};
 
-    constexpr StreamEntryList<25> entries() const
+    std::string_view dataSource {};
+    std::string_view dataField {};
+    std::optional<std::string_view> initialParent {}; // the enclosing control's Name; none: the window
+
+    // The stream's own form: TabStop stored where the form has it (or not at all),
+    // and the form's order or its reverse.
+    bool storesTabStop = true;
+    KeyOrder keyOrder = KeyOrder::Forward;
+
+    // Every key a control stream can carry, with this design's value.
+    constexpr StreamEntryList<kControlKeyCount> allEntries() const
     {
-        StreamEntryList<25> list;
+        StreamEntryList<kControlKeyCount> list;
         list.add("Name", name);
         list.add("Index", index);
         list.add("Left", left);
         list.add("Top", top);
         list.add("Width", width);
         list.add("Height", height);
+        list.add("X1", x1);
+        list.add("Y1", y1);
+        list.add("X2", x2);
+        list.add("Y2", y2);
         list.add("LockLeft", lockLeft);
         list.add("LockTop", lockTop);
         list.add("LockRight", lockRight);
@@ -458,10 +209,45 @@ struct SliderDesign {
         list.add("TabPanelIndex", tabPanelIndex);
         list.add("TabIndex", tabIndex);
         list.add("TabStop", tabStop);
+        list.add("UseFocusRing", useFocusRing);
+        list.add("AcceptFocus", acceptFocus);
+        list.add("AcceptTabs", acceptTabs);
+        list.add("Text", text);
+        list.add("Caption", caption);
+        list.add("InitialValue", initialValue);
+        list.add("ListIndex", listIndex);
+        list.add("CueText", cueText);
+        list.add("Mask", mask);
+        list.add("Format", format);
+        list.add("HelpTag", helpTag);
+        list.add("URL", url);
+        list.add("TextAlign", textAlign);
+        list.add("Alignment", alignment);
+        list.add("Multiline", multiline);
+        list.add("ScrollbarHorizontal", scrollbarHorizontal);
+        list.add("ScrollbarVertical", scrollbarVertical);
+        list.add("Styled", styled);
+        list.add("HideSelection", hideSelection);
+        list.add("TextFont", textFont);
+        list.add("Bold", bold);
+        list.add("Italic", italic);
+        list.add("Underline", underline);
+        list.add("TextColor", textColor);
+        list.add("BackColor", backColor);
+        list.add("LineColor", lineColor);
+        list.add("BorderWidth", borderWidth);
+        list.add("Border", border);
+        list.add("Transparent", transparent);
+        list.add("EraseBackground", eraseBackground);
+        list.add("DoubleBuffer", doubleBuffer);
         list.add("Enabled", enabled);
         list.add("Visible", visible);
-        list.add("HelpTag", helpTag);
+        list.add("ReadOnly", readOnly);
+        list.add("LimitText", limitText);
+        list.add("Password", password);
+        list.add("Selectable", selectable);
         list.add("AutoDeactivate", autoDeactivate);
+        list.add("AutomaticallyCheckSpelling", automaticallyCheckSpelling);
         list.add("Minimum", minimum);
         list.add("Value", value);
         list.add("Maximum", maximum);
@@ -469,178 +255,111 @@ struct SliderDesign {
         list.add("PageStep", pageStep);
         list.add("LiveScroll", liveScroll);
         list.add("TickStyle", tickStyle);
-        list.add("InitialParent", initialParent);
-        return list;
-    }
-};
-
-struct CanvasDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool lockLeft = true;
-    bool lockTop = true;
-    bool lockRight = false;
-    bool lockBottom = false;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
-    bool visible = true;
-    std::string_view helpTag {};
-    bool autoDeactivate = true;
-    bool enabled = true;
-    bool useFocusRing = true;
-    bool acceptFocus = false;
-    bool acceptTabs = false;
-    bool doubleBuffer = false;
-    bool eraseBackground = true;
-    bool transparent = true;
-    std::string_view initialParent {};
-
-    constexpr StreamEntryList<24> entries() const
-    {
-        StreamEntryList<24> list;
-        list.add("InitialParent", initialParent);
-        list.add("Transparent", transparent);
-        list.add("EraseBackground", eraseBackground);
-        list.add("DoubleBuffer", doubleBuffer);
-        list.add("AcceptTabs", acceptTabs);
-        list.add("AcceptFocus", acceptFocus);
-        list.add("UseFocusRing", useFocusRing);
-        list.add("Enabled", enabled);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("HelpTag", helpTag);
-        list.add("Visible", visible);
-        list.add("TabStop", tabStop);
-        list.add("TabIndex", tabIndex);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("LockBottom", lockBottom);
-        list.add("LockRight", lockRight);
-        list.add("LockTop", lockTop);
-        list.add("LockLeft", lockLeft);
-        list.add("Height", height);
-        list.add("Width", width);
-        list.add("Top", top);
-        list.add("Left", left);
-        list.add("Index", index);
-        list.add("Name", name);
-        return list;
-    }
-};
-
-// A label that opens its URL: the URL first, then the full label form (with
-// TabStop) in reverse order, always; the label's form switches stay at their
-// defaults.
-struct LinkLabelDesign {
-    std::string_view url {};
-    LabelDesign label;
-
-    constexpr StreamEntryList<31> entries() const
-    {
-        if (!label.storesTabStop || label.keyOrder != KeyOrder::Forward)
-            designMistake("a link label has one fixed key form; leave its label's form switches alone");
-        StreamEntryList<31> list;
-        list.add("URL", url);
-        const StreamEntryList<30> labelEntries = label.entries();
-        for (std::size_t i = labelEntries.size(); i-- > 0;)
-            list.add(labelEntries[i].key, labelEntries[i].value);
-        return list;
-    }
-};
-
-struct TextAreaDesign {
-    std::string_view name {};
-    std::int32_t index = kNotInControlArray;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool lockLeft = true;
-    bool lockTop = true;
-    bool lockRight = false;
-    bool lockBottom = false;
-    std::int32_t tabPanelIndex = 0;
-    std::int32_t tabIndex = 0;
-    bool tabStop = true;
-    bool border = true;
-    bool multiline = true;
-    bool scrollbarHorizontal = false;
-    bool scrollbarVertical = true;
-    bool styled = false;
-    bool useFocusRing = true;
-    fw::Color textColor = kBlack;
-    fw::Color backColor = kWhite;
-    bool enabled = true;
-    std::string_view format {};
-    bool visible = true;
-    std::string_view helpTag {};
-    bool autoDeactivate = true;
-    bool hideSelection = true;
-    std::string_view textFont = kSystemFont;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    std::string_view text {};
-    std::string_view mask {};
-    bool readOnly = false;
-    std::int32_t limitText = 0;
-    bool acceptTabs = false;
-    std::int32_t alignment = 0;
-    bool automaticallyCheckSpelling = false;
-    std::string_view dataSource {};
-    std::string_view dataField {};
-    std::string_view initialParent {};
-
-    constexpr StreamEntryList<41> entries() const
-    {
-        StreamEntryList<41> list;
-        list.add("InitialParent", initialParent);
-        list.add("DataField", dataField);
         list.add("DataSource", dataSource);
-        list.add("AutomaticallyCheckSpelling", automaticallyCheckSpelling);
-        list.add("Alignment", alignment);
-        list.add("AcceptTabs", acceptTabs);
-        list.add("LimitText", limitText);
-        list.add("ReadOnly", readOnly);
-        list.add("Mask", mask);
-        list.add("Text", text);
-        list.add("Underline", underline);
-        list.add("Italic", italic);
-        list.add("Bold", bold);
-        list.add("TextFont", textFont);
-        list.add("HideSelection", hideSelection);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("HelpTag", helpTag);
-        list.add("Visible", visible);
-        list.add("Format", format);
-        list.add("Enabled", enabled);
-        list.add("BackColor", backColor);
-        list.add("TextColor", textColor);
-        list.add("UseFocusRing", useFocusRing);
-        list.add("Styled", styled);
-        list.add("ScrollbarVertical", scrollbarVertical);
-        list.add("ScrollbarHorizontal", scrollbarHorizontal);
-        list.add("Multiline", multiline);
-        list.add("Border", border);
-        list.add("TabStop", tabStop);
-        list.add("TabIndex", tabIndex);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("LockBottom", lockBottom);
-        list.add("LockRight", lockRight);
-        list.add("LockTop", lockTop);
-        list.add("LockLeft", lockLeft);
-        list.add("Height", height);
-        list.add("Width", width);
-        list.add("Top", top);
-        list.add("Left", left);
-        list.add("Index", index);
-        list.add("Name", name);
+        list.add("DataField", dataField);
+        list.add("InitialParent", initialParent.value_or(""));
         return list;
     }
+
+    // The records of the stream, in stored order.
+    constexpr StreamEntryList<kMostControlKeys> entries() const
+    {
+        const StreamEntryList<kControlKeyCount> all = allEntries();
+        std::array<bool, kControlKeyCount> stored {};
+        StreamEntryList<kMostControlKeys> list;
+        for (std::string_view keys = Form.keys; !keys.empty();) {
+            const std::string_view key = keys.substr(0, keys.find(' '));
+            keys.remove_prefix(std::min(keys.size(), key.size() + 1));
+            if (key == "TabStop" && !storesTabStop)
+                continue;
+            if (key == "InitialParent" && Form.initialParentOnlyWhenGiven && !initialParent)
+                continue;
+            const std::size_t at = positionOf(all, key);
+            stored[at] = true;
+            list.add(key, all[at].value);
+        }
+        // A value the stream does not store would be lost without a word.
+        const StreamEntryList<kControlKeyCount> defaults = ControlDesign {}.allEntries();
+        for (std::size_t at = 0; at < all.size(); ++at)
+            if (!stored[at] && !(all[at].value == defaults[at].value))
+                designMistake("a value for a key that this kind's streams do not store");
+        if (keyOrder == KeyOrder::Reversed)
+            list.reverse();
+        return list;
+    }
+
+private:
+    static constexpr std::size_t positionOf(const StreamEntryList<kControlKeyCount>& entries, std::string_view key)
+    {
+        for (std::size_t at = 0; at < entries.size(); ++at)
+            if (entries[at].key == key)
+                return at;
+        designMistake("a form's key that no control design holds");
+    }
 };
+
+// The forms of the control kinds: the keys their streams store, in stored order.
+inline constexpr StreamForm kTextFieldForm {
+    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
+            "Border Password UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate "
+            "TextFont Bold Italic Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment "
+            "AutomaticallyCheckSpelling DataSource DataField InitialParent",
+    .initialParentOnlyWhenGiven = true,
+};
+inline constexpr StreamForm kLabelForm {
+    .keys = "TabStop Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex "
+            "Text TextAlign TextColor Multiline Enabled Visible Selectable Transparent HelpTag AutoDeactivate TextFont "
+            "Bold Italic Underline DataSource DataField InitialParent",
+};
+// A label that opens its URL: the URL, then the full label form in reverse order.
+inline constexpr StreamForm kLinkLabelForm {
+    .keys = "URL InitialParent DataField DataSource Underline Italic Bold TextFont AutoDeactivate HelpTag Transparent "
+            "Selectable Visible Enabled Multiline TextColor TextAlign Text TabIndex TabPanelIndex LockBottom LockRight "
+            "LockTop LockLeft Height Width Top Left Index Name TabStop",
+};
+inline constexpr StreamForm kGroupBoxForm {
+    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
+            "Caption Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent",
+};
+inline constexpr StreamForm kLineForm {
+    .keys = "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 "
+            "TabPanelIndex Visible BorderWidth LineColor InitialParent",
+};
+inline constexpr StreamForm kPopupMenuForm {
+    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
+            "Enabled InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline DataSource "
+            "DataField InitialParent",
+};
+inline constexpr StreamForm kSliderForm {
+    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
+            "Enabled Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
+            "InitialParent",
+};
+inline constexpr StreamForm kCanvasForm {
+    .keys
+    = "InitialParent Transparent EraseBackground DoubleBuffer AcceptTabs AcceptFocus UseFocusRing Enabled "
+      "AutoDeactivate HelpTag Visible TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft Height "
+      "Width Top Left Index Name",
+    .transparent = true,
+};
+inline constexpr StreamForm kTextAreaForm {
+    .keys
+    = "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText ReadOnly Mask "
+      "Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible Format Enabled BackColor "
+      "TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal Multiline Border TabStop TabIndex "
+      "TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width Top Left Index Name",
+    .multiline = true,
+};
+
+using TextFieldDesign = ControlDesign<kTextFieldForm>;
+using LabelDesign = ControlDesign<kLabelForm>;
+using LinkLabelDesign = ControlDesign<kLinkLabelForm>;
+using GroupBoxDesign = ControlDesign<kGroupBoxForm>;
+using LineDesign = ControlDesign<kLineForm>;
+using PopupMenuDesign = ControlDesign<kPopupMenuForm>;
+using SliderDesign = ControlDesign<kSliderForm>;
+using CanvasDesign = ControlDesign<kCanvasForm>;
+using TextAreaDesign = ControlDesign<kTextAreaForm>;
 
 // A timer's stream carries no Name and no Index.
 struct TimerDesign {
@@ -679,14 +398,15 @@ template <const auto& Design> inline constexpr auto kStoredStream = encodeDesign
 
 // Every kind's keys are in the key table with their types, in every form.
 static_assert(entriesFitKeyTable(WindowDesign {}.entries()));
+static_assert(entriesFitKeyTable(TextFieldDesign {}.allEntries()));
 static_assert(entriesFitKeyTable(TextFieldDesign { .initialParent = "" }.entries()));
 static_assert(entriesFitKeyTable(LabelDesign {}.entries()));
+static_assert(entriesFitKeyTable(LinkLabelDesign {}.entries()));
 static_assert(entriesFitKeyTable(GroupBoxDesign {}.entries()));
 static_assert(entriesFitKeyTable(LineDesign {}.entries()));
 static_assert(entriesFitKeyTable(PopupMenuDesign {}.entries()));
 static_assert(entriesFitKeyTable(SliderDesign {}.entries()));
 static_assert(entriesFitKeyTable(CanvasDesign {}.entries()));
-static_assert(entriesFitKeyTable(LinkLabelDesign {}.entries()));
 static_assert(entriesFitKeyTable(TextAreaDesign {}.entries()));
 static_assert(entriesFitKeyTable(TimerDesign {}.entries()));
 

@@ -34,10 +34,10 @@ struct W_BoilCalc : calculators::WindowClass<W_BoilCalc> {
     static constexpr std::tuple kControls{
         Row(GroupBoxDesign{.name = "GB_main", .left = 20, .top = 16, .width = 505, .height = 329, .tabIndex = 7, .caption = "Boil Off Calculator"})
             .On(fw::ControlEvent::kOpen, &GB_main_Open),
-        Row(TextFieldDesign{.name = "TE_Gallons", .left = 79, .top = 94, .width = 101, .height = 25, .tabIndex = 2, .text = "5", .limitText = 5, .alignment = 2, .initialParent = kInGroup})
+        Row(TextFieldDesign{.name = "TE_Gallons", .left = 79, .top = 94, .width = 101, .height = 25, .tabIndex = 2, .text = "5", .alignment = 2, .limitText = 5, .initialParent = kInGroup})
             .On(fw::TextEditEvent::kTextChange, &TE_Gallons_TextChange),
         Row(LineDesign{.name = "Line1", .left = 48, .top = 237, .width = 100, .height = 50, .x1 = 48, .y1 = 237, .x2 = 463, .y2 = 237, .tabIndex = 1, .initialParent = kInGroup}),
-        Row(TextFieldDesign{.name = "TF_GalPerHr", .left = 79, .top = 267, .width = 101, .height = 25, .tabIndex = 0, .tabStop = false, .useFocusRing = false, .text = "", .readOnly = true, .alignment = 2, .initialParent = kInGroup}),
+        Row(TextFieldDesign{.name = "TF_GalPerHr", .left = 79, .top = 267, .width = 101, .height = 25, .tabIndex = 0, .tabStop = false, .useFocusRing = false, .text = "", .alignment = 2, .readOnly = true, .initialParent = kInGroup}),
         Row(TextFieldDesign{.name = "TE_Diameter", .left = 79, .top = 60, .width = 101, .height = 25, .tabIndex = 0, .text = "15", .alignment = 2, .initialParent = kInGroup})
             .On(fw::TextEditEvent::kTextChange, &TE_Diameter_TextChange),
         Row(PopupMenuDesign{.name = "PM_Boil", .left = 65, .top = 153, .width = 200, .height = 20, .tabIndex = 3,
@@ -48,7 +48,7 @@ struct W_BoilCalc : calculators::WindowClass<W_BoilCalc> {
         Row(LabelDesign{.name = "Label1", .left = 217, .top = 62, .width = 203, .height = 20, .tabIndex = 5, .text = "Diameter of Brewpot in Inches", .textAlign = 0, .initialParent = kInGroup}),
         Row(LabelDesign{.name = "Label2", .left = 217, .top = 267, .width = 135, .height = 20, .tabIndex = 6, .text = "Boil off in Gal/ Hr", .textAlign = 0, .initialParent = kInGroup}),
         Row(LabelDesign{.name = "Label3", .left = 217, .top = 304, .width = 135, .height = 20, .tabIndex = 7, .text = "Boil off in Percent", .textAlign = 0, .initialParent = kInGroup}),
-        Row(TextFieldDesign{.name = "TF_BO_Percent", .left = 79, .top = 304, .width = 101, .height = 25, .tabIndex = 8, .tabStop = false, .useFocusRing = false, .text = "", .readOnly = true, .alignment = 2, .initialParent = kInGroup}),
+        Row(TextFieldDesign{.name = "TF_BO_Percent", .left = 79, .top = 304, .width = 101, .height = 25, .tabIndex = 8, .tabStop = false, .useFocusRing = false, .text = "", .alignment = 2, .readOnly = true, .initialParent = kInGroup}),
         Row(LabelDesign{.name = "Gallons", .left = 217, .top = 96, .width = 150, .height = 20, .tabIndex = 9, .text = "Gallons of water", .textAlign = 0, .initialParent = kInGroup}),
     };
     // clang-format on
