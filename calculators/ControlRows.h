@@ -1,0 +1,185 @@
+// The rows of a window's design table: each control's stream design, the values
+// its setters take before the stream, its event bindings and, for a control of a
+// class of the program's own, that class. A row reads like the layout:
+//
+//     Row(TextFieldDesign{.name = "TF_OB", .left = 21, ...}).On(fw::TextEditEvent::kTextChange, &TF_OB_TextChange)
+//
+// A window's scope sees the names a table is written with (DesignVocabulary)
+// without qualification.
+#pragma once
+
+#include "calculators/SignatureTexts.h"
+#include "calculators/StreamDesigns.h"
+
+#include <fw/Canvas.h>
+#include <fw/GroupBox.h>
+#include <fw/Label.h>
+#include <fw/Line.h>
+#include <fw/Picture.h>
+#include <fw/PopupMenu.h>
+#include <fw/Slider.h>
+#include <fw/TextArea.h>
+#include <fw/TextField.h>
+#include <fw/Timer.h>
+#include <fw/Window.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+namespace calculators {
+
+// What the control creation sequence sets through a control's setters before its stream.
+struct Setter {
+    enum class Kind : std::uint8_t { TextUnit, TextSize, LineSpacing, Backdrop };
+    Kind kind;
+    double value = 0;
+    fw::Ref<fw::Picture> (*picture)() = nullptr;
+};
+
+template <class T, std::size_t Capacity> struct SmallList {
+    std::array<T, Capacity> items {};
+    std::size_t count = 0;
+
+    constexpr SmallList() = default;
+    constexpr SmallList(std::initializer_list<T> list)
+    {
+        for (const T& item : list)
+            add(item);
+    }
+    constexpr void add(const T& item)
+    {
+        if (count == Capacity)
+            designMistake("more items than the list holds");
+        items[count++] = item;
+    }
+    constexpr const T* begin() const { return items.data(); }
+    constexpr const T* end() const { return items.data() + count; }
+};
+
+using Setters = SmallList<Setter, 3>;
+
+inline constexpr Setters kNoSetters {};
+inline constexpr Setters kTextUnitZero { { Setter::Kind::TextUnit, 0 } };
+
+// A control event handler of the window, under the name its method record carries.
+template <class Control> struct Handler {
+    static constexpr std::string_view kSignature = kHandlerMethodSignature<Control>;
+    std::string_view name;
+    void (*function)(fw::Window& self, Control* sender);
+};
+template <class Control> Handler(std::string_view, void (*)(fw::Window&, Control*)) -> Handler<Control>;
+
+// An event of a control, by the framework's index of it in the control's class, and its handler.
+template <class Control> struct Binding {
+    std::int32_t event;
+    void (*handler)(fw::Window& self, Control* sender);
+};
+
+// Whether two functions are the same one; functions of different types never are.
+template <class A, class B> constexpr bool sameFunction(A a, B b)
+{
+    if constexpr (std::is_same_v<A, B>)
+        return a == b;
+    else
+        return false;
+}
+
+// The framework class of each kind of design and the setters every control of the kind gets.
+template <class Class, const Setters& DefaultSetters = kNoSetters> struct KindOf {
+    using Control = Class;
+    static constexpr const Setters& kSetters = DefaultSetters;
+};
+KindOf<fw::TextField, kTextUnitZero> kindOf(const TextFieldDesign&);
+KindOf<fw::Label, kTextUnitZero> kindOf(const LabelDesign&);
+KindOf<fw::Label, kTextUnitZero> kindOf(const LinkLabelDesign&);
+KindOf<fw::GroupBox, kTextUnitZero> kindOf(const GroupBoxDesign&);
+KindOf<fw::PopupMenu, kTextUnitZero> kindOf(const PopupMenuDesign&);
+KindOf<fw::TextArea, kTextUnitZero> kindOf(const TextAreaDesign&);
+KindOf<fw::Line> kindOf(const LineDesign&);
+KindOf<fw::Slider> kindOf(const SliderDesign&);
+KindOf<fw::Canvas> kindOf(const CanvasDesign&);
+KindOf<fw::Timer> kindOf(const TimerDesign&);
+template <class Design> using ControlKind = decltype(kindOf(std::declval<Design>()));
+
+// One control of a window's design, in creation order.
+template <class Design> struct ControlRow {
+    using Control = typename ControlKind<Design>::Control;
+
+    std::string_view name;
+    Design design;
+    Setters setters = ControlKind<Design>::kSetters;
+    SmallList<Binding<Control>, 2> bindings {};
+    // The class the control is allocated as, the class every lookup casts it to, and
+    // the accessor's signature, which names the class it returns.
+    fw::ClassRecord* (*allocatedClass)() = &Control::Class;
+    fw::ClassRecord* (*castClass)() = &Control::Class;
+    std::string_view accessorSignature = kAccessorSignature<Control>;
+
+    // The row with one more binding, made after those before it.
+    constexpr ControlRow On(std::int32_t event, void (*handler)(fw::Window&, Control*)) const
+    {
+        ControlRow row = *this;
+        row.bindings.add({ event, handler });
+        return row;
+    }
+
+    // A control allocated as a subclass of its kind's class, and known as the kind's class.
+    constexpr ControlRow AllocatedAs(fw::ClassRecord* (*cls)()) const
+    {
+        ControlRow row = *this;
+        row.allocatedClass = cls;
+        return row;
+    }
+
+    // A control allocated, cast to and returned as a class of the program's own.
+    template <class Class> constexpr ControlRow OfClass() const
+    {
+        ControlRow row = *this;
+        row.allocatedClass = row.castClass = &Class::Class;
+        row.accessorSignature = kAccessorSignature<Class>;
+        return row;
+    }
+};
+
+// The names a window's design table is written with, found unqualified in the window's scope.
+struct DesignVocabulary {
+    using WindowDesign = calculators::WindowDesign;
+    using TextFieldDesign = calculators::TextFieldDesign;
+    using LabelDesign = calculators::LabelDesign;
+    using LinkLabelDesign = calculators::LinkLabelDesign;
+    using GroupBoxDesign = calculators::GroupBoxDesign;
+    using LineDesign = calculators::LineDesign;
+    using PopupMenuDesign = calculators::PopupMenuDesign;
+    using SliderDesign = calculators::SliderDesign;
+    using CanvasDesign = calculators::CanvasDesign;
+    using TextAreaDesign = calculators::TextAreaDesign;
+    using TimerDesign = calculators::TimerDesign;
+    static constexpr KeyOrder kReversed = KeyOrder::Reversed;
+
+    // A row with its kind's setters, or with these setters instead.
+    template <StreamDesign Design>
+    static constexpr ControlRow<Design> Row(
+        const Design& design, const Setters& setters = ControlKind<Design>::kSetters)
+    {
+        return { design.name, design, setters };
+    }
+    // A row whose stream carries no name.
+    template <StreamDesign Design>
+    static constexpr ControlRow<Design> Row(
+        std::string_view name, const Design& design, const Setters& setters = ControlKind<Design>::kSetters)
+    {
+        return { name, design, setters };
+    }
+
+    static constexpr Setter TextUnit(std::uint8_t unit) { return { Setter::Kind::TextUnit, double(unit) }; }
+    static constexpr Setter TextSize(float size) { return { Setter::Kind::TextSize, size }; }
+    static constexpr Setter LineSpacing(double spacing) { return { Setter::Kind::LineSpacing, spacing }; }
+    static constexpr Setter Backdrop(fw::Ref<fw::Picture> (*loader)()) { return { Setter::Kind::Backdrop, 0, loader }; }
+};
+
+} // namespace calculators
