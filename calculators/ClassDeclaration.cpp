@@ -3,6 +3,8 @@
 #include <fw/Fields.h>
 
 #include <cassert>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -42,46 +44,54 @@ void fillMethodTable(fw::ClassRecord* cls, const fw::ClassRecord* super, const C
     }
 }
 
+std::int32_t attributeCount(const MethodDeclaration& method) { return method.hidden ? 2 : 1; }
+std::int32_t attributeCount(const PropertyDeclaration&) { return 1; }
+
+// Own record k lies right after the superclass's records. Each gets its attribute
+// table, the scope first; `fill` writes the rest from the declaration.
+template <class Record, class Declared, class Fill>
+void fillOwnRecords(std::vector<Record>& records, std::size_t inherited, std::int32_t recordSize,
+    std::span<const Declared> declarations, Fill fill)
+{
+    for (std::size_t k = 0; k < declarations.size(); ++k) {
+        const Declared& declared = declarations[k];
+        const std::size_t position = inherited + k;
+        fw::AttributeEntry* attributes
+            = fw::RuntimeAllocateAttributeTable(records, count(position) * recordSize, attributeCount(declared));
+        attributes[0] = scopeAttribute(declared.scope);
+        fill(records[position], declared, count(k), attributes);
+    }
+}
+
 void fillMethodRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
-    auto first = super->methods.size();
-    for (std::size_t k = 0; k < declaration.methods.size(); ++k) {
-        auto& method = declaration.methods[k];
-        auto position = first + k;
-        auto& record = cls->methods[position];
-        record.name = method.name;
-        if (method.scope == Scope::Public)
-            record.flags = fw::kMethodFlagPublic;
-        record.signature = method.signature;
-        record.entry = method.entry;
-        record.invoker = method.invoker;
-        auto* attributes = fw::RuntimeAllocateAttributeTable(
-            cls->methods, count(position) * fw::kMethodRecordSize, method.hidden ? 2 : 1);
-        attributes[0] = scopeAttribute(method.scope);
-        if (method.hidden)
-            attributes[1] = { "Hidden", "", 0 };
-    }
+    fillOwnRecords(cls->methods, super->methods.size(), fw::kMethodRecordSize, declaration.methods,
+        [](fw::MethodRecord& record, const MethodDeclaration& method, std::int32_t, fw::AttributeEntry* attributes) {
+            record.name = method.name;
+            if (method.scope == Scope::Public)
+                record.flags = fw::kMethodFlagPublic;
+            record.signature = method.signature;
+            record.entry = method.entry;
+            record.invoker = method.invoker;
+            if (method.hidden)
+                attributes[1] = { "Hidden", "", 0 };
+        });
 }
 
 void fillPropertyRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
-    auto first = super->properties.size();
-    for (std::size_t k = 0; k < declaration.properties.size(); ++k) {
-        auto& property = declaration.properties[k];
-        auto position = first + k;
-        auto& record = cls->properties[position];
-        record.name = property.name;
-        record.flags = property.scope == Scope::Public ? fw::kPropertyFlagsPublic : fw::kPropertyFlagsRestricted;
-        record.typeCode = property.typeCode;
-        record.fieldOffset = super->instanceSize + count(k) * kFieldSize;
-        fw::RuntimeAllocateAttributeTable(cls->properties, count(position) * fw::kPropertyRecordSize, 1)[0]
-            = scopeAttribute(property.scope);
-        auto accessors = fw::FieldAccessorsFor(property.typeCode);
-        record.getter = accessors.getter;
-        record.setter = accessors.setter;
-        record.getInvoker = accessors.getInvoker;
-        record.setInvoker = accessors.setInvoker;
-    }
+    fillOwnRecords(cls->properties, super->properties.size(), fw::kPropertyRecordSize, declaration.properties,
+        [&](fw::PropertyRecord& record, const PropertyDeclaration& property, std::int32_t k, fw::AttributeEntry*) {
+            record.name = property.name;
+            record.flags = property.scope == Scope::Public ? fw::kPropertyFlagsPublic : fw::kPropertyFlagsRestricted;
+            record.typeCode = property.typeCode;
+            record.fieldOffset = super->instanceSize + k * kFieldSize;
+            auto accessors = fw::FieldAccessorsFor(property.typeCode);
+            record.getter = accessors.getter;
+            record.setter = accessors.setter;
+            record.getInvoker = accessors.getInvoker;
+            record.setInvoker = accessors.setInvoker;
+        });
 }
 
 void fillInterfaces(fw::ClassRecord* cls, const ClassDeclaration& declaration)
