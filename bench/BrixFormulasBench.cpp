@@ -15,12 +15,7 @@ void BM_BrixFormulasFullRecompute(benchmark::State& state)
     bf::OB = 12.0;
     bf::FB = 6.0;
     for (auto _ : state) {
-        bf::Calc_FG(bf::OB, bf::FB, bf::WCF);
-        bf::Calc_OG(bf::OB, bf::WCF);
-        bf::Calc_AA(bf::FG, bf::OG);
-        bf::Calc_RA(bf::AA);
-        bf::Calc_ABV(bf::FG, bf::OG);
-        bf::Calc_RE(bf::OB, bf::WCF, bf::FB);
+        bf::RecalculateAll();
         benchmark::DoNotOptimize(bf::RE);
         benchmark::ClobberMemory();
     }

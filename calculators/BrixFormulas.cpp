@@ -97,4 +97,14 @@ void Calc_RE(double ob, double wcf, double fb)
     RE = b + d;
 }
 
+void RecalculateAll()
+{
+    Calc_FG(OB, FB, WCF);
+    Calc_OG(OB, WCF);
+    Calc_AA(FG, OG);
+    Calc_RA(AA);
+    Calc_ABV(FG, OG);
+    Calc_RE(OB, WCF, FB);
+}
+
 } // namespace BrixFormulas

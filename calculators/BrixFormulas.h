@@ -53,4 +53,8 @@ void Calc_RA(double aa);
 void Calc_ABV(double fg, double og);
 void Calc_RE(double ob, double wcf, double fb);
 
+// The six routines as the window runs them after an edit: in the order above,
+// each argument read from the module values at the moment of its call.
+void RecalculateAll();
+
 } // namespace BrixFormulas

@@ -26,14 +26,9 @@ template <fw::FixedText Input> void inputChanged(fw::Window& self, double& modul
 {
     moduleValue = fw::runCDbl(W_BRIX::Control<Input>(self)->text());
 
-    using namespace BrixFormulas;
-    Calc_FG(OB, FB, WCF);
-    Calc_OG(OB, WCF);
-    Calc_AA(FG, OG);
-    Calc_RA(AA);
-    Calc_ABV(FG, OG);
-    Calc_RE(OB, WCF, FB);
+    BrixFormulas::RecalculateAll();
 
+    using namespace BrixFormulas;
     // Writing TF_WCF runs its own handler inside this one; that run ends once the
     // three-place text it writes back is the text already there.
     show<"TF_A">(self, RA, kRatioMask);

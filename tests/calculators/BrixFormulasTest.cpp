@@ -56,16 +56,6 @@ void FillModuleValues(double value)
 // Taken during static initialisation, before any initialiser or test has run.
 const Values kStorageBeforeStartUp = Snapshot();
 
-void RecomputeAsTheWindowDoes()
-{
-    bf::Calc_FG(bf::OB, bf::FB, bf::WCF);
-    bf::Calc_OG(bf::OB, bf::WCF);
-    bf::Calc_AA(bf::FG, bf::OG);
-    bf::Calc_RA(bf::AA);
-    bf::Calc_ABV(bf::FG, bf::OG);
-    bf::Calc_RE(bf::OB, bf::WCF, bf::FB);
-}
-
 void ExpectClose(const char* name, double actual, double expected)
 {
     if (std::isnan(expected)) {
@@ -95,7 +85,7 @@ TEST_P(BrixFormulasWorkedValues, WindowOrderLeavesModuleValuesAsWorked)
     bf::FB = row.fb;
     bf::WCF = row.wcf;
 
-    RecomputeAsTheWindowDoes();
+    bf::RecalculateAll();
 
     EXPECT_EQ(bf::OB, row.ob);
     EXPECT_EQ(bf::FB, row.fb);
