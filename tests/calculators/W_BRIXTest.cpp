@@ -2,8 +2,6 @@
 // and reading what its fields show.
 #include "calculators/W_BRIX.h"
 
-#include "ToolWindowTesting.h"
-
 #include "calculators/BrixFormulas.h"
 
 #include <fw/Numbers.h>
@@ -17,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-using tool_window_testing::ExpectRegistration;
 
 const std::vector<std::string_view> kResults { "TF_OG", "TF_FG", "TF_AA", "TF_A", "TF_ABV", "TF_RE" };
 
@@ -196,26 +192,6 @@ TEST_F(RefractometerWindow, HasOneImplicitInstance)
     fw::Ref<fw::Window> again = W_BRIX::ImplicitInstance();
     EXPECT_EQ(again.get(), window.get());
     EXPECT_EQ(again->controlCount(), 20u);
-}
-
-TEST(RefractometerWindowClass, RegistersItsFacts)
-{
-    ExpectRegistration(W_BRIX::Class(),
-        { .registeredName = "W_BRIX.W_BRIX",
-            .methodRecords = 134,
-            .interfaces = 0,
-            .events = 33,
-            .reserved = 0,
-            .propertyRecords = 47,
-            .classAttributes = 1,
-            .instanceSize = 204,
-            .tableEntries = 62,
-            .hasInitHook = false,
-            .eventHooks = { { 7, "CreateControls" }, { 16, "Layout" }, { 27, "Event_Open" } },
-            .ownMethods = { "Layout", "CreateControls", "_CreateControls0", "Label1", "LabelOB", "TF_OB", "LabelFB",
-                "TF_FB", "TF_OG", "LabelOG", "LabelFG", "TF_FG", "TF_AA", "LabelAA", "LabelA", "TF_A", "TF_ABV",
-                "LabelABV", "TF_WCF", "LabelFB1", "Label2", "TF_RE", "LabelA2", "TF_OB_TextChange", "TF_FB_TextChange",
-                "TF_WCF_TextChange", "Event_Open" } });
 }
 
 } // namespace

@@ -17,7 +17,6 @@
 
 namespace {
 
-using tool_window_testing::ExpectRegistration;
 using tool_window_testing::Retype;
 
 struct Vigour {
@@ -164,28 +163,5 @@ TEST_F(BoilOffWindow, HasOneImplicitInstanceAndIsRebuiltFromItsDesign)
 
 // The rule's stream is the one short enough for its length byte.
 static_assert(calculators::streamLength(std::get<2>(W_BoilCalc::kControls).design) == 193);
-
-TEST(BoilOffWindowClass, RegistersItsFacts)
-{
-    ExpectRegistration(W_BoilCalc::Class(),
-        { .registeredName = "W_BoilCalc.W_BoilCalc",
-            .methodRecords = 144,
-            .interfaces = 0,
-            .events = 33,
-            .reserved = 0,
-            .propertyRecords = 47,
-            .classAttributes = 1,
-            .instanceSize = 204,
-            .tableEntries = 72,
-            .hasInitHook = false,
-            .eventHooks = { { 7, "CreateControls" }, { 16, "Layout" } },
-            .ownMethods = { "Layout", "CreateControls", "_CreateControls0", "GB_main", "TE_Gallons", "Line1",
-                "TF_GalPerHr", "TE_Diameter", "PM_Boil", "Label1", "Label2", "Label3", "TF_BO_Percent", "Gallons",
-                "GB_main_Open", "TE_Gallons_TextChange", "TE_Diameter_TextChange", "PM_Boil_Change", "M_Tools",
-                "M_Bottles", "M_Carb", "M_Boil_Calc", "M_Parti_Gyle", "M_BRIX", "EditMenu", "About_Quillfen",
-                "EditSelectAll", "UntitledMenu0", "EditClear", "EditPaste", "EditCopy", "EditCut", "UntitledMenu1",
-                "EditUndo", "FileMenu", "FileQuit", "Boil_Off" },
-            .protectedMethods = { "Boil_Off" } });
-}
 
 } // namespace

@@ -13,7 +13,6 @@
 
 namespace {
 
-using tool_window_testing::ExpectRegistration;
 using tool_window_testing::Retype;
 
 struct Counts {
@@ -150,39 +149,5 @@ TEST_F(BottlingWindow, StartsItsOwnFieldsAtZero)
 }
 
 static_assert(calculators::streamLength(W_Bottle::kWindow) == 296);
-
-TEST(BottlingWindowClass, RegistersItsFacts)
-{
-    const fw::ClassRecord* cls = W_Bottle::Class();
-    ExpectRegistration(cls,
-        { .registeredName = "W_Bottle.W_Bottle",
-            .methodRecords = 124,
-            .interfaces = 0,
-            .events = 33,
-            .reserved = 0,
-            .propertyRecords = 50,
-            .classAttributes = 1,
-            .instanceSize = 216,
-            .tableEntries = 52,
-            .hasInitHook = true,
-            .eventHooks = { { 7, "CreateControls" }, { 16, "Layout" } },
-            .ownMethods = { "Layout", "CreateControls", "_CreateControls0", "Gal_Btl", "TF_Reg_Btl", "TF_Lrg_Btl",
-                "TF_LftOver", "S_Split", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
-                "Gal_Btl_TextChange", "Gal_Btl_Open", "S_Split_ValueChanged" } });
-
-    const std::size_t firstOwn = fw::Window::Class()->properties.size();
-    const std::string_view names[] = { "regBtls", "BigBtls", "LftOver" };
-    const std::int32_t offsets[] = { 204, 208, 212 };
-    for (std::size_t k = 0; k < 3; ++k) {
-        const fw::PropertyRecord& property = cls->properties.at(firstOwn + k);
-        SCOPED_TRACE(names[k]);
-        EXPECT_EQ(property.name, names[k]);
-        EXPECT_EQ(property.typeCode, "i4");
-        EXPECT_EQ(property.flags, fw::kPropertyFlagsRestricted);
-        EXPECT_EQ(property.fieldOffset, offsets[k]);
-        ASSERT_EQ(property.attributes.size(), 1u);
-        EXPECT_EQ(property.attributes[0].value, "Protected");
-    }
-}
 
 } // namespace
