@@ -33,43 +33,41 @@ void showLeftOver(fw::Window& self)
     target->setText(fw::StringStrDouble(ounces - ((small * kSmallBottleOunces) + (large * kLargeBottleOunces))));
 }
 
+// Both paths alike: the first kind of bottle takes its share of the volume in
+// whole bottles, then the second as many whole bottles as the rest fills, then
+// the left-over shows what neither takes.
+template <fw::FixedText First, fw::FixedText Second>
+void fillBottles(
+    fw::Window& self, double firstOunces, double secondOunces, std::int32_t (*firstShare)(std::int32_t slider))
+{
+    {
+        auto target = W_Bottle::Control<First>(self);
+        const double ounces = gallons(self) * kOuncesPerGallon;
+        const double share = fw::RuntimeCvtSInt32ToReal64(firstShare(split(self)));
+        target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / firstOunces) * (share / kPercent))));
+    }
+    {
+        auto target = W_Bottle::Control<Second>(self);
+        const double ounces = gallons(self) * kOuncesPerGallon;
+        const double first = shown<First>(self);
+        target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces - (first * firstOunces)) / secondOunces)));
+    }
+    showLeftOver(self);
+}
+
 // (100 - split) percent of the volume in 12 oz bottles, the rest as far as it
 // fills whole 22 oz bottles.
 void volumePath(fw::Window& self)
 {
-    {
-        auto target = W_Bottle::Control<"TF_Reg_Btl">(self);
-        const double ounces = gallons(self) * kOuncesPerGallon;
-        const double share = fw::RuntimeCvtSInt32ToReal64(kWholeShare - split(self));
-        target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / kSmallBottleOunces) * (share / kPercent))));
-    }
-    {
-        auto target = W_Bottle::Control<"TF_Lrg_Btl">(self);
-        const double ounces = gallons(self) * kOuncesPerGallon;
-        const double small = shown<"TF_Reg_Btl">(self);
-        target->setText(
-            fw::StringStrDouble(fw::RuntimeFloor((ounces - (small * kSmallBottleOunces)) / kLargeBottleOunces)));
-    }
-    showLeftOver(self);
+    fillBottles<"TF_Reg_Btl", "TF_Lrg_Btl">(
+        self, kSmallBottleOunces, kLargeBottleOunces, [](std::int32_t slider) { return kWholeShare - slider; });
 }
 
 // Split percent of the volume in 22 oz bottles, the rest in 12 oz bottles.
 void sliderPath(fw::Window& self)
 {
-    {
-        auto target = W_Bottle::Control<"TF_Lrg_Btl">(self);
-        const double ounces = gallons(self) * kOuncesPerGallon;
-        const double share = fw::RuntimeCvtSInt32ToReal64(split(self));
-        target->setText(fw::StringStrDouble(fw::RuntimeFloor((ounces / kLargeBottleOunces) * (share / kPercent))));
-    }
-    {
-        auto target = W_Bottle::Control<"TF_Reg_Btl">(self);
-        const double ounces = gallons(self) * kOuncesPerGallon;
-        const double large = shown<"TF_Lrg_Btl">(self);
-        target->setText(
-            fw::StringStrDouble(fw::RuntimeFloor((ounces - (large * kLargeBottleOunces)) / kSmallBottleOunces)));
-    }
-    showLeftOver(self);
+    fillBottles<"TF_Lrg_Btl", "TF_Reg_Btl">(
+        self, kLargeBottleOunces, kSmallBottleOunces, [](std::int32_t slider) { return slider; });
 }
 
 constexpr std::array<PropertyDeclaration, 3> kProperties { {
