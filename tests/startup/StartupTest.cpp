@@ -9,6 +9,8 @@
 #include "shell/Quillfen.h"
 #include "shell/menubar/MenuBar1.h"
 
+#include "FreshProgram.h"
+
 #include <fw/Application.h>
 #include <fw/FrameworkClasses.h>
 #include <fw/MenuItem.h>
@@ -16,11 +18,8 @@
 #include <fw/Run.h>
 #include <fw/Window.h>
 
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -28,50 +27,30 @@
 
 namespace {
 
-class Startup : public ::testing::Test {
+class Startup : public program_testing::FreshProgram {
 protected:
     void SetUp() override
     {
-        fw::RuntimeInit();
-        previousReporter_ = fw::SetUnhandledExceptionReporter(
-            [this](fw::RuntimeException* e) { reported.push_back(std::string(e->classRecord()->registeredName)); });
+        FreshProgram::SetUp();
         previousPanel_ = fw::SetAboutPanelHook([this] { ++panelsShown; });
     }
     void TearDown() override
     {
-        fw::SetUnhandledExceptionReporter(previousReporter_);
         fw::SetAboutPanelHook(previousPanel_);
-        fw::SetNewObjectHook(nullptr);
+        FreshProgram::TearDown();
     }
 
     // Runs `check` inside the event loop once the default window is open, then quits
     // through the File menu's Quit item.
     void runUntilDefaultWindow(std::function<void()> check)
     {
-        auto* poll = new QTimer;
-        auto started = std::chrono::steady_clock::now();
-        QObject::connect(poll, &QTimer::timeout, poll, [=] {
-            bool ready = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BRIX.W_BRIX">()) != nullptr;
-            if (!ready && std::chrono::steady_clock::now() - started < std::chrono::seconds(30))
-                return;
-            poll->stop();
-            poll->deleteLater();
-            if (ready)
-                check();
-            else
-                ADD_FAILURE() << "the default window never opened";
-            fw::Ref<fw::MenuItem> quit = MenuBar1::ImplicitInstance()->Lookup(fw::Literal<"FileQuit">());
-            fw::DispatchMenuChoice(quit.get());
-        });
-        poll->start(20);
+        OnceTheDefaultWindowIsOpen(std::move(check));
         SetUpAndRun();
     }
 
-    std::vector<std::string> reported;
     int panelsShown = 0;
 
 private:
-    fw::UnhandledExceptionReporter previousReporter_;
     std::function<void()> previousPanel_;
 };
 
@@ -139,7 +118,7 @@ TEST_F(Startup, RunsTheSplashThenTheDefaultWindowAndEachToolsItemOpensOneWindow)
         EXPECT_EQ(fw::RuntimeGetImplicitWindow(fw::Literal<"AquaAboutBoxLarge.AquaAboutBoxLarge">()), nullptr)
             << "the About item never shows the About window";
     });
-    EXPECT_TRUE(reported.empty()) << reported.front();
+    EXPECT_TRUE(reports.empty()) << reports.front().className << ": " << reports.front().message;
     fw::Ref<fw::MenuBar> bar = MenuBar1::ImplicitInstance();
     auto held = bar->referenceCount();
     ReleaseGlobalsAtExit();
@@ -155,7 +134,9 @@ TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
             fw::Raise<fw::RuntimeException>("the menu bar cannot be made");
     });
     SetUpAndRun(); // returns: the event loop never runs
-    EXPECT_EQ(reported, std::vector<std::string> { "RuntimeException" });
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].className, "RuntimeException");
+    EXPECT_EQ(reports[0].message, "the menu bar cannot be made");
     EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
     EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
     fw::SetNewObjectHook(nullptr);
