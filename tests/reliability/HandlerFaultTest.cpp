@@ -62,6 +62,23 @@ struct W_Faulty : calculators::WindowClass<W_Faulty> {
     }
 };
 
+bool RaisesFrameworkException(fw::Object*) { fw::Raise<fw::RuntimeException>("the carbonation tool is not ready"); }
+bool RaisesForeignException(fw::Object*) { throw std::logic_error("no carbonation table"); }
+bool RaisesNoException(fw::Object*) { throw 42; }
+
+struct MenuFault {
+    const char* row;
+    fw::MenuHandler handler;
+    const char* reportedClass;
+    const char* reportedMessage;
+};
+
+const MenuFault kMenuFaults[] = {
+    { "FrameworkException", &RaisesFrameworkException, "RuntimeException", "the carbonation tool is not ready" },
+    { "ForeignException", &RaisesForeignException, "RuntimeException", "no carbonation table" },
+    { "NotAnException", &RaisesNoException, "RuntimeException", "an exception of unknown type" },
+};
+
 class HandlerFaults : public RunningProgram {
 protected:
     // The refractometer, opened as the user opens it; the shared bar is on screen with it.
@@ -83,6 +100,28 @@ protected:
         EXPECT_EQ(Showing(window, "TF_FG"), "1.009");
         EXPECT_EQ(Showing(window, "TF_AA"), "80.4%");
         EXPECT_EQ(Showing(window, "TF_ABV"), "5.0");
+    }
+
+    // The user chooses Tools > Carbonation Tool, whose handler raises as the row says:
+    // the exception is reported once, and the menus and the refractometer go on.
+    void ExpectAFaultyMenuHandlerIsReportedOnce(const MenuFault& fault, const fw::Window& refractometer)
+    {
+        reports.clear();
+        ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), fault.handler);
+        auto* carb = fw::qt::MenuPeer::of(Item("M_Carb").get());
+        ASSERT_TRUE(carb && carb->action()) << "the shown bar gave the entry its QAction";
+        carb->action()->trigger();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].className, fault.reportedClass);
+        EXPECT_EQ(reports[0].message, fault.reportedMessage);
+        EXPECT_EQ(OpenWindowTitled("Carbonation Tool"), nullptr);
+
+        auto* bottles = fw::qt::MenuPeer::of(Item("M_Bottles").get());
+        ASSERT_TRUE(bottles && bottles->action());
+        bottles->action()->trigger();
+        EXPECT_NE(OpenWindowTitled("Bottle Tool"), nullptr) << "another entry still opens its window";
+        ExpectRefractometerWorks(refractometer);
+        EXPECT_EQ(reports.size(), 1u);
     }
 };
 
@@ -111,51 +150,37 @@ TEST_F(HandlerFaults, AControlHandlerThatRaisesIsReportedPerEditAndTheWindowsGoO
     EXPECT_EQ(reports.size(), 2u) << "nothing else was reported";
 }
 
-bool RaisesFrameworkException(fw::Object*) { fw::Raise<fw::RuntimeException>("the carbonation tool is not ready"); }
-bool RaisesForeignException(fw::Object*) { throw std::logic_error("no carbonation table"); }
-
-struct MenuFault {
-    const char* row;
-    fw::MenuHandler handler;
-    const char* reportedClass;
-    const char* reportedMessage;
-};
-
-const MenuFault kMenuFaults[] = {
-    { "FrameworkException", &RaisesFrameworkException, "RuntimeException", "the carbonation tool is not ready" },
-    { "ForeignException", &RaisesForeignException, "RuntimeException", "no carbonation table" },
-};
-
 TEST_F(HandlerFaults, AMenuHandlerThatRaisesIsReportedOnceAndTheMenusGoOn)
 {
     for (const MenuFault& fault : kMenuFaults) {
         SCOPED_TRACE(fault.row);
-        reports.clear();
         CreateApplicationObject();
         InstallMenuHandlers();
         fw::Ref<fw::Window> refractometer = OpenRefractometer();
         ASSERT_TRUE(refractometer);
-        ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), fault.handler);
-
-        auto* carb = fw::qt::MenuPeer::of(Item("M_Carb").get());
-        ASSERT_TRUE(carb && carb->action()) << "the shown bar gave the entry its QAction";
-        carb->action()->trigger();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0].className, fault.reportedClass);
-        EXPECT_EQ(reports[0].message, fault.reportedMessage);
-        EXPECT_EQ(OpenWindowTitled("Carbonation Tool"), nullptr);
-
-        auto* bottles = fw::qt::MenuPeer::of(Item("M_Bottles").get());
-        ASSERT_TRUE(bottles && bottles->action());
-        bottles->action()->trigger();
-        EXPECT_NE(OpenWindowTitled("Bottle Tool"), nullptr) << "another entry still opens its window";
-        ExpectRefractometerWorks(*refractometer);
-        EXPECT_EQ(reports.size(), 1u);
+        ExpectAFaultyMenuHandlerIsReportedOnce(fault, *refractometer);
 
         for (auto& window : fw::OpenWindows())
             window->Close();
         Settle();
     }
+}
+
+TEST_F(HandlerFaults, InsideTheRunAMenuHandlerThatRaisesIsReportedOnceAndTheRunGoesOn)
+{
+    bool checked = false;
+    OnceTheDefaultWindowIsOpen([&] {
+        fw::Ref<fw::Window> refractometer = OpenWindowTitled("BRIX Tool");
+        ASSERT_TRUE(refractometer);
+        for (const MenuFault& fault : kMenuFaults) {
+            SCOPED_TRACE(fault.row);
+            ExpectAFaultyMenuHandlerIsReportedOnce(fault, *refractometer);
+        }
+        checked = true;
+    });
+    SetUpAndRun();
+    EXPECT_TRUE(checked) << "the loop ran on after every handler raised";
+    EXPECT_EQ(fw::RuntimeExit(), 0) << "the run ended through File > Quit";
 }
 
 // A tool window whose first control's Open handler raises while the window is

@@ -20,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -126,22 +128,63 @@ TEST_F(Startup, RunsTheSplashThenTheDefaultWindowAndEachToolsItemOpensOneWindow)
     EXPECT_EQ(fw::RuntimeExit(), 0);
 }
 
+// What a step of start-up may raise, and what the report then says.
+struct Fault {
+    const char* row;
+    void (*raise)();
+    const char* reportedClass;
+    const char* reportedMessage;
+};
+
+const Fault kFaults[] = {
+    { "FrameworkException", [] { fw::Raise<fw::NilObjectException>("no menu font"); }, "NilObjectException",
+        "no menu font" },
+    { "StandardException", [] { throw std::length_error("too many menus"); }, "RuntimeException", "too many menus" },
+    { "OutOfMemory", [] { throw std::bad_alloc(); }, "RuntimeException", "std::bad_alloc" },
+    { "NotAnException", [] { throw 42; }, "RuntimeException", "an exception of unknown type" },
+};
+
 TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
 {
-    InitClassesAndModules();
-    fw::SetNewObjectHook([](fw::ClassRecord* cls) {
-        if (cls == MenuBar1::Class())
-            fw::Raise<fw::RuntimeException>("the menu bar cannot be made");
-    });
-    SetUpAndRun(); // returns: the event loop never runs
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0].className, "RuntimeException");
-    EXPECT_EQ(reports[0].message, "the menu bar cannot be made");
-    EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
-    EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
-    fw::SetNewObjectHook(nullptr);
-    ReleaseGlobalsAtExit();
-    EXPECT_EQ(fw::RuntimeExit(), 0);
+    for (const Fault& fault : kFaults) {
+        SCOPED_TRACE(fault.row);
+        reports.clear();
+        fw::SetNewObjectHook([&fault](fw::ClassRecord* cls) {
+            if (cls == MenuBar1::Class())
+                fault.raise();
+        });
+        OnceTheDefaultWindowIsOpen([] { ADD_FAILURE() << "the event loop ran"; });
+        EXPECT_EQ(ProgramMain(), 0) << "set-up returned and shut-down ran";
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].className, fault.reportedClass);
+        EXPECT_EQ(reports[0].message, fault.reportedMessage);
+        EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
+        EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
+    }
+}
+
+TEST_F(Startup, AFailureWhileTheDefaultWindowOpensEndsTheRunAndShutDownStillRuns)
+{
+    for (const Fault& fault : kFaults) {
+        SCOPED_TRACE(fault.row);
+        reports.clear();
+        fw::Ref<fw::MenuBar> bar;
+        std::int32_t held = 0;
+        fw::SetNewObjectHook([&](fw::ClassRecord* cls) {
+            if (cls != W_BRIX::Class())
+                return;
+            bar = MenuBar1::ImplicitInstance();
+            held = bar->referenceCount();
+            fault.raise();
+        });
+        EXPECT_EQ(ProgramMain(), fw::kExitStatusAfterEscape);
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].className, fault.reportedClass);
+        EXPECT_EQ(reports[0].message, fault.reportedMessage);
+        ASSERT_TRUE(bar) << "the run came as far as the default window";
+        EXPECT_EQ(bar->referenceCount(), held - 1) << "shut-down released the shared menu bar";
+        EXPECT_TRUE(fw::OpenWindows().empty()) << "the splash closed, and no default window came";
+    }
 }
 
 TEST_F(Startup, TheAboutItemNeedsTheClassLookupOfItsLibrary)
