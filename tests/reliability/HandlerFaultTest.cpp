@@ -29,7 +29,8 @@ namespace {
 
 using namespace reliability;
 
-// A tool window whose only input's TextChange handler raises on every edit.
+// A tool window whose handlers raise: its label's Open while the window is being
+// built, as many times as asked, and its input's TextChange on every edit.
 struct W_Faulty : calculators::WindowClass<W_Faulty> {
     static constexpr std::string_view kRegisteredName = "W_Faulty.W_Faulty";
 
@@ -40,14 +41,26 @@ struct W_Faulty : calculators::WindowClass<W_Faulty> {
 
     // clang-format off
     static constexpr std::tuple kControls{
-        calculators::Row(T{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = ""},
+        calculators::Row(L{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Not ready yet", .textAlign = 0},
+                         calculators::ControlKind<L>::kSetters,
+                         calculators::Bindings{{calculators::BoundEvent::Open, "Label1_Open"}}),
+        calculators::Row(T{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = "5"},
                          calculators::ControlKind<T>::kSetters,
                          calculators::Bindings{{calculators::BoundEvent::TextChange, "TF_In_TextChange"}}),
-        calculators::Row(L{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Every edit raises", .textAlign = 0}),
     };
     // clang-format on
 
+    static inline int openFailuresLeft = 0;
     static inline int edits = 0;
+
+    static void Label1_Open(fw::Window&, fw::Label* sender)
+    {
+        if (openFailuresLeft > 0) {
+            --openFailuresLeft;
+            fw::Raise<fw::RuntimeException>("the tool's tables are missing");
+        }
+        sender->setText("Ready");
+    }
 
     static void TF_In_TextChange(fw::Window&, fw::TextField* sender)
     {
@@ -57,7 +70,8 @@ struct W_Faulty : calculators::WindowClass<W_Faulty> {
 
     static std::span<const MethodDeclaration> OwnMethods()
     {
-        static const std::array methods { Method<&W_Faulty::TF_In_TextChange>("TF_In_TextChange", "%%o<TextField>") };
+        static const std::array methods { Method<&W_Faulty::Label1_Open>("Label1_Open", "%%o<Label>"),
+            Method<&W_Faulty::TF_In_TextChange>("TF_In_TextChange", "%%o<TextField>") };
         return methods;
     }
 };
@@ -81,6 +95,13 @@ const MenuFault kMenuFaults[] = {
 
 class HandlerFaults : public RunningProgram {
 protected:
+    void SetUp() override
+    {
+        RunningProgram::SetUp();
+        W_Faulty::openFailuresLeft = 0;
+        W_Faulty::edits = 0;
+    }
+
     // The refractometer, opened as the user opens it; the shared bar is on screen with it.
     fw::Ref<fw::Window> OpenRefractometer()
     {
@@ -131,7 +152,6 @@ TEST_F(HandlerFaults, AControlHandlerThatRaisesIsReportedPerEditAndTheWindowsGoO
     ASSERT_TRUE(refractometer);
     fw::Ref<fw::Window> faulty = W_Faulty::ImplicitInstance();
     faulty->Show();
-    W_Faulty::edits = 0;
 
     TypeInto(*faulty, "TF_In", "7");
     ASSERT_EQ(reports.size(), 1u);
@@ -183,46 +203,9 @@ TEST_F(HandlerFaults, InsideTheRunAMenuHandlerThatRaisesIsReportedOnceAndTheRunG
     EXPECT_EQ(fw::RuntimeExit(), 0) << "the run ended through File > Quit";
 }
 
-// A tool window whose first control's Open handler raises while the window is
-// being built, as many times as asked.
-struct W_OpenFails : calculators::WindowClass<W_OpenFails> {
-    static constexpr std::string_view kRegisteredName = "W_OpenFails.W_OpenFails";
-
-    static constexpr calculators::WindowDesign kWindow { .width = 300, .height = 120, .title = "Unready Tool" };
-
-    using T = calculators::TextFieldDesign;
-    using L = calculators::LabelDesign;
-
-    // clang-format off
-    static constexpr std::tuple kControls{
-        calculators::Row(L{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Not ready yet", .textAlign = 0},
-                         calculators::ControlKind<L>::kSetters,
-                         calculators::Bindings{{calculators::BoundEvent::Open, "Label1_Open"}}),
-        calculators::Row(T{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = "5"}),
-    };
-    // clang-format on
-
-    static inline int failuresLeft = 0;
-
-    static void Label1_Open(fw::Window&, fw::Label* sender)
-    {
-        if (failuresLeft > 0) {
-            --failuresLeft;
-            fw::Raise<fw::RuntimeException>("the tool's tables are missing");
-        }
-        sender->setText("Ready");
-    }
-
-    static std::span<const MethodDeclaration> OwnMethods()
-    {
-        static const std::array methods { Method<&W_OpenFails::Label1_Open>("Label1_Open", "%%o<Label>") };
-        return methods;
-    }
-};
-
-bool ShowUnreadyTool(fw::Object*)
+bool ShowFaultyTool(fw::Object*)
 {
-    fw::Ref<fw::Window> window = W_OpenFails::ImplicitInstance();
+    fw::Ref<fw::Window> window = W_Faulty::ImplicitInstance();
     window->Show();
     return false;
 }
@@ -239,25 +222,25 @@ TEST_F(HandlerFaults, AWindowWhoseControlsOpenRaisesIsNotLeftHalfBuilt)
 {
     fw::Ref<fw::Window> refractometer = OpenRefractometer();
     ASSERT_TRUE(refractometer);
-    ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), &ShowUnreadyTool);
+    ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), &ShowFaultyTool);
     auto* carb = fw::qt::MenuPeer::of(Item("M_Carb").get());
     ASSERT_TRUE(carb && carb->action());
     Settle();
     const auto objectsBefore = fw::LiveObjectCount();
 
-    W_OpenFails::failuresLeft = 2;
+    W_Faulty::openFailuresLeft = 2;
     for (int attempt = 1; attempt <= 2; ++attempt) {
         SCOPED_TRACE("failed attempt " + std::to_string(attempt));
         carb->action()->trigger();
         Settle();
         EXPECT_EQ(reports.size(), std::size_t(attempt));
-        EXPECT_EQ(OpenWindowTitled("Unready Tool"), nullptr) << "registered nowhere";
-        EXPECT_FALSE(AnyWidgetTitled("Unready Tool")) << "no widget of it stays behind";
+        EXPECT_EQ(OpenWindowTitled("Faulty Tool"), nullptr) << "registered nowhere";
+        EXPECT_FALSE(AnyWidgetTitled("Faulty Tool")) << "no widget of it stays behind";
         EXPECT_EQ(fw::LiveObjectCount(), objectsBefore) << "its objects have gone";
     }
 
     carb->action()->trigger();
-    fw::Ref<fw::Window> ready = OpenWindowTitled("Unready Tool");
+    fw::Ref<fw::Window> ready = OpenWindowTitled("Faulty Tool");
     ASSERT_TRUE(ready) << "the next request builds the window from the start";
     EXPECT_TRUE(WindowWidgetOf(*ready)->isVisible());
     EXPECT_EQ(Showing(*ready, "Label1"), "Ready");
