@@ -1,7 +1,8 @@
 # The two commands a new user needs:
 #   make run    installs what is missing, builds Quillfen and starts it
 #   make test   installs what is missing, builds everything and runs every test headless
-# CI also runs `make format-check`, `make test-sanitize`, `make soak` and `make fuzz`.
+# CI also runs `make test-binaries`, `make format-check`, `make test-sanitize`, `make soak`
+# and `make fuzz`.
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -12,7 +13,7 @@ JOBS ?= $(shell nproc)
 # The tree builds without a warning; every build made here keeps it so.
 CONFIGURE = cmake -G Ninja -DQUILLFEN_WERROR=ON
 
-.PHONY: run test test-sanitize soak fuzz format-check deps clean
+.PHONY: run test test-binaries test-sanitize soak fuzz format-check deps clean
 
 deps:
 	@scripts/install-deps.sh
@@ -27,6 +28,19 @@ run: deps $(BUILD)/build.ninja
 test: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Each test binary once whole, as a developer runs one while debugging: CTest gives
+# every test a process of its own, so only this shows a test that needs a fresh one.
+# TEST_BINARY_FLAGS passes more, e.g. --gtest_shuffle.
+TEST_BINARY_FLAGS ?=
+test-binaries: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+	@failed=""; \
+	for suite in $(BUILD)/bin/*_tests; do \
+		echo "== $$suite"; \
+		QT_QPA_PLATFORM=offscreen $$suite --gtest_brief=1 $(TEST_BINARY_FLAGS) || failed="$$failed $$suite"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "failed when run whole:$$failed"; exit 1; fi
 
 # LeakSanitizer does not follow the dynamic thread-local storage of libraries
 # that are loaded later (intercept_tls_get_addr=0): with this glibc its scan of

@@ -47,3 +47,9 @@ fw::Ref<fw::Picture> ToolchainBadgePicture()
 {
     return load(toolchainBadge, fw::Literal<"Made_with_Corvane_Wide_md.jpg">());
 }
+
+void ForgetAboutPictures()
+{
+    makerLogo = {};
+    toolchainBadge = {};
+}

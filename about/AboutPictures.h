@@ -11,3 +11,6 @@
 
 fw::Ref<fw::Picture> MakerLogoPicture();
 fw::Ref<fw::Picture> ToolchainBadgePicture();
+
+// For tests, which run many programs in one process: both caches as at the start of a run.
+void ForgetAboutPictures();

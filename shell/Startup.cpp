@@ -95,8 +95,10 @@ void SetUpAndRun()
             fw::RunFrameworkInitialization(fw::EntryAs<PlainFunction>(callback->target()));
         }
         fw::RuntimeRun();
-    } catch (const fw::Raised& raised) {
-        fw::RuntimeUnhandledException(raised.exception());
+    } catch (...) {
+        // A framework exception as it is, anything else (from Qt, the standard library,
+        // memory running out) as a RuntimeException; then shut-down runs as after a quit.
+        fw::ReportCaughtException();
     }
 }
 

@@ -4,6 +4,8 @@
 #include "shell/Quillfen.h"
 #include "shell/Startup.h"
 
+#include "FreshProgram.h"
+
 #include <fw/Canvas.h>
 #include <fw/Desktop.h>
 #include <fw/FolderItem.h>
@@ -25,11 +27,11 @@ namespace {
 constexpr fw::Color kBlue { 0, 0, 255 };
 constexpr fw::Color kRed { 255, 0, 0 };
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public program_testing::FreshProgram {
 protected:
     void SetUp() override
     {
-        fw::RuntimeInit();
+        FreshProgram::SetUp();
         InitClassesAndModules();
         CreateApplicationObject();
         previousURLHandler_ = fw::SetShowURLHandler([this](std::string_view url) { opened.emplace_back(url); });
@@ -38,8 +40,8 @@ protected:
     {
         fw::SetShowURLHandler(previousURLHandler_);
         fw::SetApplicationFilePath({});
-        for (auto& window : fw::OpenWindows())
-            window->Close();
+        EXPECT_TRUE(reports.empty()) << reports.front().className << ": " << reports.front().message;
+        FreshProgram::TearDown();
     }
 
     static fw::Ref<fw::Window> openWindow() { return AquaAboutBoxLarge::ImplicitInstance(); }

@@ -18,13 +18,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QLatin1String>
-#include <QObject>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
 #include <stdexcept>
 #include <string>
 
@@ -32,34 +29,69 @@ namespace {
 
 using namespace reliability;
 
-constexpr auto kRunPatience = std::chrono::seconds(20);
-
-// A tool window whose only input's TextChange handler raises on every edit.
+// A tool window whose handlers raise: its label's Open while the window is being
+// built, as many times as asked, and its input's TextChange on every edit.
 struct W_Faulty : calculators::WindowClass<W_Faulty> {
     static constexpr std::string_view kRegisteredName = "W_Faulty.W_Faulty";
+
+    static void Label1_Open(fw::Window&, fw::Label* sender)
+    {
+        if (openFailuresLeft > 0) {
+            --openFailuresLeft;
+            fw::Raise<fw::RuntimeException>("the tool's tables are missing");
+        }
+        sender->setText("Ready");
+    }
 
     static void TF_In_TextChange(fw::Window&, fw::TextField* sender)
     {
         ++edits;
         fw::Raise<fw::IllegalCastException>("the handler cannot read \"" + std::string(sender->text()) + "\"");
     }
-    static constexpr std::tuple kHandlers { calculators::Handler { "TF_In_TextChange", &TF_In_TextChange } };
+    static constexpr std::tuple kHandlers { calculators::Handler { "Label1_Open", &Label1_Open },
+        calculators::Handler { "TF_In_TextChange", &TF_In_TextChange } };
 
     static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Faulty Tool" };
 
     // clang-format off
     static constexpr std::tuple kControls{
-        Row(TextFieldDesign{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = ""})
+        Row(LabelDesign{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Not ready yet", .textAlign = 0})
+            .On(fw::ControlEvent::kOpen, &Label1_Open),
+        Row(TextFieldDesign{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = "5"})
             .On(fw::TextEditEvent::kTextChange, &TF_In_TextChange),
-        Row(LabelDesign{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Every edit raises", .textAlign = 0}),
     };
     // clang-format on
 
+    static inline int openFailuresLeft = 0;
     static inline int edits = 0;
+};
+
+bool RaisesFrameworkException(fw::Object*) { fw::Raise<fw::RuntimeException>("the carbonation tool is not ready"); }
+bool RaisesForeignException(fw::Object*) { throw std::logic_error("no carbonation table"); }
+bool RaisesNoException(fw::Object*) { throw 42; }
+
+struct MenuFault {
+    const char* row;
+    fw::MenuHandler handler;
+    const char* reportedClass;
+    const char* reportedMessage;
+};
+
+const MenuFault kMenuFaults[] = {
+    { "FrameworkException", &RaisesFrameworkException, "RuntimeException", "the carbonation tool is not ready" },
+    { "ForeignException", &RaisesForeignException, "RuntimeException", "no carbonation table" },
+    { "NotAnException", &RaisesNoException, "RuntimeException", "an exception of unknown type" },
 };
 
 class HandlerFaults : public RunningProgram {
 protected:
+    void SetUp() override
+    {
+        RunningProgram::SetUp();
+        W_Faulty::openFailuresLeft = 0;
+        W_Faulty::edits = 0;
+    }
+
     // The refractometer, opened as the user opens it; the shared bar is on screen with it.
     fw::Ref<fw::Window> OpenRefractometer()
     {
@@ -80,6 +112,28 @@ protected:
         EXPECT_EQ(Showing(window, "TF_AA"), "80.4%");
         EXPECT_EQ(Showing(window, "TF_ABV"), "5.0");
     }
+
+    // The user chooses Tools > Carbonation Tool, whose handler raises as the row says:
+    // the exception is reported once, and the menus and the refractometer go on.
+    void ExpectAFaultyMenuHandlerIsReportedOnce(const MenuFault& fault, const fw::Window& refractometer)
+    {
+        reports.clear();
+        ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), fault.handler);
+        auto* carb = fw::qt::MenuPeer::of(Item("M_Carb").get());
+        ASSERT_TRUE(carb && carb->action()) << "the shown bar gave the entry its QAction";
+        carb->action()->trigger();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].className, fault.reportedClass);
+        EXPECT_EQ(reports[0].message, fault.reportedMessage);
+        EXPECT_EQ(OpenWindowTitled("Carbonation Tool"), nullptr);
+
+        auto* bottles = fw::qt::MenuPeer::of(Item("M_Bottles").get());
+        ASSERT_TRUE(bottles && bottles->action());
+        bottles->action()->trigger();
+        EXPECT_NE(OpenWindowTitled("Bottle Tool"), nullptr) << "another entry still opens its window";
+        ExpectRefractometerWorks(refractometer);
+        EXPECT_EQ(reports.size(), 1u);
+    }
 };
 
 TEST_F(HandlerFaults, AControlHandlerThatRaisesIsReportedPerEditAndTheWindowsGoOn)
@@ -88,7 +142,6 @@ TEST_F(HandlerFaults, AControlHandlerThatRaisesIsReportedPerEditAndTheWindowsGoO
     ASSERT_TRUE(refractometer);
     fw::Ref<fw::Window> faulty = W_Faulty::ImplicitInstance();
     faulty->Show();
-    W_Faulty::edits = 0;
 
     TypeInto(*faulty, "TF_In", "7");
     ASSERT_EQ(reports.size(), 1u);
@@ -107,46 +160,15 @@ TEST_F(HandlerFaults, AControlHandlerThatRaisesIsReportedPerEditAndTheWindowsGoO
     EXPECT_EQ(reports.size(), 2u) << "nothing else was reported";
 }
 
-bool RaisesFrameworkException(fw::Object*) { fw::Raise<fw::RuntimeException>("the carbonation tool is not ready"); }
-bool RaisesForeignException(fw::Object*) { throw std::logic_error("no carbonation table"); }
-
-struct MenuFault {
-    const char* row;
-    fw::MenuHandler handler;
-    const char* reportedClass;
-    const char* reportedMessage;
-};
-
-const MenuFault kMenuFaults[] = {
-    { "FrameworkException", &RaisesFrameworkException, "RuntimeException", "the carbonation tool is not ready" },
-    { "ForeignException", &RaisesForeignException, "RuntimeException", "no carbonation table" },
-};
-
 TEST_F(HandlerFaults, AMenuHandlerThatRaisesIsReportedOnceAndTheMenusGoOn)
 {
     for (const MenuFault& fault : kMenuFaults) {
         SCOPED_TRACE(fault.row);
-        reports.clear();
         CreateApplicationObject();
         InstallMenuHandlers();
         fw::Ref<fw::Window> refractometer = OpenRefractometer();
         ASSERT_TRUE(refractometer);
-        ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), fault.handler);
-
-        auto* carb = fw::qt::MenuPeer::of(Item("M_Carb").get());
-        ASSERT_TRUE(carb && carb->action()) << "the shown bar gave the entry its QAction";
-        carb->action()->trigger();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0].className, fault.reportedClass);
-        EXPECT_EQ(reports[0].message, fault.reportedMessage);
-        EXPECT_EQ(OpenWindowTitled("Carbonation Tool"), nullptr);
-
-        auto* bottles = fw::qt::MenuPeer::of(Item("M_Bottles").get());
-        ASSERT_TRUE(bottles && bottles->action());
-        bottles->action()->trigger();
-        EXPECT_NE(OpenWindowTitled("Bottle Tool"), nullptr) << "another entry still opens its window";
-        ExpectRefractometerWorks(*refractometer);
-        EXPECT_EQ(reports.size(), 1u);
+        ExpectAFaultyMenuHandlerIsReportedOnce(fault, *refractometer);
 
         for (auto& window : fw::OpenWindows())
             window->Close();
@@ -154,37 +176,26 @@ TEST_F(HandlerFaults, AMenuHandlerThatRaisesIsReportedOnceAndTheMenusGoOn)
     }
 }
 
-// A tool window whose first control's Open handler raises while the window is
-// being built, as many times as asked.
-struct W_OpenFails : calculators::WindowClass<W_OpenFails> {
-    static constexpr std::string_view kRegisteredName = "W_OpenFails.W_OpenFails";
-
-    static void Label1_Open(fw::Window&, fw::Label* sender)
-    {
-        if (failuresLeft > 0) {
-            --failuresLeft;
-            fw::Raise<fw::RuntimeException>("the tool's tables are missing");
-        }
-        sender->setText("Ready");
-    }
-    static constexpr std::tuple kHandlers { calculators::Handler { "Label1_Open", &Label1_Open } };
-
-    static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Unready Tool" };
-
-    // clang-format off
-    static constexpr std::tuple kControls{
-        Row(LabelDesign{.name = "Label1", .left = 20, .top = 60, .width = 200, .height = 20, .tabIndex = 1, .text = "Not ready yet", .textAlign = 0})
-            .On(fw::ControlEvent::kOpen, &Label1_Open),
-        Row(TextFieldDesign{.name = "TF_In", .left = 20, .top = 20, .width = 120, .height = 22, .tabIndex = 0, .text = "5"}),
-    };
-    // clang-format on
-
-    static inline int failuresLeft = 0;
-};
-
-bool ShowUnreadyTool(fw::Object*)
+TEST_F(HandlerFaults, InsideTheRunAMenuHandlerThatRaisesIsReportedOnceAndTheRunGoesOn)
 {
-    fw::Ref<fw::Window> window = W_OpenFails::ImplicitInstance();
+    bool checked = false;
+    OnceTheDefaultWindowIsOpen([&] {
+        fw::Ref<fw::Window> refractometer = OpenWindowTitled("BRIX Tool");
+        ASSERT_TRUE(refractometer);
+        for (const MenuFault& fault : kMenuFaults) {
+            SCOPED_TRACE(fault.row);
+            ExpectAFaultyMenuHandlerIsReportedOnce(fault, *refractometer);
+        }
+        checked = true;
+    });
+    SetUpAndRun();
+    EXPECT_TRUE(checked) << "the loop ran on after every handler raised";
+    EXPECT_EQ(fw::RuntimeExit(), 0) << "the run ended through File > Quit";
+}
+
+bool ShowFaultyTool(fw::Object*)
+{
+    fw::Ref<fw::Window> window = W_Faulty::ImplicitInstance();
     window->Show();
     return false;
 }
@@ -201,25 +212,25 @@ TEST_F(HandlerFaults, AWindowWhoseControlsOpenRaisesIsNotLeftHalfBuilt)
 {
     fw::Ref<fw::Window> refractometer = OpenRefractometer();
     ASSERT_TRUE(refractometer);
-    ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), &ShowUnreadyTool);
+    ApplicationInstance()->AddMenuHandler(fw::Literal<"M_Carb">(), &ShowFaultyTool);
     auto* carb = fw::qt::MenuPeer::of(Item("M_Carb").get());
     ASSERT_TRUE(carb && carb->action());
     Settle();
     const auto objectsBefore = fw::LiveObjectCount();
 
-    W_OpenFails::failuresLeft = 2;
+    W_Faulty::openFailuresLeft = 2;
     for (int attempt = 1; attempt <= 2; ++attempt) {
         SCOPED_TRACE("failed attempt " + std::to_string(attempt));
         carb->action()->trigger();
         Settle();
         EXPECT_EQ(reports.size(), std::size_t(attempt));
-        EXPECT_EQ(OpenWindowTitled("Unready Tool"), nullptr) << "registered nowhere";
-        EXPECT_FALSE(AnyWidgetTitled("Unready Tool")) << "no widget of it stays behind";
+        EXPECT_EQ(OpenWindowTitled("Faulty Tool"), nullptr) << "registered nowhere";
+        EXPECT_FALSE(AnyWidgetTitled("Faulty Tool")) << "no widget of it stays behind";
         EXPECT_EQ(fw::LiveObjectCount(), objectsBefore) << "its objects have gone";
     }
 
     carb->action()->trigger();
-    fw::Ref<fw::Window> ready = OpenWindowTitled("Unready Tool");
+    fw::Ref<fw::Window> ready = OpenWindowTitled("Faulty Tool");
     ASSERT_TRUE(ready) << "the next request builds the window from the start";
     EXPECT_TRUE(WindowWidgetOf(*ready)->isVisible());
     EXPECT_EQ(Showing(*ready, "Label1"), "Ready");
@@ -259,25 +270,13 @@ TEST_F(HandlerFaults, AnOpenEventThatRaisesIsReportedOnceAndTheRunGoesOn)
     fw::RunFrameworkInitialization(&OpenDefaultRefractometer);
 
     bool checked = false;
-    QObject context;
-    auto* poll = new QTimer(&context);
-    const auto started = std::chrono::steady_clock::now();
-    QObject::connect(poll, &QTimer::timeout, &context, [&] {
+    OnceTheDefaultWindowIsOpen([&] {
+        EXPECT_EQ(reports.size(), 1u) << "Open's exception, once";
         fw::Ref<fw::Window> refractometer = OpenWindowTitled("BRIX Tool");
-        if (!refractometer && std::chrono::steady_clock::now() - started < kRunPatience)
-            return;
-        poll->stop();
-        if (refractometer) {
-            EXPECT_EQ(reports.size(), 1u) << "Open's exception, once";
-            ExpectRefractometerWorks(*refractometer);
-            checked = true;
-        } else {
-            ADD_FAILURE() << "the default window never opened";
-        }
-        fw::DispatchMenuChoice(Item("FileQuit").get());
+        ASSERT_TRUE(refractometer);
+        ExpectRefractometerWorks(*refractometer);
+        checked = true;
     });
-    poll->start(20);
-
     fw::RuntimeRun();
     EXPECT_TRUE(checked) << "the loop ran on after Open raised";
     ASSERT_EQ(reports.size(), 1u);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -71,77 +72,79 @@ void ExpectNoGrowth(const Census& baseline, int cycle)
     EXPECT_EQ(now.topLevels, baseline.topLevels) << "top-level widgets after cycle " << cycle;
 }
 
-class ToolWindowCycles : public RunningProgram, public testing::WithParamInterface<Tool> { };
+// Opens a window with `open`, checks it with `expectOpen`, closes it as a user does and
+// checks with `expectGone` that it has gone, kCycles times over: every window is a new
+// one, nothing is reported, and once the first cycle has settled nothing grows.
+class CycleTest : public RunningProgram {
+protected:
+    void CycleWithoutGrowth(const std::function<fw::Ref<fw::Window>()>& open,
+        const std::function<void(const fw::Window&)>& expectOpen, const std::function<void()>& expectGone)
+    {
+        std::int32_t previousHandle = 0;
+        Census baseline;
+        for (int cycle = 0; cycle < kCycles && !HasFailure(); ++cycle) {
+            SCOPED_TRACE("cycle " + std::to_string(cycle));
+            {
+                fw::Ref<fw::Window> window = open();
+                ASSERT_TRUE(window) << "no window opened";
+                EXPECT_NE(window->handle(), previousHandle) << "a new window every time";
+                previousHandle = window->handle();
+                expectOpen(*window);
+
+                CloseLikeAUser(*window, cycle);
+                EXPECT_TRUE(window->closed());
+                expectGone();
+            }
+            Settle();
+            if (cycle == 0)
+                baseline = Census();
+            else
+                ExpectNoGrowth(baseline, cycle);
+        }
+        EXPECT_TRUE(reports.empty()) << reports.front().className << ": " << reports.front().message;
+    }
+};
+
+class ToolWindowCycles : public CycleTest, public testing::WithParamInterface<Tool> { };
 
 TEST_P(ToolWindowCycles, OpenFromTheMenuAndCloseAgainWithoutGrowth)
 {
     const Tool& tool = GetParam();
-    std::int32_t previousHandle = 0;
-    Census baseline;
-    for (int cycle = 0; cycle < kCycles && !HasFailure(); ++cycle) {
-        SCOPED_TRACE("cycle " + std::to_string(cycle));
-        {
+    CycleWithoutGrowth(
+        [&] {
             bool handled = true;
-            ASSERT_TRUE(fw::DispatchMenuChoice(Item(tool.item).get(), &handled));
+            EXPECT_TRUE(fw::DispatchMenuChoice(Item(tool.item).get(), &handled));
             EXPECT_FALSE(handled);
-            fw::Ref<fw::Window> window = OpenWindowTitled(tool.title);
-            ASSERT_TRUE(window) << "the menu item opened no window";
-            EXPECT_NE(window->handle(), previousHandle) << "a new window every time";
-            previousHandle = window->handle();
-            QWidget* widget = WindowWidgetOf(*window);
+            return OpenWindowTitled(tool.title);
+        },
+        [&](const fw::Window& window) {
+            QWidget* widget = WindowWidgetOf(window);
             ASSERT_TRUE(widget);
             EXPECT_TRUE(widget->isVisible());
             EXPECT_EQ(widget->windowTitle().toStdString(), tool.title);
             for (auto [control, text] : tool.shows)
-                EXPECT_EQ(Showing(*window, control), text) << control;
-
-            CloseLikeAUser(*window, cycle);
-            EXPECT_TRUE(window->closed());
-            EXPECT_EQ(OpenWindowTitled(tool.title), nullptr);
-        }
-        Settle();
-        if (cycle == 0)
-            baseline = Census();
-        else
-            ExpectNoGrowth(baseline, cycle);
-    }
-    EXPECT_TRUE(reports.empty()) << reports.front().className << ": " << reports.front().message;
+                EXPECT_EQ(Showing(window, control), text) << control;
+        },
+        [&] { EXPECT_EQ(OpenWindowTitled(tool.title), nullptr); });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ToolWindowCycles, testing::ValuesIn(kTools),
     [](const testing::TestParamInfo<Tool>& info) { return std::string(info.param.row); });
 
-using AboutBoxCycles = RunningProgram;
+using AboutBoxCycles = CycleTest;
 
 TEST_F(AboutBoxCycles, BuildThroughTheImplicitInstanceAndCloseWithoutGrowth)
 {
     const std::string version(ApplicationInstance()->shortVersion());
-    std::int32_t previousHandle = 0;
-    Census baseline;
-    for (int cycle = 0; cycle < kCycles && !HasFailure(); ++cycle) {
-        SCOPED_TRACE("cycle " + std::to_string(cycle));
-        {
-            fw::Ref<fw::Window> window = AquaAboutBoxLarge::ImplicitInstance();
-            ASSERT_TRUE(window);
-            EXPECT_TRUE(window->isOpen());
-            EXPECT_NE(window->handle(), previousHandle) << "a new window every time";
-            previousHandle = window->handle();
-            EXPECT_EQ(Showing(*window, "stName"), "Quillfen");
-            EXPECT_EQ(Showing(*window, "stVersion"), version);
-            EXPECT_EQ(Showing(*window, "StHomePage"), "Velmora Studios");
-            EXPECT_NE(fw::native_cast<fw::Canvas>(window->findControl("cnvIcon"))->backdrop(), nullptr);
-
-            CloseLikeAUser(*window, cycle);
-            EXPECT_TRUE(window->closed());
-            EXPECT_EQ(fw::RuntimeGetImplicitWindow(fw::Literal<"AquaAboutBoxLarge.AquaAboutBoxLarge">()), nullptr);
-        }
-        Settle();
-        if (cycle == 0)
-            baseline = Census();
-        else
-            ExpectNoGrowth(baseline, cycle);
-    }
-    EXPECT_TRUE(reports.empty()) << reports.front().className << ": " << reports.front().message;
+    CycleWithoutGrowth([] { return AquaAboutBoxLarge::ImplicitInstance(); },
+        [&](const fw::Window& window) {
+            EXPECT_TRUE(window.isOpen());
+            EXPECT_EQ(Showing(window, "stName"), "Quillfen");
+            EXPECT_EQ(Showing(window, "stVersion"), version);
+            EXPECT_EQ(Showing(window, "StHomePage"), "Velmora Studios");
+            EXPECT_NE(fw::native_cast<fw::Canvas>(window.findControl("cnvIcon"))->backdrop(), nullptr);
+        },
+        [] { EXPECT_EQ(fw::RuntimeGetImplicitWindow(fw::Literal<"AquaAboutBoxLarge.AquaAboutBoxLarge">()), nullptr); });
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-// What the reliability tests share: the real program's pieces started as start-up
-// starts them (framework, classes, application object with the shared bar, menu
-// handlers) on Qt's offscreen platform, a recorder in place of the unhandled
-// exception box, and a user's view of a window's widgets.
+// What the reliability tests share: the real program's pieces started afresh as
+// start-up starts them (framework, classes, application object with the shared bar,
+// menu handlers) on Qt's offscreen platform, and a user's view of a window's widgets.
 #pragma once
 
 #include "ControlPeer.h"
+#include "FreshProgram.h"
 #include "WindowPeer.h"
 
 #include "shell/Quillfen.h"
@@ -18,8 +18,6 @@
 #include <fw/Window.h>
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -33,37 +31,14 @@
 
 namespace reliability {
 
-// The exception's class name and message, as the reporter received it.
-struct Report {
-    std::string className;
-    std::string message;
-};
-
-class RunningProgram : public testing::Test {
+class RunningProgram : public program_testing::FreshProgram {
 protected:
     void SetUp() override
     {
-        fw::RuntimeInit();
+        FreshProgram::SetUp();
         InitClassesAndModules();
         CreateApplicationObject();
         InstallMenuHandlers();
-        previousReporter_ = fw::SetUnhandledExceptionReporter([this](fw::RuntimeException* e) {
-            reports.push_back({ std::string(e->classRecord()->registeredName), std::string(e->message()) });
-        });
-    }
-    void TearDown() override
-    {
-        for (auto& window : fw::OpenWindows())
-            window->Close();
-        Settle();
-        fw::SetUnhandledExceptionReporter(previousReporter_);
-    }
-
-    // Runs what is waiting, widgets that asked to go with deleteLater included.
-    static void Settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     static fw::Ref<fw::MenuItem> Item(const char* name)
@@ -82,11 +57,6 @@ protected:
                 return window;
         return nullptr;
     }
-
-    std::vector<Report> reports;
-
-private:
-    fw::UnhandledExceptionReporter previousReporter_;
 };
 
 inline QWidget* WindowWidgetOf(const fw::Window& window)

@@ -9,6 +9,8 @@
 #include "shell/Quillfen.h"
 #include "shell/menubar/MenuBar1.h"
 
+#include "FreshProgram.h"
+
 #include <fw/Application.h>
 #include <fw/FrameworkClasses.h>
 #include <fw/MenuItem.h>
@@ -16,62 +18,41 @@
 #include <fw/Run.h>
 #include <fw/Window.h>
 
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <cstdint>
 #include <functional>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
-class Startup : public ::testing::Test {
+class Startup : public program_testing::FreshProgram {
 protected:
     void SetUp() override
     {
-        fw::RuntimeInit();
-        previousReporter_ = fw::SetUnhandledExceptionReporter(
-            [this](fw::RuntimeException* e) { reported.push_back(std::string(e->classRecord()->registeredName)); });
+        FreshProgram::SetUp();
         previousPanel_ = fw::SetAboutPanelHook([this] { ++panelsShown; });
     }
     void TearDown() override
     {
-        fw::SetUnhandledExceptionReporter(previousReporter_);
         fw::SetAboutPanelHook(previousPanel_);
-        fw::SetNewObjectHook(nullptr);
+        FreshProgram::TearDown();
     }
 
     // Runs `check` inside the event loop once the default window is open, then quits
     // through the File menu's Quit item.
     void runUntilDefaultWindow(std::function<void()> check)
     {
-        auto* poll = new QTimer;
-        auto started = std::chrono::steady_clock::now();
-        QObject::connect(poll, &QTimer::timeout, poll, [=] {
-            bool ready = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BRIX.W_BRIX">()) != nullptr;
-            if (!ready && std::chrono::steady_clock::now() - started < std::chrono::seconds(30))
-                return;
-            poll->stop();
-            poll->deleteLater();
-            if (ready)
-                check();
-            else
-                ADD_FAILURE() << "the default window never opened";
-            fw::Ref<fw::MenuItem> quit = MenuBar1::ImplicitInstance()->Lookup(fw::Literal<"FileQuit">());
-            fw::DispatchMenuChoice(quit.get());
-        });
-        poll->start(20);
+        OnceTheDefaultWindowIsOpen(std::move(check));
         SetUpAndRun();
     }
 
-    std::vector<std::string> reported;
     int panelsShown = 0;
 
 private:
-    fw::UnhandledExceptionReporter previousReporter_;
     std::function<void()> previousPanel_;
 };
 
@@ -139,7 +120,7 @@ TEST_F(Startup, RunsTheSplashThenTheDefaultWindowAndEachToolsItemOpensOneWindow)
         EXPECT_EQ(fw::RuntimeGetImplicitWindow(fw::Literal<"AquaAboutBoxLarge.AquaAboutBoxLarge">()), nullptr)
             << "the About item never shows the About window";
     });
-    EXPECT_TRUE(reported.empty()) << reported.front();
+    EXPECT_TRUE(reports.empty()) << reports.front().className << ": " << reports.front().message;
     fw::Ref<fw::MenuBar> bar = MenuBar1::ImplicitInstance();
     auto held = bar->referenceCount();
     ReleaseGlobalsAtExit();
@@ -147,20 +128,63 @@ TEST_F(Startup, RunsTheSplashThenTheDefaultWindowAndEachToolsItemOpensOneWindow)
     EXPECT_EQ(fw::RuntimeExit(), 0);
 }
 
+// What a step of start-up may raise, and what the report then says.
+struct Fault {
+    const char* row;
+    void (*raise)();
+    const char* reportedClass;
+    const char* reportedMessage;
+};
+
+const Fault kFaults[] = {
+    { "FrameworkException", [] { fw::Raise<fw::NilObjectException>("no menu font"); }, "NilObjectException",
+        "no menu font" },
+    { "StandardException", [] { throw std::length_error("too many menus"); }, "RuntimeException", "too many menus" },
+    { "OutOfMemory", [] { throw std::bad_alloc(); }, "RuntimeException", "std::bad_alloc" },
+    { "NotAnException", [] { throw 42; }, "RuntimeException", "an exception of unknown type" },
+};
+
 TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
 {
-    InitClassesAndModules();
-    fw::SetNewObjectHook([](fw::ClassRecord* cls) {
-        if (cls == MenuBar1::Class())
-            fw::Raise<fw::RuntimeException>("the menu bar cannot be made");
-    });
-    SetUpAndRun(); // returns: the event loop never runs
-    EXPECT_EQ(reported, std::vector<std::string> { "RuntimeException" });
-    EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
-    EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
-    fw::SetNewObjectHook(nullptr);
-    ReleaseGlobalsAtExit();
-    EXPECT_EQ(fw::RuntimeExit(), 0);
+    for (const Fault& fault : kFaults) {
+        SCOPED_TRACE(fault.row);
+        reports.clear();
+        fw::SetNewObjectHook([&fault](fw::ClassRecord* cls) {
+            if (cls == MenuBar1::Class())
+                fault.raise();
+        });
+        OnceTheDefaultWindowIsOpen([] { ADD_FAILURE() << "the event loop ran"; });
+        EXPECT_EQ(ProgramMain(), 0) << "set-up returned and shut-down ran";
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].className, fault.reportedClass);
+        EXPECT_EQ(reports[0].message, fault.reportedMessage);
+        EXPECT_EQ(fw::getAppObject(), nullptr) << "the application object was never registered";
+        EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
+    }
+}
+
+TEST_F(Startup, AFailureWhileTheDefaultWindowOpensEndsTheRunAndShutDownStillRuns)
+{
+    for (const Fault& fault : kFaults) {
+        SCOPED_TRACE(fault.row);
+        reports.clear();
+        fw::Ref<fw::MenuBar> bar;
+        std::int32_t held = 0;
+        fw::SetNewObjectHook([&](fw::ClassRecord* cls) {
+            if (cls != W_BRIX::Class())
+                return;
+            bar = MenuBar1::ImplicitInstance();
+            held = bar->referenceCount();
+            fault.raise();
+        });
+        EXPECT_EQ(ProgramMain(), fw::kExitStatusAfterEscape);
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].className, fault.reportedClass);
+        EXPECT_EQ(reports[0].message, fault.reportedMessage);
+        ASSERT_TRUE(bar) << "the run came as far as the default window";
+        EXPECT_EQ(bar->referenceCount(), held - 1) << "shut-down released the shared menu bar";
+        EXPECT_TRUE(fw::OpenWindows().empty()) << "the splash closed, and no default window came";
+    }
 }
 
 TEST_F(Startup, TheAboutItemNeedsTheClassLookupOfItsLibrary)

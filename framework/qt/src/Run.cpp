@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <exception>
 #include <list>
 #include <vector>
 
@@ -159,7 +160,13 @@ void RuntimeRun()
         },
         Qt::QueuedConnection);
 
-    state().exitStatus = QCoreApplication::exec();
+    try {
+        state().exitStatus = QCoreApplication::exec();
+    } catch (...) {
+        // Qt lets out, after a warning, what a callback nobody guarded raised: the run is over.
+        state().exitStatus = kExitStatusAfterEscape;
+        throw;
+    }
     if (escaped)
         std::rethrow_exception(escaped);
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <exception>
 #include <mutex>
 #include <string>
 
@@ -57,6 +58,17 @@ Ref<RuntimeException> newException(ClassRecord* cls, const char* message)
     return exception;
 }
 
+// A failure that carries no framework exception, reported as a RuntimeException with that
+// message; when even that cannot be made (memory has run out), as its line alone.
+void reportForeign(const char* what) noexcept
+{
+    try {
+        RuntimeUnhandledException(newException(RuntimeException::Class(), what ? what : "").get());
+    } catch (...) {
+        std::fprintf(stderr, "Unhandled RuntimeException: %s\n", what ? what : "");
+    }
+}
+
 } // namespace
 
 void RuntimeUnhandledException(RuntimeException* exception) noexcept
@@ -91,12 +103,16 @@ UnhandledExceptionReporter SetUnhandledExceptionReporter(UnhandledExceptionRepor
     return std::exchange(reporter(), std::move(replacement));
 }
 
-void ReportForeignException(const char* what) noexcept
+void ReportCaughtException() noexcept
 {
     try {
-        RuntimeUnhandledException(newException(RuntimeException::Class(), what ? what : "").get());
+        throw;
+    } catch (const Raised& raised) {
+        RuntimeUnhandledException(raised.exception());
+    } catch (const std::exception& failure) {
+        reportForeign(failure.what());
     } catch (...) {
-        std::fprintf(stderr, "Unhandled RuntimeException: %s\n", what ? what : "");
+        reportForeign("an exception of unknown type");
     }
 }
 

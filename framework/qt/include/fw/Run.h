@@ -22,7 +22,6 @@
 #include <fw/Exceptions.h>
 
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <utility>
 
@@ -53,7 +52,9 @@ void RunFrameworkInitialization(void (*defaultWindowCallback)());
 
 // Returns when the application has quit. An exception from `Open` is reported and
 // the run goes on; one from the default-window callback ends the loop and leaves
-// RuntimeRun once the loop has returned. Raises ThreadAccessingUIException off the main thread.
+// RuntimeRun once the loop has returned, as does one that Qt lets out of a callback
+// that nobody guarded; either way the exit status is kExitStatusAfterEscape.
+// Raises ThreadAccessingUIException off the main thread.
 void RuntimeRun();
 // Ends the running loop, nested loops included, with that exit status; nothing outside a run.
 void RequestQuit(std::int32_t status);
@@ -68,8 +69,11 @@ void RuntimeUnhandledException(RuntimeException* exception) noexcept;
 using UnhandledExceptionReporter = std::function<void(RuntimeException* exception)>;
 UnhandledExceptionReporter SetUnhandledExceptionReporter(UnhandledExceptionReporter reporter);
 
-// Reports a failure that carries no framework exception, as a RuntimeException with that message.
-void ReportForeignException(const char* what) noexcept;
+// Reports the exception that the calling catch block handles (call it only there):
+// a framework exception as it is; any other (from Qt, the standard library, memory
+// running out) as a new RuntimeException carrying its what() text, or "an exception
+// of unknown type" when it is no std::exception. Never raises.
+void ReportCaughtException() noexcept;
 
 // Runs the callable and reports any exception it raises; true when it ran through.
 template <class F> bool ReportExceptions(F&& function) noexcept
@@ -77,12 +81,8 @@ template <class F> bool ReportExceptions(F&& function) noexcept
     try {
         std::forward<F>(function)();
         return true;
-    } catch (const Raised& raised) {
-        RuntimeUnhandledException(raised.exception());
-    } catch (const std::exception& failure) {
-        ReportForeignException(failure.what());
     } catch (...) {
-        ReportForeignException("an exception of unknown type");
+        ReportCaughtException();
     }
     return false;
 }
