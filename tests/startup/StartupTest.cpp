@@ -154,7 +154,8 @@ TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
                 fault.raise();
         });
         OnceTheDefaultWindowIsOpen([] { ADD_FAILURE() << "the event loop ran"; });
-        EXPECT_EQ(ProgramMain(), 0) << "set-up returned and shut-down ran";
+        EXPECT_EQ(ProgramMain(), fw::kExitStatusAfterEscape)
+            << "set-up returned, shut-down ran, and the exit status tells the start-up failed";
         ASSERT_EQ(reports.size(), 1u);
         EXPECT_EQ(reports[0].className, fault.reportedClass);
         EXPECT_EQ(reports[0].message, fault.reportedMessage);

@@ -4,6 +4,8 @@
 #include <fw/qt/AboutPanel.h>
 #include <fw/qt/Platform.h>
 
+#include "RunStatus.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QObject>
@@ -106,6 +108,12 @@ void RuntimeInit()
 }
 
 std::int32_t RuntimeExit() { return state().exitStatus; }
+
+void NoteReportOutsideRun() noexcept
+{
+    if (!state().running)
+        state().exitStatus = kExitStatusAfterEscape;
+}
 
 void RuntimeSetExceptionHelper(void* entry) { state().exceptionHelper = reinterpret_cast<ExceptionHelperEntry>(entry); }
 

@@ -2,6 +2,8 @@
 #include <fw/Run.h>
 #include <fw/Thread.h>
 
+#include "RunStatus.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -73,6 +75,7 @@ void reportForeign(const char* what) noexcept
 
 void RuntimeUnhandledException(RuntimeException* exception) noexcept
 {
+    NoteReportOutsideRun();
     try {
         Ref<RuntimeException> reported = Ref<RuntimeException>::retain(exception);
         if (!reported)

@@ -36,7 +36,9 @@ inline constexpr std::int32_t kExitStatusAfterEscape = 1;
 
 // Makes the Qt application and installs the platform; a second call does nothing more.
 void RuntimeInit();
-// The exit status: 0 after a normal quit, else the code given to the quit that ended the last run.
+// The exit status: 0 after a normal quit, else the code given to the quit that ended the last run;
+// kExitStatusAfterEscape once an exception was reported while no run was going on (it escaped
+// set-up or the loop).
 std::int32_t RuntimeExit();
 
 void RuntimeSetExceptionHelper(void* entry);
@@ -60,7 +62,8 @@ void RuntimeRun();
 void RequestQuit(std::int32_t status);
 
 // Reports the exception: one line on standard error, "Unhandled <ClassName>: <message>",
-// then the installed reporter. Never raises.
+// then the installed reporter. Outside a run it also sets the exit status to
+// kExitStatusAfterEscape. Never raises.
 void RuntimeUnhandledException(RuntimeException* exception) noexcept;
 
 // The reporter shows the exception to the user: by default in a modal message box,
