@@ -2,6 +2,7 @@
 // ClassFiguresTest's), construction through the class's own event hooks, the
 // register of open windows, closing, peers and the user-interface thread.
 #include "EventBinding.h"
+#include "OffThread.h"
 
 #include <fw/Interfaces.h>
 #include <fw/Label.h>
@@ -15,7 +16,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -386,17 +386,8 @@ TEST_F(WindowTest, OperationsRefuseAnotherThread)
         { "RuntimeAddEventHandler",
             [&] { test_binding::Bind<ControlEvent::kOpen>(field, &controlOpened, window.get()); } },
     };
-    for (auto& [name, operation] : rows) {
-        bool refused = false;
-        std::thread([&] {
-            try {
-                operation();
-            } catch (const Raised& raised) {
-                refused = RuntimeObjectIsa(raised.exception(), ThreadAccessingUIException::Class());
-            }
-        }).join();
-        EXPECT_TRUE(refused) << name;
-    }
+    for (auto& [name, operation] : rows)
+        EXPECT_TRUE(test_threads::RefusedOffThread(operation)) << name;
     EXPECT_TRUE(window->isOpen());
     EXPECT_EQ(field->text(), "");
 }
