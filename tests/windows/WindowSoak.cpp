@@ -37,19 +37,24 @@ qsizetype codePoints(QStringView text)
     return count;
 }
 
+// The first `count` Unicode characters of a text.
+QString firstCodePoints(const QString& text, qsizetype count)
+{
+    qsizetype units = 0;
+    for (qsizetype seen = 0; units < text.size() && seen < count; ++seen)
+        units += (text[units].isHighSurrogate() && units + 1 < text.size() && text[units + 1].isLowSurrogate()) ? 2 : 1;
+    return text.left(units);
+}
+
 // A field with a limit keeps as much of what was just inserted as fits: past
-// the limit, the inserted characters nearest the caret that follows them go.
+// the limit, the end of the insertion, just before the caret, is dropped.
 QString keptTo(int limit, const PlainLineEdit::Outcome& plain)
 {
-    QString text = plain.text;
-    qsizetype excess = limit > 0 ? codePoints(text) - limit : 0;
-    qsizetype start = plain.caret;
-    for (; excess > 0 && start > 0; --excess) {
-        --start;
-        if (text[start].isLowSurrogate() && start > 0 && text[start - 1].isHighSurrogate())
-            --start;
-    }
-    return text.remove(start, plain.caret - start);
+    const qsizetype excess = limit > 0 ? codePoints(plain.text) - limit : 0;
+    if (excess <= 0)
+        return plain.text;
+    const QString before = plain.text.left(plain.caret);
+    return firstCodePoints(before, codePoints(before) - excess) + plain.text.mid(plain.caret);
 }
 
 std::string where(const QLineEdit* edit)

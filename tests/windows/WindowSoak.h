@@ -84,7 +84,8 @@ protected:
 
     void note(std::string step) { journal_.note(std::move(step)); }
     void amend(std::string_view outcome) { journal_.amend(outcome); }
-    // Every field and the other control after an event: the oracle's, the screen's and the model's.
+    // After an event: tells the oracle what the user's edits left, then holds every
+    // field and the other control on the screen and in the model to the oracle.
     void check(std::string_view after);
     [[noreturn]] void fail(std::string_view what, std::string_view differences = {}) const
     {
