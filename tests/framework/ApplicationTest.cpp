@@ -1,5 +1,7 @@
 // The application object: its method table, menu handlers by entry Name, the quit
 // action of a QuitMenuItem, events through the class's hooks, and its properties.
+#include "OffThread.h"
+
 #include <fw/Abi.h>
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
@@ -12,7 +14,6 @@
 
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -204,17 +205,8 @@ TEST_F(ApplicationObject, UserInterfaceOperationsRefuseOtherThreads)
         { "MenuItem._Lookup", [&] { (void)bar->Lookup(Literal<"EditCopy">()); } },
         { "Timer.Mode.Set", [&] { timer->setMode(1); } },
     };
-    for (auto& [name, operation] : operations) {
-        bool refused = false;
-        std::thread([&] {
-            try {
-                operation();
-            } catch (const Raised& raised) {
-                refused = RuntimeObjectIsa(raised.exception(), ThreadAccessingUIException::Class());
-            }
-        }).join();
-        EXPECT_TRUE(refused) << name;
-    }
+    for (auto& [name, operation] : operations)
+        EXPECT_TRUE(test_threads::RefusedOffThread(operation)) << name;
     EXPECT_EQ(application->menuBar(), nullptr);
     EXPECT_EQ(bar->count(), 0);
     EXPECT_EQ(timer->mode(), 0);

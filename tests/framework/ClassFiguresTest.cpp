@@ -2,8 +2,10 @@
 // extend, counting inherited records, and their events in their numbering.
 #include <fw/Application.h>
 #include <fw/ClassRecord.h>
+#include <fw/Label.h>
 #include <fw/MenuItem.h>
 #include <fw/Timer.h>
+#include <fw/Window.h>
 
 #include <gtest/gtest.h>
 
@@ -49,7 +51,17 @@ INSTANTIATE_TEST_SUITE_P(Framework, ClassFigures,
                         { "Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems", "HandleAppleEvent",
                             "NewDocument", "Open", "OpenDocument", "UnhandledException" } },
         Figures { "MenuBar", &MenuBar::Class, 52, 0, 2, 16, 26, 52, { "Action", "EnableMenu" } },
-        Figures { "Timer", &Timer::Class, 12, 1, 1, 4, 4, 64, { "Action" } }),
+        Figures { "Timer", &Timer::Class, 12, 1, 1, 4, 4, 64, { "Action" } },
+        Figures { "Window", &Window::Class, 107, 0, 33, 47, 35, 204,
+            { "Activate", "AddMenuHandlers", "CancelClose", "Close", "ConstructContextualMenu", "ContentsChanged",
+                "ContextualMenuAction", "CreateControls", "Deactivate", "DragEnter", "DragExit", "DragOver",
+                "DropObject", "EnableMenuItems", "KeyDown", "KeyUp", "Layout", "Maximize", "Minimize", "MouseDown",
+                "MouseDrag", "MouseEnter", "MouseExit", "MouseMove", "MouseUp", "MouseWheel", "Moved", "Open", "Paint",
+                "Resized", "Resizing", "Restore", "SetupBindings" } },
+        Figures { "Label", &Label::Class, 99, 0, 19, 47, 20, 160,
+            { "Close", "CreatePane", "Open", "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit",
+                "DragOver", "DropObject", "KeyDown", "KeyUp", "MouseEnter", "MouseExit", "MouseMove", "MouseWheel",
+                "AcceleratorKey", "MouseDown", "MouseDrag", "MouseUp" } }),
     [](const testing::TestParamInfo<Figures>& info) { return std::string(info.param.name); });
 
 } // namespace
