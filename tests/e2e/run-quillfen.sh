@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # End to end, as a user would: starts the real program under a virtual X server,
-# waits for the splash and the refractometer window, types a reading, opens each
-# Tools item through the menu, quits with the Quit shortcut and checks that the
-# program exits with status 0. Screenshots are kept in the given folder.
+# waits for the splash and the refractometer window, types a reading and reads
+# the results from a screenshot, opens each Tools item through the menu, quits
+# with the Quit shortcut and checks that the program exits with status 0.
+# Screenshots are kept in the given folder.
 #
-# usage: run-quillfen.sh PROGRAM SCREENSHOT_FOLDER
+# usage: run-quillfen.sh PROGRAM REFRACTOMETER_ON_SCREEN SCREENSHOT_FOLDER
 set -euo pipefail
 program=$1
-shots=$2
+on_screen=$2
+shots=$3
 mkdir -p "$shots"
 
 if [ -z "${DISPLAY:-}" ] || [ -z "${QUILLFEN_UNDER_XVFB:-}" ]; then
@@ -36,6 +38,12 @@ xdotool key Tab
 xdotool type --delay 50 '6'
 sleep 0.3
 import -window root "$shots/2-brix-tool.png"
+# Every result must show whole, as the field draws it alone with the expected text.
+eval "$(xdotool getwindowgeometry --shell "$brix")"
+mkdir -p "$shots/2-brix-fields"
+"$on_screen" "$shots/2-brix-tool.png" "$X" "$Y" "$shots/2-brix-fields" \
+  TF_OG=1.046 TF_FG=1.009 TF_AA=80.4% TF_A=65.9% TF_ABV=5.0 TF_RE=4.0 TF_WCF=1.040 \
+  || fail "the refractometer's results do not show whole (see $shots/2-brix-fields)"
 
 # Tools is the menu after Edit: open Edit by its mnemonic, step right, pick the n-th item.
 open_tool() {

@@ -1,9 +1,11 @@
 #include "CanvasPeer.h"
 
+#include "ParentBackground.h"
 #include "PictureImage.h"
 
 #include <fw/Canvas.h>
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace fw::qt {
@@ -13,8 +15,10 @@ CanvasWidget::CanvasWidget(Canvas& model)
 {
 }
 
-void CanvasWidget::paintEvent(QPaintEvent*)
+void CanvasWidget::paintEvent(QPaintEvent* event)
 {
+    if (IsOpaque(*this))
+        PaintParentBackground(*this, event->region());
     auto canvas = Ref<Canvas>::retain(static_cast<Canvas*>(model_.get()));
     if (!canvas)
         return;
@@ -46,8 +50,7 @@ void CanvasPeer::show(Aspect aspect)
         view_->update();
         break;
     case Aspect::Colors:
-        // An opaque canvas fills its area with the window's background before the picture.
-        view_->setAutoFillBackground(!canvas_.transparent());
+        SetOpaque(*view_, !canvas_.transparent());
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 // A canvas as a widget that paints its Backdrop picture at its top-left corner,
-// unscaled; without a picture it paints nothing.
+// unscaled; without a picture it paints nothing. An opaque canvas paints its
+// parent's background under the picture.
 #pragma once
 
 #include "ControlPeer.h"

@@ -2,6 +2,7 @@
 
 #include "HoverReporter.h"
 #include "TextConversion.h"
+#include "WholeTextFields.h"
 #include "WindowPeer.h"
 
 #include <fw/RectControl.h>
@@ -83,9 +84,11 @@ void ControlPeer::update(Aspect aspect)
     switch (aspect) {
     case Aspect::Geometry:
         placeWidget();
+        keepTextFieldsWhole();
         break;
     case Aspect::Visible:
         applyVisible();
+        keepTextFieldsWhole();
         break;
     case Aspect::Enabled:
         widget_->setEnabled(model_.enabled());
@@ -131,8 +134,15 @@ void ControlPeer::reparent()
         widget_->setParent(parent); // hides it; applyVisible shows it again
     placeWidget();
     applyVisible();
+    keepTextFieldsWhole();
     if (auto* window = WindowPeer::of(model_.window()))
         window->orderTabs();
+}
+
+void ControlPeer::keepTextFieldsWhole()
+{
+    if (auto* window = model_.window())
+        KeepTextFieldsWhole(*window);
 }
 
 // Controls that name this one as their InitialParent and got their peers first.

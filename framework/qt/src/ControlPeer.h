@@ -69,6 +69,7 @@ private:
     QWidget* parentWidget() const;
     void applyVisible();
     void applyTabStop();
+    void keepTextFieldsWhole();
     void reparentEnclosed();
 
     RectControl& model_;

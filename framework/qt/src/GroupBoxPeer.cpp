@@ -5,12 +5,21 @@
 
 #include <fw/GroupBox.h>
 
-#include <QGroupBox>
+#include <QPainter>
+#include <QStyleOptionGroupBox>
 
 namespace fw::qt {
 
+// As QGroupBox::paintEvent paints the box: frame, inside and caption.
+void GroupBoxWidget::paintOwnBackground(QPainter& painter) const
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+}
+
 GroupBoxPeer::GroupBoxPeer(GroupBox& model)
-    : GroupBoxPeer(model, new QGroupBox)
+    : GroupBoxPeer(model, new GroupBoxWidget)
 {
 }
 

@@ -1,12 +1,14 @@
 #include "LabelPeer.h"
 
 #include "ModelCall.h"
+#include "ParentBackground.h"
 #include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/Label.h>
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 namespace fw::qt {
 
@@ -33,6 +35,13 @@ LabelWidget::LabelWidget(Label& model)
 }
 
 Ref<Label> LabelWidget::model() const { return Ref<Label>::retain(static_cast<Label*>(model_.get())); }
+
+void LabelWidget::paintEvent(QPaintEvent* event)
+{
+    if (IsOpaque(*this))
+        PaintParentBackground(*this, event->region());
+    QLabel::paintEvent(event);
+}
 
 void LabelWidget::mousePressEvent(QMouseEvent* event)
 {
@@ -96,7 +105,7 @@ void LabelPeer::show(Aspect aspect)
         break;
     case Aspect::Colors:
         SetEnabledColor(view_, QPalette::WindowText, label_.textColor());
-        view_->setAutoFillBackground(!label_.transparent());
+        SetOpaque(*view_, !label_.transparent());
         break;
     default:
         break;

@@ -1,7 +1,8 @@
 // A label as a QLabel: its text at the top, CR as line breaks, words wrapped when
-// it is multi-line. The mouse goes to the label's own events, in the label's
-// coordinates; a release follows every press on the label, whatever the press
-// answered.
+// it is multi-line. An opaque label shows its parent's background around the
+// text; a transparent one lets what lies below show. The mouse goes to the
+// label's own events, in the label's coordinates; a release follows every press
+// on the label, whatever the press answered.
 #pragma once
 
 #include "ControlPeer.h"
@@ -21,6 +22,7 @@ public:
     explicit LabelWidget(Label& model);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -9,6 +9,9 @@
 #include <fw/Timer.h>
 #include <fw/Window.h>
 
+#include <QImage>
+#include <QWidget>
+
 namespace fw::qt {
 
 QWidget* WidgetOf(Object* object)
@@ -43,6 +46,18 @@ QTimer* ClockOf(Timer* timer)
 {
     auto* peer = timer ? dynamic_cast<TimerPeer*>(timer->peer()) : nullptr;
     return peer ? peer->clock() : nullptr;
+}
+
+QImage DrawnAlone(Object* control)
+{
+    auto* peer = ControlPeer::of(control);
+    QWidget* widget = peer ? peer->widget() : nullptr;
+    if (!widget)
+        return {};
+    QImage image(widget->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
 }
 
 } // namespace fw::qt
