@@ -169,6 +169,14 @@ void ControlPeer::placeWidget()
     }
 }
 
+bool ControlPeer::takesTabFocus() const
+{
+    return widget_ && (widget_->focusPolicy() & Qt::TabFocus) && widget_->isEnabled()
+        && widget_->isVisibleTo(widget_->window());
+}
+
+void ControlPeer::focusByTab() { widget_->setFocus(Qt::TabFocusReason); }
+
 void ControlPeer::applyVisible()
 {
     // A widget without a parent would become a window of its own.

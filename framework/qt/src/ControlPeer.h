@@ -44,6 +44,11 @@ public:
     // Places the widget by the model's rectangle again.
     virtual void placeWidget();
 
+    // True when the Tab key can bring the keyboard here: shown, enabled, and a tab stop of a kind that takes it.
+    bool takesTabFocus() const;
+    // Gives the widget the keyboard as a Tab into it does.
+    virtual void focusByTab();
+
     // The peer of a control, also while the factory is still making it; nullptr when it has none.
     static ControlPeer* of(const Object* control) noexcept;
     // The peer whose widget is this one or encloses it, nullptr when none does.

@@ -46,6 +46,13 @@ TextFieldPeer::TextFieldPeer(TextField& model, QLineEdit* edit)
     });
 }
 
+void TextFieldPeer::focusByTab()
+{
+    // Selected as a Tab selects it, also when the keyboard arrives only once the window is active.
+    edit_->selectAll();
+    ControlPeer::focusByTab();
+}
+
 void TextFieldPeer::edited(const QString& text)
 {
     WeakRef control(&field_);

@@ -23,6 +23,7 @@ class CodePointLimit;
 class TextFieldPeer : public ControlPeer {
 public:
     explicit TextFieldPeer(TextField& model);
+    void focusByTab() override;
 
 protected:
     void show(Aspect aspect) override;
