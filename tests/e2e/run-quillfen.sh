@@ -45,6 +45,12 @@ mkdir -p "$shots/2-brix-fields"
   TF_OB=12 TF_OG=1.046 TF_FG=1.009 TF_AA=80.4% TF_A=65.9% TF_ABV=5.0 TF_RE=4.0 TF_WCF=1.040 \
   || fail "the refractometer does not show the reading and its results whole (see $shots/2-brix-fields)"
 
+# The Edit menu, open, for people to look at: two separators, each only a line.
+xdotool key alt+e
+sleep 0.3
+import -window root "$shots/2-edit-menu.png"
+xdotool key Escape
+
 # Tools is the menu after Edit: open Edit by its mnemonic, step right, pick the
 # n-th item; a screenshot shows the window that opened, on top.
 open_tool() {

@@ -147,6 +147,27 @@ TEST_F(MenuPeerTest, AWindowShowsTheApplicationsBarBuiltFromTheMenuTree)
     EXPECT_EQ(menuOf(MenuBarOf(window.get()), 0)->actions()[0], ActionOf(added.get()));
 }
 
+// A separator ("-") shows only its line: the same pixels as Qt's own separator in its place.
+TEST_F(MenuPeerTest, ASeparatorShowsOnlyItsLine)
+{
+    auto window = OpenWindow([](Window& w) { w.setTitle("Separators"); });
+    QMenu* file = menuOf(MenuBarOf(window.get()), 0);
+    ASSERT_TRUE(file);
+    QAction* separator = ActionOf(entryNamed(*bar, "Separator"));
+    ASSERT_TRUE(separator->isSeparator());
+    QMenu qts;
+    for (QAction* action : file->actions())
+        if (action == separator)
+            qts.addSeparator();
+        else
+            qts.addAction(action);
+    auto row = [](QMenu& menu, QAction* action) {
+        menu.adjustSize();
+        return menu.grab(menu.actionGeometry(action)).toImage();
+    };
+    EXPECT_EQ(row(*file, separator), row(qts, qts.actions()[1]));
+}
+
 TEST_F(MenuPeerTest, EveryWindowBarSharesTheEntriesActionsAndAWindowsOwnBarComesFirst)
 {
     auto first = OpenWindow([](Window& w) { w.setTitle("First"); });

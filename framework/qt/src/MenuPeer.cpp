@@ -88,8 +88,9 @@ void MenuPeer::update(Aspect aspect)
 
 void MenuPeer::applyTo(QAction* action) const
 {
+    // A separator's "-" only marks it: Qt would draw the text beside the line.
     action->setSeparator(model_.isSeparator());
-    action->setText(ToQt(model_.text()));
+    action->setText(model_.isSeparator() ? QString() : ToQt(model_.text()));
     action->setToolTip(ShownText(model_.helpTag()));
     action->setVisible(model_.visible());
     action->setEnabled(model_.enabled());
