@@ -26,6 +26,9 @@ window_named() { timeout "${2:-15}" xdotool search --sync --onlyvisible --name "
 pid=$!
 
 splash=$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1) || fail "no window appeared"
+# The splash has no title, and the desktop is told none.
+splash_title=$(xprop -id "$splash" _NET_WM_NAME)
+[ "$splash_title" = "_NET_WM_NAME(UTF8_STRING) = " ] || fail "the splash tells the desktop a title: $splash_title"
 sleep 0.3
 import -window root "$shots/1-splash.png"
 

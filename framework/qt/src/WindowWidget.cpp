@@ -1,5 +1,6 @@
 #include "WindowWidget.h"
 
+#include "DesktopTitle.h"
 #include "ModelCall.h"
 
 #include <fw/Window.h>
@@ -72,6 +73,15 @@ void WindowWidget::layOut()
     if (bar_)
         bar_->setGeometry(0, 0, width(), bar);
     content_->setGeometry(0, bar, width(), std::max(0, height() - bar));
+}
+
+bool WindowWidget::event(QEvent* event)
+{
+    bool handled = QWidget::event(event);
+    // Qt has just told the desktop a title: the application's name where the title is empty.
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::WinIdChange)
+        KeepEmptyTitleEmpty(*this);
+    return handled;
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event)

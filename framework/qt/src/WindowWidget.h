@@ -38,6 +38,7 @@ public:
     void setContentGeometry(QSize size, QSize minimum, QSize maximum, bool resizeable);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
