@@ -19,7 +19,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     if (IsOpaque(*this))
         PaintParentBackground(*this, event->region());
-    auto canvas = Ref<Canvas>::retain(static_cast<Canvas*>(model_.get()));
+    auto canvas = model_.get();
     if (!canvas)
         return;
     if (const QImage* image = ImageOf(canvas->backdrop().get())) {
@@ -30,27 +30,20 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 }
 
 CanvasPeer::CanvasPeer(Canvas& model)
-    : CanvasPeer(model, new CanvasWidget(model))
+    : ControlPeerOf(model, new CanvasWidget(model))
 {
 }
 
-CanvasPeer::CanvasPeer(Canvas& model, CanvasWidget* widget)
-    : ControlPeer(model, widget)
-    , canvas_(model)
-    , view_(widget)
-{
-}
-
-Qt::FocusPolicy CanvasPeer::tabStopFocus() const { return canvas_.acceptFocus() ? Qt::StrongFocus : Qt::NoFocus; }
+Qt::FocusPolicy CanvasPeer::tabStopFocus() const { return model().acceptFocus() ? Qt::StrongFocus : Qt::NoFocus; }
 
 void CanvasPeer::show(Aspect aspect)
 {
     switch (aspect) {
     case Aspect::Picture:
-        view_->update();
+        view()->update();
         break;
     case Aspect::Colors:
-        SetOpaque(*view_, !canvas_.transparent());
+        SetOpaque(*view(), !model().transparent());
         break;
     default:
         break;

@@ -4,8 +4,7 @@
 #pragma once
 
 #include "ControlPeer.h"
-
-#include <fw/Object.h>
+#include "WeakModel.h"
 
 #include <QWidget>
 
@@ -23,22 +22,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    WeakRef model_;
+    WeakModel<Canvas> model_;
 };
 
-class CanvasPeer : public ControlPeer {
+class CanvasPeer : public ControlPeerOf<Canvas, CanvasWidget> {
 public:
     explicit CanvasPeer(Canvas& model);
 
 protected:
     void show(Aspect aspect) override;
     Qt::FocusPolicy tabStopFocus() const override;
-
-private:
-    CanvasPeer(Canvas& model, CanvasWidget* widget);
-
-    Canvas& canvas_;
-    CanvasWidget* view_;
 };
 
 } // namespace fw::qt

@@ -1,6 +1,8 @@
 #include "ControlPeer.h"
 
 #include "HoverReporter.h"
+#include "ModelCall.h"
+#include "Styling.h"
 #include "TextConversion.h"
 #include "WholeTextFields.h"
 #include "WindowPeer.h"
@@ -93,6 +95,10 @@ void ControlPeer::update(Aspect aspect)
     case Aspect::Enabled:
         widget_->setEnabled(model_.enabled());
         break;
+    case Aspect::Font:
+        if (auto* text = dynamic_cast<const TextFontControl*>(&model_))
+            ApplyFont(widget_, *text);
+        break;
     case Aspect::Text:
         widget_->setToolTip(ShownText(model_.helpTag()));
         break;
@@ -115,6 +121,14 @@ QWidget* ControlPeer::parentWidget() const
             return peer->widget_;
     auto* window = WindowPeer::of(model_.window());
     return window ? window->content() : nullptr;
+}
+
+bool ControlPeer::reportUserChange(const std::function<void()>& report)
+{
+    WeakRef control(&model_);
+    Ref<Object> hold = Ref<Object>::retain(&model_);
+    CallModel(report);
+    return of(control.get()) == this;
 }
 
 QPoint ControlPeer::parentOrigin() const

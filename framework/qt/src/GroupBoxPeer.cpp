@@ -1,6 +1,5 @@
 #include "GroupBoxPeer.h"
 
-#include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/GroupBox.h>
@@ -19,29 +18,14 @@ void GroupBoxWidget::paintOwnBackground(QPainter& painter) const
 }
 
 GroupBoxPeer::GroupBoxPeer(GroupBox& model)
-    : GroupBoxPeer(model, new GroupBoxWidget)
-{
-}
-
-GroupBoxPeer::GroupBoxPeer(GroupBox& model, QGroupBox* box)
-    : ControlPeer(model, box)
-    , group_(model)
-    , view_(box)
+    : ControlPeerOf(model, new GroupBoxWidget)
 {
 }
 
 void GroupBoxPeer::show(Aspect aspect)
 {
-    switch (aspect) {
-    case Aspect::Text:
-        view_->setTitle(ToQt(group_.caption()));
-        break;
-    case Aspect::Font:
-        ApplyFont(view_, group_);
-        break;
-    default:
-        break;
-    }
+    if (aspect == Aspect::Text)
+        view()->setTitle(ToQt(model().caption()));
 }
 
 } // namespace fw::qt

@@ -19,18 +19,12 @@ public:
     void paintOwnBackground(QPainter& painter) const override;
 };
 
-class GroupBoxPeer : public ControlPeer {
+class GroupBoxPeer : public ControlPeerOf<GroupBox, QGroupBox> {
 public:
     explicit GroupBoxPeer(GroupBox& model);
 
 protected:
     void show(Aspect aspect) override;
-
-private:
-    GroupBoxPeer(GroupBox& model, QGroupBox* box);
-
-    GroupBox& group_;
-    QGroupBox* view_;
 };
 
 } // namespace fw::qt

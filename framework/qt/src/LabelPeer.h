@@ -6,8 +6,7 @@
 #pragma once
 
 #include "ControlPeer.h"
-
-#include <fw/Object.h>
+#include "WeakModel.h"
 
 #include <QLabel>
 
@@ -28,24 +27,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Ref<Label> model() const;
-
-    WeakRef model_;
+    WeakModel<Label> model_;
     bool pressed_ = false;
 };
 
-class LabelPeer : public ControlPeer {
+class LabelPeer : public ControlPeerOf<Label, QLabel> {
 public:
     explicit LabelPeer(Label& model);
 
 protected:
     void show(Aspect aspect) override;
-
-private:
-    LabelPeer(Label& model, QLabel* widget);
-
-    Label& label_;
-    QLabel* view_;
 };
 
 } // namespace fw::qt

@@ -4,6 +4,7 @@
 #include "ModelCall.h"
 #include "ShortcutText.h"
 #include "TextConversion.h"
+#include "WeakModel.h"
 
 #include <fw/MenuItem.h>
 
@@ -31,7 +32,6 @@ QAction::MenuRole roleOf(const MenuItem& item)
     return QAction::NoRole;
 }
 
-Ref<MenuItem> held(const WeakRef& item) { return Ref<MenuItem>::retain(static_cast<MenuItem*>(item.get())); }
 } // namespace
 
 MenuPeer::MenuPeer(MenuItem& model)
@@ -39,8 +39,8 @@ MenuPeer::MenuPeer(MenuItem& model)
     , action_(new QAction())
 {
     action_->setMenuRole(roleOf(model));
-    QObject::connect(action_, &QAction::triggered, action_, [item = WeakRef(&model)] {
-        auto chosen = held(item);
+    QObject::connect(action_, &QAction::triggered, action_, [item = WeakModel<MenuItem>(&model)] {
+        auto chosen = item.get();
         if (!chosen || ApplyEditCommand(chosen->name()))
             return;
         CallModel([&] { chosen->Choose(); });
@@ -146,8 +146,8 @@ void MenuPeer::populate(QWidget* container)
         if (entry->count() > 0 && !entry->isSeparator()) {
             auto* menu = new QMenu(container);
             menu->setProperty(kBuiltMenu, true);
-            QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakRef(entry)] {
-                if (auto shown = held(item))
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakModel<MenuItem>(entry)] {
+                if (auto shown = item.get())
                     CallModel([&] { shown->EnableMenu(); });
             });
             peer->fill(menu);

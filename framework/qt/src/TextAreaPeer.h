@@ -13,7 +13,7 @@ class TextArea;
 
 namespace fw::qt {
 
-class TextAreaPeer : public ControlPeer {
+class TextAreaPeer : public ControlPeerOf<TextArea, QTextEdit> {
 public:
     explicit TextAreaPeer(TextArea& model);
 
@@ -21,13 +21,10 @@ protected:
     void show(Aspect aspect) override;
 
 private:
-    TextAreaPeer(TextArea& model, QTextEdit* edit);
     void edited();
     void showModelText();
     void applyParagraphs();
 
-    TextArea& area_;
-    QTextEdit* edit_;
     bool editing_ = false;
     bool applying_ = false; // the peer's own changes of the document are no edits
 };

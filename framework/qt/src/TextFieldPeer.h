@@ -20,7 +20,7 @@ namespace fw::qt {
 
 class CodePointLimit;
 
-class TextFieldPeer : public ControlPeer {
+class TextFieldPeer : public ControlPeerOf<TextField, QLineEdit> {
 public:
     explicit TextFieldPeer(TextField& model);
     void focusByTab() override;
@@ -29,12 +29,9 @@ protected:
     void show(Aspect aspect) override;
 
 private:
-    TextFieldPeer(TextField& model, QLineEdit* edit);
     void edited(const QString& text);
     void showModelText();
 
-    TextField& field_;
-    QLineEdit* edit_;
     CodePointLimit* limit_;
     bool editing_ = false;
 };

@@ -21,8 +21,6 @@ WindowWidget::WindowWidget(Window& model)
 {
 }
 
-Ref<Window> WindowWidget::model() const { return Ref<Window>::retain(static_cast<Window*>(model_.get())); }
-
 QMenuBar* WindowWidget::menuBar() const noexcept { return bar_; }
 
 void WindowWidget::setMenuBar(QMenuBar* bar)
@@ -86,7 +84,7 @@ bool WindowWidget::event(QEvent* event)
 
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
-    auto window = model();
+    auto window = model_.get();
     if (window && window->isOpen()) {
         // The close box asks the model; Qt closes the widget only once the model has closed.
         bool wasClosing = std::exchange(inCloseEvent_, true);
@@ -102,7 +100,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event)
     layOut();
     if (sizing_)
         return;
-    if (auto window = model(); window && window->isOpen())
+    if (auto window = model_.get(); window && window->isOpen())
         CallModel([&] { window->userResized(content_->width(), content_->height()); });
 }
 
@@ -111,7 +109,7 @@ void WindowWidget::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
     if (sizing_ || !isVisible())
         return;
-    if (auto window = model(); window && window->isOpen()) {
+    if (auto window = model_.get(); window && window->isOpen()) {
         QPoint origin = mapToGlobal(content_->pos());
         CallModel([&] { window->userMoved(origin.x(), origin.y()); });
     }
@@ -120,7 +118,7 @@ void WindowWidget::moveEvent(QMoveEvent* event)
 void WindowWidget::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    auto window = model();
+    auto window = model_.get();
     if (!window || !window->isOpen())
         return;
     if (event->type() == QEvent::ActivationChange) {

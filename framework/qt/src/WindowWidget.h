@@ -9,7 +9,7 @@
 // and a close that the model started is accepted at once.
 #pragma once
 
-#include <fw/Object.h>
+#include "WeakModel.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -45,10 +45,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    Ref<Window> model() const;
     void layOut();
 
-    WeakRef model_;
+    WeakModel<Window> model_;
     QWidget* content_;
     QPointer<QMenuBar> bar_;
     bool sizing_ = false;
