@@ -32,8 +32,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::ContentOf;
-using fw::qt::WidgetOf;
 
 class ControlPeersTest : public QtPeerTest { };
 
@@ -170,7 +168,7 @@ TEST_F(ControlPeersTest, AnOpaqueLabelShowsItsParentsBackgroundAndHidesWhatLiesB
     struct Row {
         const char* name;
         const char* parent;
-        QPoint at; // the canvas's top-left; the label covers its left or right half
+        QPoint at; // the canvas's top-left; the label covers its left half
         bool transparent;
     } rows[] = {
         { "OpaqueOnTheWindow", nullptr, { 220, 20 }, false },
@@ -178,27 +176,20 @@ TEST_F(ControlPeersTest, AnOpaqueLabelShowsItsParentsBackgroundAndHidesWhatLiesB
         { "OpaqueInABox", inBox, { 40, 60 }, false },
         { "ClearInABox", inBox, { 100, 60 }, true },
     };
-    auto window = OpenWindow(
-        [](Window& w) {
-            w.setWidth(300);
-            w.setHeight(200);
-            w.setHasBackColor(true);
-            w.setBackColor(Color { 255, 255, 255 });
-        },
-        [&](Window& w) {
-            SetRect(AddControl<GroupBox>(w, GroupBox::Class(), inBox), 10, 10, 200, 150).setCaption("Box");
-            for (const auto& row : rows) {
-                auto& canvas = SetRect(AddControl<Canvas>(w, Canvas::Class(), std::string(row.name) + "Canvas"),
-                    row.at.x(), row.at.y(), 40, 40);
-                canvas.setBackdrop(picture);
-                auto& label = SetRect(AddControl<Label>(w, Label::Class(), row.name), row.at.x(), row.at.y(), 20, 40);
-                label.setTransparent(row.transparent);
-                if (row.parent) {
-                    canvas.setInitialParent(row.parent);
-                    label.setInitialParent(row.parent);
-                }
+    auto window = OpenWindow(WhiteWindow(300, 200), [&](Window& w) {
+        SetRect(AddControl<GroupBox>(w, GroupBox::Class(), inBox), 10, 10, 200, 150).setCaption("Box");
+        for (const auto& row : rows) {
+            auto& canvas = SetRect(AddControl<Canvas>(w, Canvas::Class(), std::string(row.name) + "Canvas"), row.at.x(),
+                row.at.y(), 40, 40);
+            canvas.setBackdrop(picture);
+            auto& label = SetRect(AddControl<Label>(w, Label::Class(), row.name), row.at.x(), row.at.y(), 20, 40);
+            label.setTransparent(row.transparent);
+            if (row.parent) {
+                canvas.setInitialParent(row.parent);
+                label.setInitialParent(row.parent);
             }
-        });
+        }
+    });
     const QImage shown = WidgetOf(window.get())->grab().toImage();
     // What the window shows with neither canvases nor labels: the parents' own backgrounds.
     for (const auto& row : rows) {
@@ -392,28 +383,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, SliderShapes,
 
 TEST_F(ControlPeersTest, ALineIsDrawnBetweenItsEndPointsInWindowCoordinates)
 {
-    auto window = OpenWindow(
-        [](Window& w) {
-            w.setWidth(200);
-            w.setHeight(120);
-            w.setHasBackColor(true);
-            w.setBackColor(Color { 255, 255, 255 });
-        },
-        [](Window& w) {
-            auto& across = AddControl<Line>(w, Line::Class(), "Across");
-            across.setX1(110);
-            across.setY1(30);
-            across.setX2(10);
-            across.setY2(30);
-            across.setLineColor(Color { 255, 0, 0 });
-            auto& down = AddControl<Line>(w, Line::Class(), "Down");
-            down.setX1(150);
-            down.setY1(10);
-            down.setX2(150);
-            down.setY2(90);
-            down.setBorderWidth(3);
-            down.setLineColor(Color { 0, 0, 255 });
-        });
+    auto window = OpenWindow(WhiteWindow(200, 120), [](Window& w) {
+        SetEnds(AddControl<Line>(w, Line::Class(), "Across"), 110, 30, 10, 30).setLineColor(Color { 255, 0, 0 });
+        auto& down = SetEnds(AddControl<Line>(w, Line::Class(), "Down"), 150, 10, 150, 90);
+        down.setBorderWidth(3);
+        down.setLineColor(Color { 0, 0, 255 });
+    });
     QImage shown = ContentOf(window.get())->grab().toImage();
     const QColor red(255, 0, 0), blue(0, 0, 255), white(255, 255, 255);
     struct Row {

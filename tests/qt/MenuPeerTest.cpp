@@ -25,9 +25,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::ActionOf;
-using fw::qt::MenuBarOf;
-using fw::qt::WidgetOf;
 
 std::vector<std::string> handled;
 
@@ -183,7 +180,7 @@ TEST_F(MenuPeerTest, EveryWindowBarSharesTheEntriesActionsAndAWindowsOwnBarComes
     EXPECT_EQ(MenuBarOf(third.get())->actions()[0]->text(), "&Brew");
     third->setMenuBarVisible(false);
     EXPECT_EQ(MenuBarOf(third.get()), nullptr);
-    EXPECT_EQ(fw::qt::ContentOf(third.get())->y(), 0);
+    EXPECT_EQ(ContentOf(third.get())->y(), 0);
 }
 
 TEST_F(MenuPeerTest, AChoiceByMouseOrByShortcutReachesTheApplicationsHandler)

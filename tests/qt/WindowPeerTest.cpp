@@ -21,9 +21,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::ContentOf;
-using fw::qt::MenuBarOf;
-using fw::qt::WidgetOf;
 
 class WindowPeerTest : public QtPeerTest { };
 
