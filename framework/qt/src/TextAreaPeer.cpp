@@ -1,6 +1,5 @@
 #include "TextAreaPeer.h"
 
-#include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/TextArea.h>
@@ -33,21 +32,12 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 } // namespace
 
 TextAreaPeer::TextAreaPeer(TextArea& model)
-    : ControlPeerOf(model, new QTextEdit)
+    : TextEditPeer(model, new QTextEdit)
 {
     QObject::connect(view(), &QTextEdit::textChanged, view(), [control = WeakRef(&model)] {
         if (auto* peer = live<TextAreaPeer>(control); peer && !peer->applying_)
-            peer->edited();
+            peer->edited(ModelText(peer->view()->toPlainText()));
     });
-}
-
-void TextAreaPeer::edited()
-{
-    editing_ = true;
-    if (!reportUserChange([&] { model().userEdited(ModelText(view()->toPlainText())); }))
-        return; // a handler closed the area itself
-    editing_ = false;
-    showModelText();
 }
 
 void TextAreaPeer::showModelText()
@@ -84,11 +74,8 @@ void TextAreaPeer::applyParagraphs()
 
 void TextAreaPeer::show(Aspect aspect)
 {
+    showShared(aspect);
     switch (aspect) {
-    case Aspect::Text:
-        if (!editing_)
-            showModelText();
-        break;
     case Aspect::Style:
         view()->setReadOnly(model().readOnly());
         view()->setAcceptRichText(model().styled());
@@ -103,9 +90,6 @@ void TextAreaPeer::show(Aspect aspect)
         break;
     case Aspect::Font:
         applyParagraphs();
-        break;
-    case Aspect::Colors:
-        ApplyTextColors(view(), model());
         break;
     default:
         break;

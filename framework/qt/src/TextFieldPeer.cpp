@@ -1,7 +1,6 @@
 #include "TextFieldPeer.h"
 
 #include "CodePointLimit.h"
-#include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/TextField.h>
@@ -28,13 +27,13 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 } // namespace
 
 TextFieldPeer::TextFieldPeer(TextField& model)
-    : ControlPeerOf(model, new QLineEdit)
+    : TextEditPeer(model, new QLineEdit)
     , limit_(new CodePointLimit(view()))
 {
     view()->setValidator(limit_);
     QObject::connect(view(), &QLineEdit::textEdited, view(), [control = WeakRef(&model)](const QString& text) {
         if (auto* peer = live<TextFieldPeer>(control))
-            peer->edited(text);
+            peer->edited(FromQt(text));
     });
 }
 
@@ -43,15 +42,6 @@ void TextFieldPeer::focusByTab()
     // Selected as a Tab selects it, also when the keyboard arrives only once the window is active.
     view()->selectAll();
     ControlPeer::focusByTab();
-}
-
-void TextFieldPeer::edited(const QString& text)
-{
-    editing_ = true;
-    if (!reportUserChange([&] { model().userEdited(FromQt(text)); }))
-        return; // a handler closed the field itself
-    editing_ = false;
-    showModelText();
 }
 
 void TextFieldPeer::showModelText()
@@ -70,11 +60,10 @@ void TextFieldPeer::showModelText()
 
 void TextFieldPeer::show(Aspect aspect)
 {
+    showShared(aspect);
     switch (aspect) {
     case Aspect::Text:
         view()->setPlaceholderText(ToQt(model().cueText()));
-        if (!editing_) // during an edit the peer shows the outcome once the model is done
-            showModelText();
         break;
     case Aspect::Range:
         limit_->setLimit(model().limitText());
@@ -84,9 +73,6 @@ void TextFieldPeer::show(Aspect aspect)
         view()->setAlignment(alignmentOf(model().alignment()));
         view()->setFrame(model().border());
         view()->setEchoMode(model().password() ? QLineEdit::Password : QLineEdit::Normal);
-        break;
-    case Aspect::Colors:
-        ApplyTextColors(view(), model());
         break;
     default:
         break;

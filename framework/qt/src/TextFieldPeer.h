@@ -8,7 +8,7 @@
 // the program makes is never reported back as the user's.
 #pragma once
 
-#include "ControlPeer.h"
+#include "TextEditPeer.h"
 
 class QLineEdit;
 
@@ -20,7 +20,7 @@ namespace fw::qt {
 
 class CodePointLimit;
 
-class TextFieldPeer : public ControlPeerOf<TextField, QLineEdit> {
+class TextFieldPeer : public TextEditPeer<TextField, QLineEdit> {
 public:
     explicit TextFieldPeer(TextField& model);
     void focusByTab() override;
@@ -29,11 +29,9 @@ protected:
     void show(Aspect aspect) override;
 
 private:
-    void edited(const QString& text);
-    void showModelText();
+    void showModelText() override;
 
     CodePointLimit* limit_;
-    bool editing_ = false;
 };
 
 } // namespace fw::qt
