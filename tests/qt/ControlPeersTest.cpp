@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -31,8 +32,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::ContentOf;
-using fw::qt::WidgetOf;
 
 class ControlPeersTest : public QtPeerTest { };
 
@@ -144,18 +143,109 @@ TEST_F(ControlPeersTest, ALabelShowsItsTextColourFontAndAlignment)
     EXPECT_EQ(shown->alignment(), Qt::AlignRight | Qt::AlignTop);
     EXPECT_TRUE(shown->wordWrap());
     EXPECT_EQ(shown->toolTip(), "What the sample gave");
-    EXPECT_TRUE(shown->autoFillBackground());
+    EXPECT_TRUE(shown->testAttribute(Qt::WA_OpaquePaintEvent));
 
     auto* label = native_cast<Label>(window->findControl("Result"));
     label->setEnabled(false);
     label->setTextAlign(1);
     label->setTextSize(0);
     label->setTransparent(true);
-    EXPECT_FALSE(shown->autoFillBackground()); // the background behind shows through
+    EXPECT_FALSE(shown->testAttribute(Qt::WA_OpaquePaintEvent)); // the background behind shows through
     EXPECT_FALSE(shown->isEnabled());
     EXPECT_NE(shown->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(200, 10, 20)); // greyed
     EXPECT_EQ(shown->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     EXPECT_DOUBLE_EQ(shown->font().pointSizeF(), QApplication::font(shown).pointSizeF());
+}
+
+// An opaque label shows what holds it (the window's colour, a group box's inside)
+// and hides what lies below it; a transparent one lets that show.
+TEST_F(ControlPeersTest, AnOpaqueLabelShowsItsParentsBackgroundAndHidesWhatLiesBelow)
+{
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(QColor(255, 0, 0));
+    auto picture = fw::qt::PictureOf(red);
+    const char* inBox = "Box";
+    struct Row {
+        const char* name;
+        const char* parent;
+        QPoint at; // the canvas's top-left; the label covers its left half
+        bool transparent;
+    } rows[] = {
+        { "OpaqueOnTheWindow", nullptr, { 220, 20 }, false },
+        { "ClearOnTheWindow", nullptr, { 220, 90 }, true },
+        { "OpaqueInABox", inBox, { 40, 60 }, false },
+        { "ClearInABox", inBox, { 100, 60 }, true },
+    };
+    auto window = OpenWindow(WhiteWindow(300, 200), [&](Window& w) {
+        SetRect(AddControl<GroupBox>(w, GroupBox::Class(), inBox), 10, 10, 200, 150).setCaption("Box");
+        for (const auto& row : rows) {
+            auto& canvas = SetRect(AddControl<Canvas>(w, Canvas::Class(), std::string(row.name) + "Canvas"), row.at.x(),
+                row.at.y(), 40, 40);
+            canvas.setBackdrop(picture);
+            auto& label = SetRect(AddControl<Label>(w, Label::Class(), row.name), row.at.x(), row.at.y(), 20, 40);
+            label.setTransparent(row.transparent);
+            if (row.parent) {
+                canvas.setInitialParent(row.parent);
+                label.setInitialParent(row.parent);
+            }
+        }
+    });
+    const QImage shown = WidgetOf(window.get())->grab().toImage();
+    // What the window shows with neither canvases nor labels: the parents' own backgrounds.
+    for (const auto& row : rows) {
+        native_cast<Canvas>(window->findControl(std::string(row.name) + "Canvas"))->setVisible(false);
+        native_cast<Label>(window->findControl(row.name))->setVisible(false);
+    }
+    const QImage parents = WidgetOf(window.get())->grab().toImage();
+    const QPoint content = ContentOf(window.get())->pos();
+    for (const auto& row : rows) {
+        const QPoint underLabel = content + row.at + QPoint(10, 20);
+        const QPoint besideLabel = underLabel + QPoint(20, 0);
+        EXPECT_EQ(shown.pixelColor(besideLabel), QColor(255, 0, 0)) << row.name << ": the canvas";
+        EXPECT_EQ(shown.pixelColor(underLabel), row.transparent ? QColor(255, 0, 0) : parents.pixelColor(underLabel))
+            << row.name;
+    }
+    const QPoint boxInside = content + QPoint(45, 80);
+    EXPECT_NE(parents.pixelColor(boxInside), QColor(255, 255, 255)) << "a group box's inside has a shade of its own";
+}
+
+// A label whose rectangle takes in part of a text field lies under the field and
+// lays its text out past it, on the side where the field takes the least room.
+TEST_F(ControlPeersTest, ALabelOverATextFieldLiesUnderItAndKeepsItsTextClearOfIt)
+{
+    auto window = OpenWindow({}, [](Window& w) {
+        SetRect(AddControl<TextField>(w, TextField::Class(), "Field"), 20, 20, 80, 22);
+        SetRect(AddControl<Label>(w, Label::Class(), "Below"), 20, 33, 80, 40).setText("Below");
+        SetRect(AddControl<Label>(w, Label::Class(), "Beside"), 90, 20, 60, 22).setText("Beside");
+        SetRect(AddControl<Label>(w, Label::Class(), "Apart"), 20, 80, 80, 20).setText("Apart");
+    });
+    auto* field = native_cast<TextField>(window->findControl("Field"));
+    QWidget* fieldWidget = WidgetOf(field);
+    struct Row {
+        const char* name;
+        QMargins clear;
+    } rows[] = {
+        { "Below", QMargins(0, 9, 0, 0) }, // its top 9 rows lie over the field
+        { "Beside", QMargins(10, 0, 0, 0) }, // its left 10 columns
+        { "Apart", QMargins() },
+    };
+    for (const auto& row : rows) {
+        auto* label = widgetOf<QLabel>(*window, row.name);
+        ASSERT_TRUE(label) << row.name;
+        EXPECT_EQ(label->contentsMargins(), row.clear) << row.name;
+        const QObjectList& stack = ContentOf(window.get())->children(); // bottom first
+        if (!row.clear.isNull()) {
+            EXPECT_LT(stack.indexOf(label), stack.indexOf(fieldWidget)) << row.name;
+        }
+    }
+
+    // A field that moves away, or hides, leaves the labels their whole rectangles.
+    field->setTop(120);
+    EXPECT_EQ(widgetOf<QLabel>(*window, "Below")->contentsMargins(), QMargins());
+    field->setTop(20);
+    EXPECT_EQ(widgetOf<QLabel>(*window, "Below")->contentsMargins(), QMargins(0, 9, 0, 0));
+    field->setVisible(false);
+    EXPECT_EQ(widgetOf<QLabel>(*window, "Beside")->contentsMargins(), QMargins());
 }
 
 struct FieldRow {
@@ -293,28 +383,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, SliderShapes,
 
 TEST_F(ControlPeersTest, ALineIsDrawnBetweenItsEndPointsInWindowCoordinates)
 {
-    auto window = OpenWindow(
-        [](Window& w) {
-            w.setWidth(200);
-            w.setHeight(120);
-            w.setHasBackColor(true);
-            w.setBackColor(Color { 255, 255, 255 });
-        },
-        [](Window& w) {
-            auto& across = AddControl<Line>(w, Line::Class(), "Across");
-            across.setX1(110);
-            across.setY1(30);
-            across.setX2(10);
-            across.setY2(30);
-            across.setLineColor(Color { 255, 0, 0 });
-            auto& down = AddControl<Line>(w, Line::Class(), "Down");
-            down.setX1(150);
-            down.setY1(10);
-            down.setX2(150);
-            down.setY2(90);
-            down.setBorderWidth(3);
-            down.setLineColor(Color { 0, 0, 255 });
-        });
+    auto window = OpenWindow(WhiteWindow(200, 120), [](Window& w) {
+        SetEnds(AddControl<Line>(w, Line::Class(), "Across"), 110, 30, 10, 30).setLineColor(Color { 255, 0, 0 });
+        auto& down = SetEnds(AddControl<Line>(w, Line::Class(), "Down"), 150, 10, 150, 90);
+        down.setBorderWidth(3);
+        down.setLineColor(Color { 0, 0, 255 });
+    });
     QImage shown = ContentOf(window.get())->grab().toImage();
     const QColor red(255, 0, 0), blue(0, 0, 255), white(255, 255, 255);
     struct Row {

@@ -25,9 +25,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::ActionOf;
-using fw::qt::MenuBarOf;
-using fw::qt::WidgetOf;
 
 std::vector<std::string> handled;
 
@@ -147,6 +144,27 @@ TEST_F(MenuPeerTest, AWindowShowsTheApplicationsBarBuiltFromTheMenuTree)
     EXPECT_EQ(menuOf(MenuBarOf(window.get()), 0)->actions()[0], ActionOf(added.get()));
 }
 
+// A separator ("-") shows only its line: the same pixels as Qt's own separator in its place.
+TEST_F(MenuPeerTest, ASeparatorShowsOnlyItsLine)
+{
+    auto window = OpenWindow([](Window& w) { w.setTitle("Separators"); });
+    QMenu* file = menuOf(MenuBarOf(window.get()), 0);
+    ASSERT_TRUE(file);
+    QAction* separator = ActionOf(entryNamed(*bar, "Separator"));
+    ASSERT_TRUE(separator->isSeparator());
+    QMenu qts;
+    for (QAction* action : file->actions())
+        if (action == separator)
+            qts.addSeparator();
+        else
+            qts.addAction(action);
+    auto row = [](QMenu& menu, QAction* action) {
+        menu.adjustSize();
+        return menu.grab(menu.actionGeometry(action)).toImage();
+    };
+    EXPECT_EQ(row(*file, separator), row(qts, qts.actions()[1]));
+}
+
 TEST_F(MenuPeerTest, EveryWindowBarSharesTheEntriesActionsAndAWindowsOwnBarComesFirst)
 {
     auto first = OpenWindow([](Window& w) { w.setTitle("First"); });
@@ -162,7 +180,7 @@ TEST_F(MenuPeerTest, EveryWindowBarSharesTheEntriesActionsAndAWindowsOwnBarComes
     EXPECT_EQ(MenuBarOf(third.get())->actions()[0]->text(), "&Brew");
     third->setMenuBarVisible(false);
     EXPECT_EQ(MenuBarOf(third.get()), nullptr);
-    EXPECT_EQ(fw::qt::ContentOf(third.get())->y(), 0);
+    EXPECT_EQ(ContentOf(third.get())->y(), 0);
 }
 
 TEST_F(MenuPeerTest, AChoiceByMouseOrByShortcutReachesTheApplicationsHandler)

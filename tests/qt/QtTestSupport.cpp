@@ -1,7 +1,5 @@
 #include "QtTestSupport.h"
 
-#include "WidgetOf.h"
-
 #include <fw/Application.h>
 #include <fw/Window.h>
 
@@ -99,15 +97,34 @@ Object& AddObject(Window& window, ClassRecord* cls, std::string_view name)
     return *object; // the window holds it now
 }
 
+Line& SetEnds(Line& line, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    line.setX1(x1);
+    line.setY1(y1);
+    line.setX2(x2);
+    line.setY2(y2);
+    return line;
+}
+
+WindowStep WhiteWindow(std::int32_t width, std::int32_t height)
+{
+    return [width, height](Window& window) {
+        window.setWidth(width);
+        window.setHeight(height);
+        window.setHasBackColor(true);
+        window.setBackColor(Color { 255, 255, 255 });
+    };
+}
+
 QRect WindowRect(Window& window, QWidget* widget)
 {
-    QWidget* content = fw::qt::ContentOf(&window);
+    QWidget* content = ContentOf(&window);
     return QRect(widget->mapTo(content, QPoint(0, 0)), widget->size());
 }
 
 void Activate(Window& window)
 {
-    QWidget* top = fw::qt::WidgetOf(&window);
+    QWidget* top = WidgetOf(&window);
     ASSERT_TRUE(top);
     top->show();
     top->activateWindow();

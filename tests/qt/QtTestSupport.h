@@ -6,8 +6,11 @@
 // peers handed to deleteLater.
 #pragma once
 
+#include "WidgetOf.h"
+
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
+#include <fw/Line.h>
 #include <fw/RectControl.h>
 #include <fw/String.h>
 #include <fw/Window.h>
@@ -26,6 +29,12 @@
 class QWidget;
 
 namespace qt_test {
+
+// The Qt objects behind a model, as every peer test looks at them.
+using fw::qt::ActionOf;
+using fw::qt::ContentOf;
+using fw::qt::MenuBarOf;
+using fw::qt::WidgetOf;
 
 using Hooks = std::vector<std::pair<std::int32_t, fw::MethodEntry>>;
 
@@ -60,6 +69,12 @@ template <class T> T& SetRect(T& control, std::int32_t left, std::int32_t top, s
     control.setHeight(height);
     return control;
 }
+
+// Places a line between two points in window coordinates.
+fw::Line& SetEnds(fw::Line& line, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+
+// A layout step: the window's content size, on white, which pixel tests tell apart from what is drawn on it.
+WindowStep WhiteWindow(std::int32_t width, std::int32_t height);
 
 // A widget's rectangle in its window's coordinates (the content area's).
 QRect WindowRect(fw::Window& window, QWidget* widget);

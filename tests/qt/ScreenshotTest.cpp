@@ -100,12 +100,8 @@ TEST_F(ScreenshotTest, SavesTheWholeWindowAsAPng)
             auto& correction = SetRect(AddControl<Slider>(w, Slider::Class(), "Correction"), 185, 135, 160, 26);
             correction.setValue(40);
             correction.setTickStyle(1);
-            auto& rule = AddControl<Line>(w, Line::Class(), "Rule");
-            rule.setX1(10);
-            rule.setY1(172);
-            rule.setX2(350);
-            rule.setY2(172);
-            rule.setLineColor(Color { 120, 120, 120 });
+            SetEnds(AddControl<Line>(w, Line::Class(), "Rule"), 10, 172, 350, 172)
+                .setLineColor(Color { 120, 120, 120 });
             auto& note = SetRect(AddControl<Label>(w, Label::Class(), "Note"), 10, 182, 340, 70);
             note.setText("Readings are corrected for wort.\rRed, bold and underlined: a warning.");
             note.setMultiline(true);
@@ -120,7 +116,7 @@ TEST_F(ScreenshotTest, SavesTheWholeWindowAsAPng)
     ASSERT_TRUE(SaveWindowImage(window.get(), path.toStdString()));
     QImage saved(path);
     ASSERT_FALSE(saved.isNull());
-    QWidget* top = fw::qt::WidgetOf(window.get());
+    QWidget* top = WidgetOf(window.get());
     EXPECT_EQ(saved.size(), top->size() * top->devicePixelRatioF());
     EXPECT_GT(saved.height(), 260); // the menu bar above the content
 

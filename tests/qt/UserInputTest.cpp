@@ -28,7 +28,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::WidgetOf;
 
 class UserInputTest : public QtPeerTest { };
 

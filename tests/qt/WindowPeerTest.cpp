@@ -5,6 +5,7 @@
 #include "RecordingControls.h"
 #include "WidgetOf.h"
 
+#include <fw/Label.h>
 #include <fw/TextField.h>
 #include <fw/Timer.h>
 
@@ -20,9 +21,6 @@ namespace {
 
 using namespace fw;
 using namespace qt_test;
-using fw::qt::ContentOf;
-using fw::qt::MenuBarOf;
-using fw::qt::WidgetOf;
 
 class WindowPeerTest : public QtPeerTest { };
 
@@ -217,6 +215,62 @@ TEST_F(WindowPeerTest, TabFollowsTabIndexThenCreationOrderAndSkipsNonTabStops)
     // The program moves the focus too.
     native_cast<RectControl>(window->findControl("C"))->SetFocus();
     EXPECT_EQ(QApplication::focusWidget(), widget("C"));
+}
+
+// A window opens with the keyboard in the first control of its keyboard order that
+// takes it (the lowest TabIndex among the shown, enabled tab stops that take the
+// focus, the order added among equals), its text selected as a Tab selects it. A
+// focus the program gave before the window opened stays.
+TEST_F(WindowPeerTest, AWindowOpensWithTheKeyboardWhereItsTabOrderStarts)
+{
+    struct Control {
+        const char* name;
+        std::int32_t tabIndex;
+        bool isLabel = false, tabStop = true, visible = true, enabled = true;
+    };
+    struct Row {
+        const char* name;
+        std::vector<Control> controls;
+        const char* focusedByProgram;
+        const char* expected; // nullptr: no control has the keyboard
+    } rows[] = {
+        { "LowestTabIndex", { { "A", 2 }, { "B", 1 }, { "C", 3 } }, nullptr, "B" },
+        { "OrderAddedAmongEquals", { { "A", 1 }, { "B", 1 } }, nullptr, "A" },
+        { "SkipsWhatTakesNoFocus",
+            { { "Label", 0, true }, { "NoTabStop", 0, false, false }, { "Hidden", 0, false, true, false },
+                { "Disabled", 0, false, true, true, false }, { "Field", 5 } },
+            nullptr, "Field" },
+        { "TheProgramsFocusStays", { { "A", 0 }, { "B", 1 } }, "B", "B" },
+        { "NoneTakesIt", { { "Label", 0, true } }, nullptr, nullptr },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto window = OpenWindow({}, [&](Window& w) {
+            std::int32_t top = 0;
+            for (const auto& control : row.controls) {
+                auto& added = SetRect(
+                    AddControl<RectControl>(w, control.isLabel ? Label::Class() : TextField::Class(), control.name), 10,
+                    top += 30, 80, 22);
+                added.setTabIndex(control.tabIndex);
+                added.setTabStop(control.tabStop);
+                added.setVisible(control.visible);
+                added.setEnabled(control.enabled);
+                if (auto* field = dynamic_cast<TextField*>(&added))
+                    field->setText("1.050");
+            }
+            if (row.focusedByProgram)
+                native_cast<RectControl>(w.findControl(row.focusedByProgram))->SetFocus();
+        });
+        Activate(*window);
+        QWidget* expected = row.expected ? WidgetOf(window->findControl(row.expected)) : nullptr;
+        auto* focused = fw::qt::ControlPeer::forWidget(QApplication::focusWidget());
+        EXPECT_EQ(focused ? focused->widget() : nullptr, expected);
+        EXPECT_EQ(window->focus(), row.expected ? window->findControl(row.expected) : nullptr);
+        if (auto* edit = qobject_cast<QLineEdit*>(expected); edit && !row.focusedByProgram) {
+            EXPECT_EQ(edit->selectedText(), "1.050");
+        }
+        window->Close();
+    }
 }
 
 } // namespace

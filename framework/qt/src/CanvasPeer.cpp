@@ -1,9 +1,11 @@
 #include "CanvasPeer.h"
 
+#include "ParentBackground.h"
 #include "PictureImage.h"
 
 #include <fw/Canvas.h>
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace fw::qt {
@@ -13,9 +15,11 @@ CanvasWidget::CanvasWidget(Canvas& model)
 {
 }
 
-void CanvasWidget::paintEvent(QPaintEvent*)
+void CanvasWidget::paintEvent(QPaintEvent* event)
 {
-    auto canvas = Ref<Canvas>::retain(static_cast<Canvas*>(model_.get()));
+    if (IsOpaque(*this))
+        PaintParentBackground(*this, event->region());
+    auto canvas = model_.get();
     if (!canvas)
         return;
     if (const QImage* image = ImageOf(canvas->backdrop().get())) {
@@ -26,28 +30,20 @@ void CanvasWidget::paintEvent(QPaintEvent*)
 }
 
 CanvasPeer::CanvasPeer(Canvas& model)
-    : CanvasPeer(model, new CanvasWidget(model))
+    : ControlPeerOf(model, new CanvasWidget(model))
 {
 }
 
-CanvasPeer::CanvasPeer(Canvas& model, CanvasWidget* widget)
-    : ControlPeer(model, widget)
-    , canvas_(model)
-    , view_(widget)
-{
-}
-
-Qt::FocusPolicy CanvasPeer::tabStopFocus() const { return canvas_.acceptFocus() ? Qt::StrongFocus : Qt::NoFocus; }
+Qt::FocusPolicy CanvasPeer::tabStopFocus() const { return model().acceptFocus() ? Qt::StrongFocus : Qt::NoFocus; }
 
 void CanvasPeer::show(Aspect aspect)
 {
     switch (aspect) {
     case Aspect::Picture:
-        view_->update();
+        view()->update();
         break;
     case Aspect::Colors:
-        // An opaque canvas fills its area with the window's background before the picture.
-        view_->setAutoFillBackground(!canvas_.transparent());
+        SetOpaque(*view(), !model().transparent());
         break;
     default:
         break;

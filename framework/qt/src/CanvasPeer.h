@@ -1,10 +1,10 @@
 // A canvas as a widget that paints its Backdrop picture at its top-left corner,
-// unscaled; without a picture it paints nothing.
+// unscaled; without a picture it paints nothing. An opaque canvas paints its
+// parent's background under the picture.
 #pragma once
 
 #include "ControlPeer.h"
-
-#include <fw/Object.h>
+#include "WeakModel.h"
 
 #include <QWidget>
 
@@ -22,22 +22,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    WeakRef model_;
+    WeakModel<Canvas> model_;
 };
 
-class CanvasPeer : public ControlPeer {
+class CanvasPeer : public ControlPeerOf<Canvas, CanvasWidget> {
 public:
     explicit CanvasPeer(Canvas& model);
 
 protected:
     void show(Aspect aspect) override;
     Qt::FocusPolicy tabStopFocus() const override;
-
-private:
-    CanvasPeer(Canvas& model, CanvasWidget* widget);
-
-    Canvas& canvas_;
-    CanvasWidget* view_;
 };
 
 } // namespace fw::qt

@@ -1,7 +1,10 @@
 #include "ControlPeer.h"
 
 #include "HoverReporter.h"
+#include "ModelCall.h"
+#include "Styling.h"
 #include "TextConversion.h"
+#include "WholeTextFields.h"
 #include "WindowPeer.h"
 
 #include <fw/RectControl.h>
@@ -83,12 +86,18 @@ void ControlPeer::update(Aspect aspect)
     switch (aspect) {
     case Aspect::Geometry:
         placeWidget();
+        keepTextFieldsWhole();
         break;
     case Aspect::Visible:
         applyVisible();
+        keepTextFieldsWhole();
         break;
     case Aspect::Enabled:
         widget_->setEnabled(model_.enabled());
+        break;
+    case Aspect::Font:
+        if (auto* text = dynamic_cast<const TextFontControl*>(&model_))
+            ApplyFont(widget_, *text);
         break;
     case Aspect::Text:
         widget_->setToolTip(ShownText(model_.helpTag()));
@@ -114,6 +123,14 @@ QWidget* ControlPeer::parentWidget() const
     return window ? window->content() : nullptr;
 }
 
+bool ControlPeer::reportUserChange(const std::function<void()>& report)
+{
+    WeakRef control(&model_);
+    Ref<Object> hold = Ref<Object>::retain(&model_);
+    CallModel(report);
+    return of(control.get()) == this;
+}
+
 QPoint ControlPeer::parentOrigin() const
 {
     if (auto* enclosing = model_.enclosingControl())
@@ -131,8 +148,15 @@ void ControlPeer::reparent()
         widget_->setParent(parent); // hides it; applyVisible shows it again
     placeWidget();
     applyVisible();
+    keepTextFieldsWhole();
     if (auto* window = WindowPeer::of(model_.window()))
         window->orderTabs();
+}
+
+void ControlPeer::keepTextFieldsWhole()
+{
+    if (auto* window = model_.window())
+        KeepTextFieldsWhole(*window);
 }
 
 // Controls that name this one as their InitialParent and got their peers first.
@@ -158,6 +182,14 @@ void ControlPeer::placeWidget()
             peer->placeWidget();
     }
 }
+
+bool ControlPeer::takesTabFocus() const
+{
+    return widget_ && (widget_->focusPolicy() & Qt::TabFocus) && widget_->isEnabled()
+        && widget_->isVisibleTo(widget_->window());
+}
+
+void ControlPeer::focusByTab() { widget_->setFocus(Qt::TabFocusReason); }
 
 void ControlPeer::applyVisible()
 {

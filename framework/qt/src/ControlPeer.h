@@ -1,6 +1,6 @@
 // What every control's peer shares: the widget's place among its window's
 // widgets, and the state common to all controls (rectangle, visible, enabled,
-// help tag, tab stop, mouse enter and exit).
+// help tag, tab stop, mouse enter and exit, and the font of those that show text).
 //
 // A control's widget is a child of its window's content widget, or of the widget
 // of the control that its InitialParent names; the model's rectangle is in window
@@ -21,6 +21,8 @@
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 namespace fw {
 class RectControl;
@@ -44,6 +46,11 @@ public:
     // Places the widget by the model's rectangle again.
     virtual void placeWidget();
 
+    // True when the Tab key can bring the keyboard here: shown, enabled, and a tab stop of a kind that takes it.
+    bool takesTabFocus() const;
+    // Gives the widget the keyboard as a Tab into it does.
+    virtual void focusByTab();
+
     // The peer of a control, also while the factory is still making it; nullptr when it has none.
     static ControlPeer* of(const Object* control) noexcept;
     // The peer whose widget is this one or encloses it, nullptr when none does.
@@ -64,16 +71,34 @@ protected:
     virtual Qt::FocusPolicy tabStopFocus() const { return naturalFocus_; }
     // The window position that the parent widget's origin stands for.
     QPoint parentOrigin() const;
+    // Hands a user's change to the model, whose handlers may close the window that holds the control: the
+    // model is held meanwhile. True when this peer is still there to show what the handlers left.
+    bool reportUserChange(const std::function<void()>& report);
 
 private:
     QWidget* parentWidget() const;
     void applyVisible();
     void applyTabStop();
+    void keepTextFieldsWhole();
     void reparentEnclosed();
 
     RectControl& model_;
     QPointer<QWidget> widget_;
     Qt::FocusPolicy naturalFocus_;
+};
+
+// The base of a kind of control's peer: the model and the widget as their own classes.
+template <class Model, class View> class ControlPeerOf : public ControlPeer {
+public:
+    Model& model() const noexcept { return static_cast<Model&>(ControlPeer::model()); }
+
+protected:
+    ControlPeerOf(Model& model, View* view)
+        : ControlPeer(model, view)
+    {
+    }
+    // Null once Qt has deleted the widget.
+    View* view() const noexcept { return static_cast<View*>(widget()); }
 };
 
 } // namespace fw::qt

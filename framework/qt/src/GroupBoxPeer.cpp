@@ -1,38 +1,31 @@
 #include "GroupBoxPeer.h"
 
-#include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/GroupBox.h>
 
-#include <QGroupBox>
+#include <QPainter>
+#include <QStyleOptionGroupBox>
 
 namespace fw::qt {
 
-GroupBoxPeer::GroupBoxPeer(GroupBox& model)
-    : GroupBoxPeer(model, new QGroupBox)
+// As QGroupBox::paintEvent paints the box: frame, inside and caption.
+void GroupBoxWidget::paintOwnBackground(QPainter& painter) const
 {
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
 }
 
-GroupBoxPeer::GroupBoxPeer(GroupBox& model, QGroupBox* box)
-    : ControlPeer(model, box)
-    , group_(model)
-    , view_(box)
+GroupBoxPeer::GroupBoxPeer(GroupBox& model)
+    : ControlPeerOf(model, new GroupBoxWidget)
 {
 }
 
 void GroupBoxPeer::show(Aspect aspect)
 {
-    switch (aspect) {
-    case Aspect::Text:
-        view_->setTitle(ToQt(group_.caption()));
-        break;
-    case Aspect::Font:
-        ApplyFont(view_, group_);
-        break;
-    default:
-        break;
-    }
+    if (aspect == Aspect::Text)
+        view()->setTitle(ToQt(model().caption()));
 }
 
 } // namespace fw::qt

@@ -1,10 +1,12 @@
 // A group box as a QGroupBox with its caption; the controls it encloses are its
-// widget's children.
+// widget's children, and an opaque one among them shows the box's inside around
+// its content.
 #pragma once
 
 #include "ControlPeer.h"
+#include "ParentBackground.h"
 
-class QGroupBox;
+#include <QGroupBox>
 
 namespace fw {
 class GroupBox;
@@ -12,18 +14,17 @@ class GroupBox;
 
 namespace fw::qt {
 
-class GroupBoxPeer : public ControlPeer {
+class GroupBoxWidget : public QGroupBox, public OwnBackground {
+public:
+    void paintOwnBackground(QPainter& painter) const override;
+};
+
+class GroupBoxPeer : public ControlPeerOf<GroupBox, QGroupBox> {
 public:
     explicit GroupBoxPeer(GroupBox& model);
 
 protected:
     void show(Aspect aspect) override;
-
-private:
-    GroupBoxPeer(GroupBox& model, QGroupBox* box);
-
-    GroupBox& group_;
-    QGroupBox* view_;
 };
 
 } // namespace fw::qt

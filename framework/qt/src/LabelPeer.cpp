@@ -1,12 +1,14 @@
 #include "LabelPeer.h"
 
 #include "ModelCall.h"
+#include "ParentBackground.h"
 #include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/Label.h>
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 namespace fw::qt {
 
@@ -32,7 +34,12 @@ LabelWidget::LabelWidget(Label& model)
     setFocusPolicy(Qt::NoFocus);
 }
 
-Ref<Label> LabelWidget::model() const { return Ref<Label>::retain(static_cast<Label*>(model_.get())); }
+void LabelWidget::paintEvent(QPaintEvent* event)
+{
+    if (IsOpaque(*this))
+        PaintParentBackground(*this, event->region());
+    QLabel::paintEvent(event);
+}
 
 void LabelWidget::mousePressEvent(QMouseEvent* event)
 {
@@ -42,7 +49,7 @@ void LabelWidget::mousePressEvent(QMouseEvent* event)
     event->accept();
     pressed_ = true;
     QPoint at = event->position().toPoint();
-    if (auto label = model())
+    if (auto label = model_.get())
         CallModel([&] { (void)label->mouseDown(at.x(), at.y()); });
 }
 
@@ -52,7 +59,7 @@ void LabelWidget::mouseMoveEvent(QMouseEvent* event)
     if (!pressed_)
         return;
     QPoint at = event->position().toPoint();
-    if (auto label = model())
+    if (auto label = model_.get())
         CallModel([&] { label->mouseDrag(at.x(), at.y()); });
 }
 
@@ -64,19 +71,12 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     pressed_ = false;
     QPoint at = event->position().toPoint();
-    if (auto label = model())
+    if (auto label = model_.get())
         CallModel([&] { label->mouseUp(at.x(), at.y()); });
 }
 
 LabelPeer::LabelPeer(Label& model)
-    : LabelPeer(model, new LabelWidget(model))
-{
-}
-
-LabelPeer::LabelPeer(Label& model, QLabel* widget)
-    : ControlPeer(model, widget)
-    , label_(model)
-    , view_(widget)
+    : ControlPeerOf(model, new LabelWidget(model))
 {
 }
 
@@ -84,19 +84,16 @@ void LabelPeer::show(Aspect aspect)
 {
     switch (aspect) {
     case Aspect::Text:
-        view_->setText(ShownText(label_.text()));
+        view()->setText(ShownText(model().text()));
         break;
     case Aspect::Style:
-        view_->setAlignment(alignmentOf(label_.textAlign()));
-        view_->setWordWrap(label_.multiline());
-        view_->setTextInteractionFlags(label_.selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
-        break;
-    case Aspect::Font:
-        ApplyFont(view_, label_);
+        view()->setAlignment(alignmentOf(model().textAlign()));
+        view()->setWordWrap(model().multiline());
+        view()->setTextInteractionFlags(model().selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
         break;
     case Aspect::Colors:
-        SetEnabledColor(view_, QPalette::WindowText, label_.textColor());
-        view_->setAutoFillBackground(!label_.transparent());
+        SetEnabledColor(view(), QPalette::WindowText, model().textColor());
+        SetOpaque(*view(), !model().transparent());
         break;
     default:
         break;

@@ -1,12 +1,12 @@
 // A label as a QLabel: its text at the top, CR as line breaks, words wrapped when
-// it is multi-line. The mouse goes to the label's own events, in the label's
-// coordinates; a release follows every press on the label, whatever the press
-// answered.
+// it is multi-line. An opaque label shows its parent's background around the
+// text; a transparent one lets what lies below show. The mouse goes to the
+// label's own events, in the label's coordinates; a release follows every press
+// on the label, whatever the press answered.
 #pragma once
 
 #include "ControlPeer.h"
-
-#include <fw/Object.h>
+#include "WeakModel.h"
 
 #include <QLabel>
 
@@ -21,29 +21,22 @@ public:
     explicit LabelWidget(Label& model);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Ref<Label> model() const;
-
-    WeakRef model_;
+    WeakModel<Label> model_;
     bool pressed_ = false;
 };
 
-class LabelPeer : public ControlPeer {
+class LabelPeer : public ControlPeerOf<Label, QLabel> {
 public:
     explicit LabelPeer(Label& model);
 
 protected:
     void show(Aspect aspect) override;
-
-private:
-    LabelPeer(Label& model, QLabel* widget);
-
-    Label& label_;
-    QLabel* view_;
 };
 
 } // namespace fw::qt

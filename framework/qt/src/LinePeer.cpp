@@ -36,14 +36,7 @@ void LineWidget::paintEvent(QPaintEvent*)
 }
 
 LinePeer::LinePeer(Line& model)
-    : LinePeer(model, new LineWidget)
-{
-}
-
-LinePeer::LinePeer(Line& model, LineWidget* widget)
-    : ControlPeer(model, widget)
-    , line_(model)
-    , view_(widget)
+    : ControlPeerOf(model, new LineWidget)
 {
 }
 
@@ -51,12 +44,13 @@ LinePeer::LinePeer(Line& model, LineWidget* widget)
 void LinePeer::placeWidget()
 {
     QPoint origin = parentOrigin();
-    QPoint from = QPoint(line_.x1(), line_.y1()) - origin;
-    QPoint to = QPoint(line_.x2(), line_.y2()) - origin;
-    int margin = std::max(1, (line_.borderWidth() + 1) / 2);
+    QPoint from = QPoint(model().x1(), model().y1()) - origin;
+    QPoint to = QPoint(model().x2(), model().y2()) - origin;
+    int margin = std::max(1, (model().borderWidth() + 1) / 2);
     QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
-    view_->setGeometry(box);
-    view_->setLine(QLine(from - box.topLeft(), to - box.topLeft()), line_.borderWidth(), ToQColor(line_.lineColor()));
+    view()->setGeometry(box);
+    view()->setLine(
+        QLine(from - box.topLeft(), to - box.topLeft()), model().borderWidth(), ToQColor(model().lineColor()));
 }
 
 void LinePeer::show(Aspect aspect)

@@ -29,19 +29,13 @@ private:
     QColor color_;
 };
 
-class LinePeer : public ControlPeer {
+class LinePeer : public ControlPeerOf<Line, LineWidget> {
 public:
     explicit LinePeer(Line& model);
     void placeWidget() override;
 
 protected:
     void show(Aspect aspect) override;
-
-private:
-    LinePeer(Line& model, LineWidget* widget);
-
-    Line& line_;
-    LineWidget* view_;
 };
 
 } // namespace fw::qt

@@ -4,6 +4,7 @@
 #include "ModelCall.h"
 #include "ShortcutText.h"
 #include "TextConversion.h"
+#include "WeakModel.h"
 
 #include <fw/MenuItem.h>
 
@@ -31,7 +32,6 @@ QAction::MenuRole roleOf(const MenuItem& item)
     return QAction::NoRole;
 }
 
-Ref<MenuItem> held(const WeakRef& item) { return Ref<MenuItem>::retain(static_cast<MenuItem*>(item.get())); }
 } // namespace
 
 MenuPeer::MenuPeer(MenuItem& model)
@@ -39,8 +39,8 @@ MenuPeer::MenuPeer(MenuItem& model)
     , action_(new QAction())
 {
     action_->setMenuRole(roleOf(model));
-    QObject::connect(action_, &QAction::triggered, action_, [item = WeakRef(&model)] {
-        auto chosen = held(item);
+    QObject::connect(action_, &QAction::triggered, action_, [item = WeakModel<MenuItem>(&model)] {
+        auto chosen = item.get();
         if (!chosen || ApplyEditCommand(chosen->name()))
             return;
         CallModel([&] { chosen->Choose(); });
@@ -88,8 +88,9 @@ void MenuPeer::update(Aspect aspect)
 
 void MenuPeer::applyTo(QAction* action) const
 {
+    // A separator's "-" only marks it: Qt would draw the text beside the line.
     action->setSeparator(model_.isSeparator());
-    action->setText(ToQt(model_.text()));
+    action->setText(model_.isSeparator() ? QString() : ToQt(model_.text()));
     action->setToolTip(ShownText(model_.helpTag()));
     action->setVisible(model_.visible());
     action->setEnabled(model_.enabled());
@@ -145,8 +146,8 @@ void MenuPeer::populate(QWidget* container)
         if (entry->count() > 0 && !entry->isSeparator()) {
             auto* menu = new QMenu(container);
             menu->setProperty(kBuiltMenu, true);
-            QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakRef(entry)] {
-                if (auto shown = held(item))
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakModel<MenuItem>(entry)] {
+                if (auto shown = item.get())
                     CallModel([&] { shown->EnableMenu(); });
             });
             peer->fill(menu);

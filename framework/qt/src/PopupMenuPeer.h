@@ -12,7 +12,7 @@ class PopupMenu;
 
 namespace fw::qt {
 
-class PopupMenuPeer : public ControlPeer {
+class PopupMenuPeer : public ControlPeerOf<PopupMenu, QComboBox> {
 public:
     explicit PopupMenuPeer(PopupMenu& model);
 
@@ -20,13 +20,9 @@ protected:
     void show(Aspect aspect) override;
 
 private:
-    PopupMenuPeer(PopupMenu& model, QComboBox* combo);
     void chosen(int row);
     void showRows();
     void showSelection();
-
-    PopupMenu& popup_;
-    QComboBox* combo_;
 };
 
 } // namespace fw::qt

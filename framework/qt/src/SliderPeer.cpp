@@ -1,7 +1,5 @@
 #include "SliderPeer.h"
 
-#include "ModelCall.h"
-
 #include <fw/Slider.h>
 
 #include <QSlider>
@@ -28,16 +26,9 @@ QSlider::TickPosition ticksOf(std::int32_t style)
 } // namespace
 
 SliderPeer::SliderPeer(Slider& model)
-    : SliderPeer(model, new QSlider)
+    : ControlPeerOf(model, new QSlider)
 {
-}
-
-SliderPeer::SliderPeer(Slider& model, QSlider* slider)
-    : ControlPeer(model, slider)
-    , slider_(model)
-    , view_(slider)
-{
-    QObject::connect(view_, &QSlider::valueChanged, view_, [control = WeakRef(&model)](int value) {
+    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakRef(&model)](int value) {
         if (auto* peer = live<SliderPeer>(control); peer && !peer->applying_)
             peer->moved(value);
     });
@@ -45,25 +36,22 @@ SliderPeer::SliderPeer(Slider& model, QSlider* slider)
 
 void SliderPeer::placeWidget()
 {
-    view_->setOrientation(slider_.height() > slider_.width() ? Qt::Vertical : Qt::Horizontal);
+    view()->setOrientation(model().height() > model().width() ? Qt::Vertical : Qt::Horizontal);
     ControlPeer::placeWidget();
 }
 
 void SliderPeer::moved(int value)
 {
-    WeakRef control(&slider_);
-    Ref<Object> hold = Ref<Object>::retain(&slider_);
-    CallModel([&] { slider_.userMoved(value); });
-    if (live<SliderPeer>(control) == this)
+    if (reportUserChange([&] { model().userMoved(value); }))
         showValue(); // a ValueChanged handler may have set another value
 }
 
 void SliderPeer::showValue()
 {
-    if (view_->value() == slider_.value())
+    if (view()->value() == model().value())
         return;
     bool wasApplying = std::exchange(applying_, true);
-    view_->setValue(slider_.value());
+    view()->setValue(model().value());
     applying_ = wasApplying;
 }
 
@@ -72,9 +60,9 @@ void SliderPeer::show(Aspect aspect)
     switch (aspect) {
     case Aspect::Range: {
         bool wasApplying = std::exchange(applying_, true);
-        view_->setRange(slider_.minimum(), slider_.maximum());
-        view_->setSingleStep(slider_.lineStep());
-        view_->setPageStep(slider_.pageStep());
+        view()->setRange(model().minimum(), model().maximum());
+        view()->setSingleStep(model().lineStep());
+        view()->setPageStep(model().pageStep());
         applying_ = wasApplying;
         showValue();
         break;
@@ -83,8 +71,8 @@ void SliderPeer::show(Aspect aspect)
         showValue();
         break;
     case Aspect::Style:
-        view_->setTickPosition(ticksOf(slider_.tickStyle()));
-        view_->setTracking(slider_.liveScroll());
+        view()->setTickPosition(ticksOf(model().tickStyle()));
+        view()->setTracking(model().liveScroll());
         break;
     default:
         break;

@@ -13,7 +13,7 @@ class Slider;
 
 namespace fw::qt {
 
-class SliderPeer : public ControlPeer {
+class SliderPeer : public ControlPeerOf<Slider, QSlider> {
 public:
     explicit SliderPeer(Slider& model);
     void placeWidget() override;
@@ -22,12 +22,9 @@ protected:
     void show(Aspect aspect) override;
 
 private:
-    SliderPeer(Slider& model, QSlider* slider);
     void moved(int value);
     void showValue();
 
-    Slider& slider_;
-    QSlider* view_;
     bool applying_ = false; // the peer's own setValue is no move
 };
 

@@ -3,6 +3,7 @@
 #include "TextConversion.h"
 
 #include <fw/RectControl.h>
+#include <fw/TextEdit.h>
 
 #include <QApplication>
 #include <QFont>
@@ -23,6 +24,12 @@ void SetEnabledColor(QWidget* widget, QPalette::ColorRole role, Color color)
     for (auto group : { QPalette::Active, QPalette::Inactive })
         palette.setColor(group, role, ToQColor(color));
     widget->setPalette(palette);
+}
+
+void ApplyTextColors(QWidget* widget, const TextEdit& text)
+{
+    SetEnabledColor(widget, QPalette::Text, text.textColor());
+    SetEnabledColor(widget, QPalette::Base, text.backColor());
 }
 
 void ApplyFont(QWidget* widget, const TextFontControl& control)

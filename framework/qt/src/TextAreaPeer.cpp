@@ -1,7 +1,5 @@
 #include "TextAreaPeer.h"
 
-#include "ModelCall.h"
-#include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/TextArea.h>
@@ -34,46 +32,27 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 } // namespace
 
 TextAreaPeer::TextAreaPeer(TextArea& model)
-    : TextAreaPeer(model, new QTextEdit)
+    : TextEditPeer(model, new QTextEdit)
 {
-}
-
-TextAreaPeer::TextAreaPeer(TextArea& model, QTextEdit* edit)
-    : ControlPeer(model, edit)
-    , area_(model)
-    , edit_(edit)
-{
-    QObject::connect(edit_, &QTextEdit::textChanged, edit_, [control = WeakRef(&model)] {
+    QObject::connect(view(), &QTextEdit::textChanged, view(), [control = WeakRef(&model)] {
         if (auto* peer = live<TextAreaPeer>(control); peer && !peer->applying_)
-            peer->edited();
+            peer->edited(ModelText(peer->view()->toPlainText()));
     });
-}
-
-void TextAreaPeer::edited()
-{
-    WeakRef control(&area_);
-    Ref<Object> hold = Ref<Object>::retain(&area_);
-    editing_ = true;
-    CallModel([&] { area_.userEdited(ModelText(edit_->toPlainText())); });
-    if (live<TextAreaPeer>(control) != this)
-        return;
-    editing_ = false;
-    showModelText();
 }
 
 void TextAreaPeer::showModelText()
 {
-    QString shown = ShownText(area_.text());
-    if (edit_->toPlainText() == shown)
+    QString shown = ShownText(model().text());
+    if (view()->toPlainText() == shown)
         return;
     bool wasApplying = std::exchange(applying_, true);
-    int caret = edit_->textCursor().position();
-    bool focused = edit_->hasFocus();
-    edit_->setPlainText(shown);
+    int caret = view()->textCursor().position();
+    bool focused = view()->hasFocus();
+    view()->setPlainText(shown);
     if (focused) {
-        QTextCursor cursor = edit_->textCursor();
+        QTextCursor cursor = view()->textCursor();
         cursor.setPosition(std::min(caret, static_cast<int>(shown.size())));
-        edit_->setTextCursor(cursor);
+        view()->setTextCursor(cursor);
     }
     applyParagraphs();
     applying_ = wasApplying;
@@ -84,10 +63,10 @@ void TextAreaPeer::applyParagraphs()
 {
     bool wasApplying = std::exchange(applying_, true);
     QTextBlockFormat format;
-    double spacing = area_.lineSpacing() > 0 ? area_.lineSpacing() : 1.0;
+    double spacing = model().lineSpacing() > 0 ? model().lineSpacing() : 1.0;
     format.setLineHeight(spacing * kPercent, QTextBlockFormat::ProportionalHeight);
-    format.setAlignment(alignmentOf(area_.alignment()));
-    QTextCursor all(edit_->document());
+    format.setAlignment(alignmentOf(model().alignment()));
+    QTextCursor all(view()->document());
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(format);
     applying_ = wasApplying;
@@ -95,29 +74,22 @@ void TextAreaPeer::applyParagraphs()
 
 void TextAreaPeer::show(Aspect aspect)
 {
+    showShared(aspect);
     switch (aspect) {
-    case Aspect::Text:
-        if (!editing_)
-            showModelText();
-        break;
     case Aspect::Style:
-        edit_->setReadOnly(area_.readOnly());
-        edit_->setAcceptRichText(area_.styled());
-        edit_->setFrameStyle(area_.border() ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
-        edit_->setVerticalScrollBarPolicy(area_.scrollbarVertical() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-        edit_->setHorizontalScrollBarPolicy(
-            area_.scrollbarHorizontal() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        view()->setReadOnly(model().readOnly());
+        view()->setAcceptRichText(model().styled());
+        view()->setFrameStyle(model().border() ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+        view()->setVerticalScrollBarPolicy(
+            model().scrollbarVertical() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        view()->setHorizontalScrollBarPolicy(
+            model().scrollbarHorizontal() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         // A horizontal scroll bar is for lines longer than the area; without one, words wrap.
-        edit_->setLineWrapMode(area_.scrollbarHorizontal() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        view()->setLineWrapMode(model().scrollbarHorizontal() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
         applyParagraphs();
         break;
     case Aspect::Font:
-        ApplyFont(edit_, area_);
         applyParagraphs();
-        break;
-    case Aspect::Colors:
-        SetEnabledColor(edit_, QPalette::Text, area_.textColor());
-        SetEnabledColor(edit_, QPalette::Base, area_.backColor());
         break;
     default:
         break;

@@ -3,7 +3,7 @@
 // the model as a text field's do (see TextFieldPeer.h).
 #pragma once
 
-#include "ControlPeer.h"
+#include "TextEditPeer.h"
 
 class QTextEdit;
 
@@ -13,7 +13,7 @@ class TextArea;
 
 namespace fw::qt {
 
-class TextAreaPeer : public ControlPeer {
+class TextAreaPeer : public TextEditPeer<TextArea, QTextEdit> {
 public:
     explicit TextAreaPeer(TextArea& model);
 
@@ -21,14 +21,9 @@ protected:
     void show(Aspect aspect) override;
 
 private:
-    TextAreaPeer(TextArea& model, QTextEdit* edit);
-    void edited();
-    void showModelText();
+    void showModelText() override;
     void applyParagraphs();
 
-    TextArea& area_;
-    QTextEdit* edit_;
-    bool editing_ = false;
     bool applying_ = false; // the peer's own changes of the document are no edits
 };
 

@@ -1,8 +1,6 @@
 #include "TextFieldPeer.h"
 
 #include "CodePointLimit.h"
-#include "ModelCall.h"
-#include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/TextField.h>
@@ -29,72 +27,52 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 } // namespace
 
 TextFieldPeer::TextFieldPeer(TextField& model)
-    : TextFieldPeer(model, new QLineEdit)
+    : TextEditPeer(model, new QLineEdit)
+    , limit_(new CodePointLimit(view()))
 {
-}
-
-TextFieldPeer::TextFieldPeer(TextField& model, QLineEdit* edit)
-    : ControlPeer(model, edit)
-    , field_(model)
-    , edit_(edit)
-    , limit_(new CodePointLimit(edit))
-{
-    edit_->setValidator(limit_);
-    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [control = WeakRef(&model)](const QString& text) {
+    view()->setValidator(limit_);
+    QObject::connect(view(), &QLineEdit::textEdited, view(), [control = WeakRef(&model)](const QString& text) {
         if (auto* peer = live<TextFieldPeer>(control))
-            peer->edited(text);
+            peer->edited(FromQt(text));
     });
 }
 
-void TextFieldPeer::edited(const QString& text)
+void TextFieldPeer::focusByTab()
 {
-    WeakRef control(&field_);
-    Ref<Object> hold = Ref<Object>::retain(&field_); // a handler may close the window that holds the field
-    editing_ = true;
-    CallModel([&] { field_.userEdited(FromQt(text)); });
-    if (live<TextFieldPeer>(control) != this)
-        return; // the handler closed the field itself
-    editing_ = false;
-    showModelText();
+    // Selected as a Tab selects it, also when the keyboard arrives only once the window is active.
+    view()->selectAll();
+    ControlPeer::focusByTab();
 }
 
 void TextFieldPeer::showModelText()
 {
-    QString shown = ToQt(field_.text());
-    if (edit_->text() == shown)
+    QString shown = ToQt(model().text());
+    if (view()->text() == shown)
         return;
-    if (!edit_->hasFocus()) {
-        edit_->setText(shown);
+    if (!view()->hasFocus()) {
+        view()->setText(shown);
         return;
     }
-    int caret = edit_->cursorPosition();
-    edit_->setText(shown);
-    edit_->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
+    int caret = view()->cursorPosition();
+    view()->setText(shown);
+    view()->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
 }
 
 void TextFieldPeer::show(Aspect aspect)
 {
+    showShared(aspect);
     switch (aspect) {
     case Aspect::Text:
-        edit_->setPlaceholderText(ToQt(field_.cueText()));
-        if (!editing_) // during an edit the peer shows the outcome once the model is done
-            showModelText();
+        view()->setPlaceholderText(ToQt(model().cueText()));
         break;
     case Aspect::Range:
-        limit_->setLimit(field_.limitText());
+        limit_->setLimit(model().limitText());
         break;
     case Aspect::Style:
-        edit_->setReadOnly(field_.readOnly());
-        edit_->setAlignment(alignmentOf(field_.alignment()));
-        edit_->setFrame(field_.border());
-        edit_->setEchoMode(field_.password() ? QLineEdit::Password : QLineEdit::Normal);
-        break;
-    case Aspect::Font:
-        ApplyFont(edit_, field_);
-        break;
-    case Aspect::Colors:
-        SetEnabledColor(edit_, QPalette::Text, field_.textColor());
-        SetEnabledColor(edit_, QPalette::Base, field_.backColor());
+        view()->setReadOnly(model().readOnly());
+        view()->setAlignment(alignmentOf(model().alignment()));
+        view()->setFrame(model().border());
+        view()->setEchoMode(model().password() ? QLineEdit::Password : QLineEdit::Normal);
         break;
     default:
         break;

@@ -8,7 +8,7 @@
 // the program makes is never reported back as the user's.
 #pragma once
 
-#include "ControlPeer.h"
+#include "TextEditPeer.h"
 
 class QLineEdit;
 
@@ -20,22 +20,18 @@ namespace fw::qt {
 
 class CodePointLimit;
 
-class TextFieldPeer : public ControlPeer {
+class TextFieldPeer : public TextEditPeer<TextField, QLineEdit> {
 public:
     explicit TextFieldPeer(TextField& model);
+    void focusByTab() override;
 
 protected:
     void show(Aspect aspect) override;
 
 private:
-    TextFieldPeer(TextField& model, QLineEdit* edit);
-    void edited(const QString& text);
-    void showModelText();
+    void showModelText() override;
 
-    TextField& field_;
-    QLineEdit* edit_;
     CodePointLimit* limit_;
-    bool editing_ = false;
 };
 
 } // namespace fw::qt

@@ -4,6 +4,7 @@
 #pragma once
 
 class QAction;
+class QImage;
 class QMenuBar;
 class QTimer;
 class QWidget;
@@ -26,5 +27,9 @@ QMenuBar* MenuBarOf(Window* window);
 // The one action of a menu entry, shared by every menu bar that shows it.
 QAction* ActionOf(MenuItem* item);
 QTimer* ClockOf(Timer* timer);
+
+// What a control's widget paints by itself, without what lies below or above it:
+// clear where it paints nothing. A null image when the control has no widget.
+QImage DrawnAlone(Object* control);
 
 } // namespace fw::qt

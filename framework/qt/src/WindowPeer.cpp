@@ -18,6 +18,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace fw::qt {
@@ -189,20 +190,38 @@ void WindowPeer::applyFocus()
         focused->clearFocus();
 }
 
+// The controls in this window's widget, by TabIndex, ties by the order added.
+std::vector<ControlPeer*> WindowPeer::tabOrder() const
+{
+    std::vector<ControlPeer*> order;
+    for (std::size_t k = 0; k < model_.controlCount(); ++k) {
+        auto* peer = ControlPeer::of(model_.controlAt(k));
+        if (peer && peer->widget() && peer->widget()->window() == widget_)
+            order.push_back(peer);
+    }
+    std::stable_sort(order.begin(), order.end(),
+        [](const ControlPeer* a, const ControlPeer* b) { return a->model().tabIndex() < b->model().tabIndex(); });
+    return order;
+}
+
 void WindowPeer::orderTabs()
 {
     if (!widget_)
         return;
-    std::vector<std::pair<const RectControl*, QWidget*>> order;
-    for (std::size_t k = 0; k < model_.controlCount(); ++k) {
-        auto* peer = ControlPeer::of(model_.controlAt(k));
-        if (peer && peer->widget() && peer->widget()->window() == widget_)
-            order.emplace_back(&peer->model(), peer->widget());
-    }
-    std::stable_sort(order.begin(), order.end(),
-        [](const auto& a, const auto& b) { return a.first->tabIndex() < b.first->tabIndex(); });
+    auto order = tabOrder();
     for (std::size_t k = 1; k < order.size(); ++k)
-        QWidget::setTabOrder(order[k - 1].second, order[k].second);
+        QWidget::setTabOrder(order[k - 1]->widget(), order[k]->widget());
+}
+
+void WindowPeer::focusFirstControl()
+{
+    if (model_.focus())
+        return;
+    for (ControlPeer* control : tabOrder())
+        if (control->takesTabFocus()) {
+            control->focusByTab();
+            return;
+        }
 }
 
 // Before the first show the frame is only guessed; once shown, the real frame is centred.
@@ -231,6 +250,8 @@ void WindowPeer::show()
     widget_->raise();
     widget_->activateWindow();
     applyFocus();
+    if (!std::exchange(opened_, true))
+        focusFirstControl();
 }
 
 void WindowPeer::showModal()

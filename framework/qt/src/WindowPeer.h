@@ -1,6 +1,8 @@
 // The peer of a window: a top-level WindowWidget, the window's menu bar (its own
 // MenuBar, or else the application's; none while it is shown modally), the
-// keyboard order of its controls, and showing, modal running and closing.
+// keyboard order of its controls, and showing, modal running and closing. A
+// window opens with the keyboard in the first control of its keyboard order
+// that takes it, unless the program has given the focus to a control already.
 //
 // `ShowModal` runs a nested event loop until the window closes, so timers and
 // other windows' events go on meanwhile. `Close` hides the widget and lets Qt
@@ -13,6 +15,8 @@
 
 #include <QPointer>
 
+#include <vector>
+
 class QEventLoop;
 class QMenuBar;
 class QWidget;
@@ -23,6 +27,7 @@ class Window;
 
 namespace fw::qt {
 
+class ControlPeer;
 class WindowWidget;
 
 class WindowPeer : public Peer {
@@ -47,6 +52,8 @@ public:
     static WindowPeer* of(const Window* window) noexcept;
 
 private:
+    std::vector<ControlPeer*> tabOrder() const;
+    void focusFirstControl();
     void applyGeometry();
     void applyStyle();
     void applyColors();
@@ -62,6 +69,7 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     WeakRef shownBar_;
     bool placed_ = false;
+    bool opened_ = false;
     bool modal_ = false;
 };
 

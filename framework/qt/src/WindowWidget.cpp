@@ -1,5 +1,6 @@
 #include "WindowWidget.h"
 
+#include "DesktopTitle.h"
 #include "ModelCall.h"
 
 #include <fw/Window.h>
@@ -19,8 +20,6 @@ WindowWidget::WindowWidget(Window& model)
     , content_(new QWidget(this))
 {
 }
-
-Ref<Window> WindowWidget::model() const { return Ref<Window>::retain(static_cast<Window*>(model_.get())); }
 
 QMenuBar* WindowWidget::menuBar() const noexcept { return bar_; }
 
@@ -74,9 +73,18 @@ void WindowWidget::layOut()
     content_->setGeometry(0, bar, width(), std::max(0, height() - bar));
 }
 
+bool WindowWidget::event(QEvent* event)
+{
+    bool handled = QWidget::event(event);
+    // Qt has just told the desktop a title: the application's name where the title is empty.
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::WinIdChange)
+        KeepEmptyTitleEmpty(*this);
+    return handled;
+}
+
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
-    auto window = model();
+    auto window = model_.get();
     if (window && window->isOpen()) {
         // The close box asks the model; Qt closes the widget only once the model has closed.
         bool wasClosing = std::exchange(inCloseEvent_, true);
@@ -92,7 +100,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event)
     layOut();
     if (sizing_)
         return;
-    if (auto window = model(); window && window->isOpen())
+    if (auto window = model_.get(); window && window->isOpen())
         CallModel([&] { window->userResized(content_->width(), content_->height()); });
 }
 
@@ -101,7 +109,7 @@ void WindowWidget::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
     if (sizing_ || !isVisible())
         return;
-    if (auto window = model(); window && window->isOpen()) {
+    if (auto window = model_.get(); window && window->isOpen()) {
         QPoint origin = mapToGlobal(content_->pos());
         CallModel([&] { window->userMoved(origin.x(), origin.y()); });
     }
@@ -110,7 +118,7 @@ void WindowWidget::moveEvent(QMoveEvent* event)
 void WindowWidget::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    auto window = model();
+    auto window = model_.get();
     if (!window || !window->isOpen())
         return;
     if (event->type() == QEvent::ActivationChange) {

@@ -9,7 +9,7 @@
 // and a close that the model started is accepted at once.
 #pragma once
 
-#include <fw/Object.h>
+#include "WeakModel.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -38,16 +38,16 @@ public:
     void setContentGeometry(QSize size, QSize minimum, QSize maximum, bool resizeable);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    Ref<Window> model() const;
     void layOut();
 
-    WeakRef model_;
+    WeakModel<Window> model_;
     QWidget* content_;
     QPointer<QMenuBar> bar_;
     bool sizing_ = false;
