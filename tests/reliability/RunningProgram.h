@@ -3,7 +3,7 @@
 // menu handlers) on Qt's offscreen platform, and a user's view of a window's widgets.
 #pragma once
 
-#include "ControlPeer.h"
+#include "ControlWidgets.h"
 #include "FreshProgram.h"
 #include "WindowPeer.h"
 
@@ -18,9 +18,6 @@
 #include <fw/Window.h>
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -65,30 +62,8 @@ inline QWidget* WindowWidgetOf(const fw::Window& window)
     return peer ? peer->widget() : nullptr;
 }
 
-template <class Widget> Widget* WidgetOf(const fw::Window& window, std::string_view control)
-{
-    auto* peer = fw::qt::ControlPeer::of(window.findControl(control));
-    return peer ? qobject_cast<Widget*>(peer->widget()) : nullptr;
-}
-
-// What the user sees in a line edit or a label.
-inline std::string Showing(const fw::Window& window, std::string_view control)
-{
-    if (auto* edit = WidgetOf<QLineEdit>(window, control))
-        return edit->text().toStdString();
-    if (auto* label = WidgetOf<QLabel>(window, control))
-        return label->text().toStdString();
-    return "<no line edit or label " + std::string(control) + ">";
-}
-
-// Selects what the field shows and types over it, key by key.
-inline void TypeInto(const fw::Window& window, std::string_view control, const char* keys)
-{
-    auto* edit = WidgetOf<QLineEdit>(window, control);
-    ASSERT_TRUE(edit) << control;
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, keys);
-}
+using control_widgets::Showing;
+using control_widgets::TypeInto;
+using control_widgets::WidgetOf;
 
 } // namespace reliability

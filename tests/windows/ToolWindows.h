@@ -11,13 +11,11 @@
 #include "calculators/W_Pari.h"
 #include "shell/menubar/MenuBar1.h"
 
-#include "WidgetOf.h"
+#include "ControlWidgets.h"
 
 #include <fw/Window.h>
 
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -65,26 +63,8 @@ inline void CloseAll()
     QCoreApplication::processEvents();
 }
 
-template <class Widget> Widget* WidgetOf(const fw::Window& window, std::string_view control)
-{
-    return qobject_cast<Widget*>(fw::qt::WidgetOf(window.findControl(control)));
-}
-
-// What the user sees in a line edit.
-inline std::string Showing(const fw::Window& window, std::string_view control)
-{
-    auto* edit = WidgetOf<QLineEdit>(window, control);
-    return edit ? edit->text().toStdString() : "<no line edit " + std::string(control) + ">";
-}
-
-// Selects what the field shows and types over it, key by key.
-inline void TypeInto(const fw::Window& window, std::string_view control, const char* keys)
-{
-    auto* edit = WidgetOf<QLineEdit>(window, control);
-    ASSERT_TRUE(edit) << control;
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, keys);
-}
+using control_widgets::Showing;
+using control_widgets::TypeInto;
+using control_widgets::WidgetOf;
 
 } // namespace tool_windows
