@@ -263,7 +263,7 @@ ClassRecord* Application::Class()
             Routine<&A::RemoveTrayItem>("RemoveTrayItem", "%%o<TrayItem>"),
             Routine<&A::SleepCurrentThread>("SleepCurrentThread", "%%i4"),
             Routine<&A::YieldToNextThread>("YieldToNextThread", "%%"),
-            RoutineWithoutInvoker<&A::AddMenuHandler>("_AddMenuHandler", "%%sp"),
+            Routine<&A::AddMenuHandler>("_AddMenuHandler", "%%sp"),
             Routine<&A::AddPollableObject>("_AddPollableObject", "%%o<Object>"),
             Routine<&A::DependencyList>("_DependencyList", "%o<Object>%"),
             Routine<&A::DoSingleEvent>("_DoSingleEvent", "%%"),
@@ -316,7 +316,7 @@ ClassRecord* Application::Class()
         ReadOnlyProperty<&A::executableName>("ExecutableName"),
     };
     static ClassRecord* cls = [] {
-        auto* record = RegisterNativeClass({ .name = "Application",
+        auto* record = RegisterNativeClass({ .name = kClassName,
             .superclass = &ObjectClass,
             .methods = methods,
             .events = events,

@@ -53,7 +53,7 @@ ClassRecord* Canvas::Class()
         Property<&C::acceptFocus, &C::setAcceptFocus>("AcceptFocus"),
         Property<&C::useFocusRing, &C::setUseFocusRing>("UseFocusRing"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Canvas",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,

@@ -73,7 +73,7 @@ ClassRecord* Control::Class()
         ReadOnlyProperty<&C::handle>("Handle"),
         ReadOnlyProperty<&C::opened>("Opened"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Control",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &ObjectClass,
         .methods = methods,
         .events = events,

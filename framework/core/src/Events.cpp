@@ -61,17 +61,18 @@ namespace detail {
 bool EventSignatureFits(
     std::string_view signature, std::string_view result, std::initializer_list<std::string_view> parameters) noexcept
 {
-    // "%<result>%<parameters>": an object code "o<" stands for any "o<Class>".
+    // "%<result>%<parameters>": an object code "o<Class>" stands for any object's.
     auto take = [&](std::string_view code) {
-        if (!signature.starts_with(code))
-            return false;
-        signature.remove_prefix(code.size());
-        if (code == "o<") {
-            auto end = signature.find('>');
-            if (end == std::string_view::npos)
+        if (!code.starts_with("o<")) {
+            if (!signature.starts_with(code))
                 return false;
-            signature.remove_prefix(end + 1);
+            signature.remove_prefix(code.size());
+            return true;
         }
+        auto end = signature.starts_with("o<") ? signature.find('>') : std::string_view::npos;
+        if (end == std::string_view::npos)
+            return false;
+        signature.remove_prefix(end + 1);
         return true;
     };
     if (!take("%") || !take(result) || !take("%"))

@@ -185,7 +185,7 @@ ClassRecord* FolderItem::Class()
         ReadOnlyProperty<&F::exists>("Exists"),
         ReadOnlyProperty<&F::directory>("Directory"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "FolderItem",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &ObjectClass,
         .methods = methods,
         .properties = properties,

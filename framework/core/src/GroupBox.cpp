@@ -28,7 +28,7 @@ ClassRecord* GroupBox::Class()
         Property<&G::textUnit, &G::setTextUnit>("TextUnit"),
         Property<&G::textSize, &G::setTextSize>("TextSize"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "GroupBox",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .properties = properties,

@@ -84,7 +84,7 @@ ClassRecord* Label::Class()
         Property<&L::textUnit, &L::setTextUnit>("TextUnit"),
         Property<&L::textSize, &L::setTextSize>("TextSize"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Label",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,

@@ -32,7 +32,7 @@ ClassRecord* Line::Class()
         Property<&L::borderWidth, &L::setBorderWidth>("BorderWidth"),
         Property<&L::lineColor, &L::setLineColor>("LineColor"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Line",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .properties = properties,

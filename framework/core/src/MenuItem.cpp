@@ -466,7 +466,7 @@ ClassRecord* MenuItem::Class()
         Property<&M::shortcutModifiers, &M::setShortcutModifiers>("ShortcutModifiers"),
         ReadOnlyProperty<&M::role>("Role"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "MenuItem",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
@@ -484,7 +484,7 @@ ClassRecord* MenuBar::Class()
             "Popup", "%o<MenuItem>%i4i4"),
         Routine<&MenuBar::FindShortcut>("_FindShortcut", "%o<MenuItem>%s"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "MenuBar",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &MenuItem::Class,
         .methods = methods,
         .instanceSize = kMenuItemSize,
@@ -494,7 +494,7 @@ ClassRecord* MenuBar::Class()
 
 ClassRecord* AppleMenuItem::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = "AppleMenuItem",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &MenuItem::Class,
         .instanceSize = kMenuItemSize,
         .construct = &Construct<AppleMenuItem> });
@@ -503,7 +503,7 @@ ClassRecord* AppleMenuItem::Class()
 
 ClassRecord* QuitMenuItem::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = "QuitMenuItem",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &MenuItem::Class,
         .instanceSize = kMenuItemSize,
         .construct = &Construct<QuitMenuItem> });

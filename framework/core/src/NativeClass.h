@@ -67,62 +67,6 @@ template <auto F> NativeMethod RecordOnly(std::string_view name, std::string_vie
     return { name, signature, EntryOf<F>(), InvokerOf<F>(), false };
 }
 
-// Property values as they pass through Variants, by C++ type.
-template <class T> struct PropertyType;
-
-template <> struct PropertyType<std::int32_t> {
-    static constexpr std::string_view code = "i4";
-    static Variant to(std::int32_t v) { return Int32ToVariant(v); }
-    static std::int32_t from(const Variant& v) { return VariantToInt32(v); }
-};
-template <> struct PropertyType<bool> {
-    static constexpr std::string_view code = "b";
-    static Variant to(bool v) { return BooleanToVariant(v); }
-    static bool from(const Variant& v) { return VariantToBoolean(v); }
-};
-template <> struct PropertyType<double> {
-    static constexpr std::string_view code = "f8";
-    static Variant to(double v) { return DoubleToVariant(v); }
-    static double from(const Variant& v) { return VariantToDouble(v); }
-};
-template <> struct PropertyType<float> {
-    static constexpr std::string_view code = "f4";
-    static Variant to(float v) { return DoubleToVariant(v); }
-    static float from(const Variant& v) { return static_cast<float>(VariantToDouble(v)); }
-};
-template <> struct PropertyType<std::uint8_t> {
-    static constexpr std::string_view code = "u1";
-    static Variant to(std::uint8_t v) { return Int32ToVariant(v); }
-    static std::uint8_t from(const Variant& v) { return static_cast<std::uint8_t>(VariantToInt32(v)); }
-};
-template <> struct PropertyType<Color> {
-    static constexpr std::string_view code = "c";
-    static Variant to(Color v) { return ColorToVariant(v); }
-    static Color from(const Variant& v) { return VariantToColor(v); }
-};
-template <> struct PropertyType<std::string_view> {
-    static constexpr std::string_view code = "s";
-    static Variant to(std::string_view v)
-    {
-        auto string = NewString(v);
-        return StringToVariant(string.get());
-    }
-    static StringRef from(const Variant& v) { return VariantToString(v); }
-};
-// An object property "o<Class>" of a native class that names its own type code
-// (`static constexpr std::string_view kTypeCode`); a value of another class is refused.
-template <class T>
-requires std::is_base_of_v<Object, T> && requires { T::kTypeCode; }
-struct PropertyType<Ref<T>> {
-    static constexpr std::string_view code = T::kTypeCode;
-    static Variant to(const Ref<T>& v) { return ObjectToVariant(v.get()); }
-    static Ref<T> from(const Variant& v)
-    {
-        auto checked = RuntimeCheckCast(VariantToObject(v).get(), T::Class());
-        return Ref<T>::adopt(native_cast<T>(checked.release()));
-    }
-};
-
 template <class M> struct MemberTraits;
 template <class C, class T> struct MemberTraits<T (C::*)() const> {
     using Class = C;
@@ -135,10 +79,11 @@ template <class C, class T> struct MemberTraits<void (C::*)(T)> {
     using Value = std::remove_cvref_t<T>;
 };
 
+// A property's get and set invokers, bound to the member functions that read and write it.
 template <auto Getter, auto Setter> struct BoundProperty {
     using Class = typename MemberTraits<decltype(Getter)>::Class;
     using Value = typename MemberTraits<decltype(Getter)>::Value;
-    using Type = PropertyType<Value>;
+    using Type = Convention<Value>;
 
     static Class* target(Object* object)
     {
@@ -146,16 +91,15 @@ template <auto Getter, auto Setter> struct BoundProperty {
             RaiseNilObjectException();
         return native_cast<Class>(object);
     }
-    static Variant get(const PropertyRecord&, Object* object) { return Type::to((target(object)->*Getter)()); }
+    static Variant get(const PropertyRecord&, Object* object)
+    {
+        return Type::toVariant(Type::out((target(object)->*Getter)()));
+    }
     static void set(const PropertyRecord&, Object* object, const Variant& value)
     {
         auto* self = target(object);
-        if constexpr (std::is_same_v<Value, std::string_view>) {
-            auto string = Type::from(value);
-            (self->*Setter)(Text(string));
-        } else {
-            (self->*Setter)(Type::from(value));
-        }
+        auto held = Type::hold(value);
+        (self->*Setter)(Type::in(Type::pass(held)));
     }
 };
 

@@ -29,7 +29,7 @@ ClassRecord* Picture::Class()
         ReadOnlyProperty<&P::width>("Width"),
         ReadOnlyProperty<&P::height>("Height"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Picture",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &ObjectClass,
         .methods = methods,
         .properties = properties,

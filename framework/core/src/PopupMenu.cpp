@@ -131,7 +131,7 @@ ClassRecord* PopupMenu::Class()
         Property<&P::textUnit, &P::setTextUnit>("TextUnit"),
         Property<&P::textSize, &P::setTextSize>("TextSize"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "PopupMenu",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,

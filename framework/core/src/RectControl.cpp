@@ -213,7 +213,7 @@ ClassRecord* RectControl::Class()
             Routine<&R::RefreshRect>("RefreshRect", "%%i4i4i4i4"),
             Routine<&R::SetFocus>("SetFocus", "%%"),
             Routine<&R::TrueWindow>("TrueWindow", "%o<Window>%"),
-            RoutineWithoutInvoker<&R::AddMenuHandler>("_AddMenuHandler", "%%sp"),
+            Routine<&R::AddMenuHandler>("_AddMenuHandler", "%%sp"),
             Routine<&R::DependencyList>("_DependencyList", "%o<Object>%"),
             Routine<&R::Move>("_Move", "%%i4i4"),
         },
@@ -281,7 +281,7 @@ ClassRecord* RectControl::Class()
         ReadOnlyProperty<&R::scaleFactor>("ScaleFactor"),
         ReadOnlyProperty<&R::hovered>("Hovered"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "RectControl",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &Control::Class,
         .methods = methods,
         .events = events,

@@ -86,7 +86,7 @@ ClassRecord* Slider::Class()
         Property<&S::liveScroll, &S::setLiveScroll>("LiveScroll"),
         Property<&S::tickStyle, &S::setTickStyle>("TickStyle"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Slider",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,

@@ -125,7 +125,7 @@ ClassRecord* TextEdit::Class()
         Property<&T::textUnit, &T::setTextUnit>("TextUnit"),
         Property<&T::textSize, &T::setTextSize>("TextSize"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "TextEdit",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
@@ -143,7 +143,7 @@ ClassRecord* TextField::Class()
         Property<&T::password, &T::setPassword>("Password"),
         Property<&T::cueText, &T::setCueText>("CueText"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "TextField",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &TextEdit::Class,
         .methods = methods,
         .properties = properties,
@@ -169,7 +169,7 @@ ClassRecord* TextArea::Class()
         Property<&T::scrollbarHorizontal, &T::setScrollbarHorizontal>("ScrollbarHorizontal"),
         Property<&T::lineSpacing, &T::setLineSpacing>("LineSpacing"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "TextArea",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &TextEdit::Class,
         .methods = methods,
         .properties = properties,

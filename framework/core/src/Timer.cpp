@@ -161,7 +161,7 @@ ClassRecord* Timer::Class()
         Property<&T::tolerance, &T::setTolerance>("Tolerance"),
     };
     static const ClassAccessor interfaces[] = { &ActionSourceInterface };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Timer",
+    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &ObjectClass,
         .methods = methods,
         .events = events,

@@ -46,7 +46,7 @@ using MenuHandler = bool (*)(Object* application);
 class Application : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Application>";
+    static constexpr std::string_view kClassName = "Application";
 
     Application();
     ~Application() override;

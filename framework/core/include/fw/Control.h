@@ -46,7 +46,7 @@ inline constexpr std::int32_t kNotInControlArray = std::numeric_limits<std::int3
 class Control : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Control>";
+    static constexpr std::string_view kClassName = "Control";
 
     ~Control() override;
 

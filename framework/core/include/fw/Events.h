@@ -57,21 +57,8 @@ void RuntimeAddEventHandler(Object* control, std::int32_t index, EventThunk thun
 Delegate* HandlerDelegate(Object* control, std::int32_t index);
 
 namespace detail {
-template <class T> constexpr std::string_view EventTypeCode()
-{
-    if constexpr (std::is_void_v<T>)
-        return "";
-    else if constexpr (std::is_same_v<T, bool>)
-        return "b";
-    else if constexpr (std::is_same_v<T, std::int32_t>)
-        return "i4";
-    else if constexpr (std::is_same_v<T, String*>)
-        return "s";
-    else
-        return "o<"; // any object
-}
-
-// Whether an event's signature text has the result and parameter codes given.
+// Whether an event's signature text has the result and parameter codes given;
+// an object code stands for any object's.
 bool EventSignatureFits(
     std::string_view signature, std::string_view result, std::initializer_list<std::string_view> parameters) noexcept;
 } // namespace detail
@@ -85,8 +72,7 @@ template <class R = void, class... Args> R RaiseEvent(Object& object, std::int32
     assert(cls && "objects that raise events are made by RuntimeNewObject");
     assert(index >= 0 && static_cast<std::size_t>(index) < cls->events.size());
     const EventRecord& event = cls->events[static_cast<std::size_t>(index)];
-    assert(
-        detail::EventSignatureFits(event.signature, detail::EventTypeCode<R>(), { detail::EventTypeCode<Args>()... }));
+    assert(detail::EventSignatureFits(event.signature, Convention<R>::code, { Convention<Args>::code... }));
     if (event.hook)
         return EntryAs<R (*)(Object*, Args...)>(event.hook)(&object, args...);
     if (auto* handlers = object.eventHandlers())

@@ -39,7 +39,7 @@ inline constexpr std::int32_t kTrueWindow = 14;
 class RectControl : public Control {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<RectControl>";
+    static constexpr std::string_view kClassName = "RectControl";
 
     // The control is ready: nothing more is needed before its properties are set.
     void Constructor();

@@ -34,7 +34,7 @@ inline constexpr std::int32_t kAction = 0;
 class Timer : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Timer>";
+    static constexpr std::string_view kClassName = "Timer";
 
     Timer() noexcept;
     ~Timer() override;

@@ -128,7 +128,7 @@ enum class WindowState : std::int32_t { Normal = 0, Minimized = 1, Maximized = 2
 class Window : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Window>";
+    static constexpr std::string_view kClassName = "Window";
 
     Window() noexcept;
     ~Window() override;
