@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "NativeClass.h"
 
 #include <fw/Canvas.h>
 
@@ -29,13 +29,6 @@ void Canvas::setUseFocusRing(bool value) { change(useFocusRing_, value, Aspect::
 ClassRecord* Canvas::Class()
 {
     using C = Canvas;
-    static const auto methods = JoinArrays(Accessors<"Backdrop", &C::backdrop, &C::setBackdrop>(),
-        Accessors<"Transparent", &C::transparent, &C::setTransparent>(),
-        Accessors<"EraseBackground", &C::eraseBackground, &C::setEraseBackground>(),
-        Accessors<"DoubleBuffer", &C::doubleBuffer, &C::setDoubleBuffer>(),
-        Accessors<"AcceptTabs", &C::acceptTabs, &C::setAcceptTabs>(),
-        Accessors<"AcceptFocus", &C::acceptFocus, &C::setAcceptFocus>(),
-        Accessors<"UseFocusRing", &C::useFocusRing, &C::setUseFocusRing>());
     static constexpr NativeEvent events[] = {
         { "GotFocus", "%%" },
         { "LostFocus", "%%" },
@@ -44,18 +37,17 @@ ClassRecord* Canvas::Class()
         { "MouseUp", "%%i4i4" },
         { "Paint", "%%o<Graphics>" },
     };
-    static const NativeProperty properties[] = {
-        Property<&C::backdrop, &C::setBackdrop>("Backdrop"),
-        Property<&C::transparent, &C::setTransparent>("Transparent"),
-        Property<&C::eraseBackground, &C::setEraseBackground>("EraseBackground"),
-        Property<&C::doubleBuffer, &C::setDoubleBuffer>("DoubleBuffer"),
-        Property<&C::acceptTabs, &C::setAcceptTabs>("AcceptTabs"),
-        Property<&C::acceptFocus, &C::setAcceptFocus>("AcceptFocus"),
-        Property<&C::useFocusRing, &C::setUseFocusRing>("UseFocusRing"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Backdrop", &C::backdrop, &C::setBackdrop>(),
+        Property<"Transparent", &C::transparent, &C::setTransparent>(),
+        Property<"EraseBackground", &C::eraseBackground, &C::setEraseBackground>(),
+        Property<"DoubleBuffer", &C::doubleBuffer, &C::setDoubleBuffer>(),
+        Property<"AcceptTabs", &C::acceptTabs, &C::setAcceptTabs>(),
+        Property<"AcceptFocus", &C::acceptFocus, &C::setAcceptFocus>(),
+        Property<"UseFocusRing", &C::useFocusRing, &C::setUseFocusRing>(),
     };
     static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,
-        .methods = methods,
         .events = events,
         .properties = properties,
         .instanceSize = kCanvasSize,

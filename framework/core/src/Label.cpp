@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "NativeClass.h"
 
 #include <fw/Label.h>
 
@@ -49,19 +49,10 @@ void Label::setTransparent(bool value) { change(transparent_, value, Aspect::Col
 ClassRecord* Label::Class()
 {
     using L = Label;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&L::EventCreatePane>("Event_CreatePane", "%%"),
-            Routine<&L::setString>("setString", "%%s"),
-        },
-        Accessors<"Text", &L::text, &L::setText>(), Accessors<"TextAlign", &L::textAlign, &L::setTextAlign>(),
-        Accessors<"TextColor", &L::textColor, &L::setTextColor>(),
-        Accessors<"Multiline", &L::multiline, &L::setMultiline>(),
-        Accessors<"Selectable", &L::selectable, &L::setSelectable>(),
-        Accessors<"Transparent", &L::transparent, &L::setTransparent>(),
-        Accessors<"TextFont", &L::textFont, &L::setTextFont>(), Accessors<"Bold", &L::bold, &L::setBold>(),
-        Accessors<"Italic", &L::italic, &L::setItalic>(), Accessors<"Underline", &L::underline, &L::setUnderline>(),
-        Accessors<"TextUnit", &L::textUnit, &L::setTextUnit>(), Accessors<"TextSize", &L::textSize, &L::setTextSize>());
+    static constexpr NativeMethod methods[] = {
+        Routine<&L::EventCreatePane>("Event_CreatePane"),
+        Routine<&L::setString>("setString"),
+    };
     static constexpr NativeEvent events[] = {
         { "AcceleratorKey", "%b%s" },
         { "MouseDown", "%b%i4i4" },
@@ -70,19 +61,19 @@ ClassRecord* Label::Class()
     };
     static_assert(events[LabelEvent::kMouseDown - RectControlEvent::kFirstOwn].name == "MouseDown");
     static_assert(events[LabelEvent::kMouseUp - RectControlEvent::kFirstOwn].name == "MouseUp");
-    static const NativeProperty properties[] = {
-        Property<&L::text, &L::setText>("Text"),
-        Property<&L::textAlign, &L::setTextAlign>("TextAlign"),
-        Property<&L::textColor, &L::setTextColor>("TextColor"),
-        Property<&L::multiline, &L::setMultiline>("Multiline"),
-        Property<&L::selectable, &L::setSelectable>("Selectable"),
-        Property<&L::transparent, &L::setTransparent>("Transparent"),
-        Property<&L::textFont, &L::setTextFont>("TextFont"),
-        Property<&L::bold, &L::setBold>("Bold"),
-        Property<&L::italic, &L::setItalic>("Italic"),
-        Property<&L::underline, &L::setUnderline>("Underline"),
-        Property<&L::textUnit, &L::setTextUnit>("TextUnit"),
-        Property<&L::textSize, &L::setTextSize>("TextSize"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Text", &L::text, &L::setText>(),
+        Property<"TextAlign", &L::textAlign, &L::setTextAlign>(),
+        Property<"TextColor", &L::textColor, &L::setTextColor>(),
+        Property<"Multiline", &L::multiline, &L::setMultiline>(),
+        Property<"Selectable", &L::selectable, &L::setSelectable>(),
+        Property<"Transparent", &L::transparent, &L::setTransparent>(),
+        Property<"TextFont", &L::textFont, &L::setTextFont>(),
+        Property<"Bold", &L::bold, &L::setBold>(),
+        Property<"Italic", &L::italic, &L::setItalic>(),
+        Property<"Underline", &L::underline, &L::setUnderline>(),
+        Property<"TextUnit", &L::textUnit, &L::setTextUnit>(),
+        Property<"TextSize", &L::textSize, &L::setTextSize>(),
     };
     static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &RectControl::Class,

@@ -1,4 +1,4 @@
-#include "NativeMethods.h"
+#include "NativeClass.h"
 
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
@@ -406,65 +406,54 @@ QuitMenuItem::QuitMenuItem() noexcept
 ClassRecord* MenuItem::Class()
 {
     using M = MenuItem;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor", "%%"),
-            Routine<static_cast<void (M::*)(String*)>(&M::Constructor)>("Constructor", "%%s"),
-            Routine<static_cast<void (M::*)(String*, std::int32_t)>(&M::Constructor)>("Constructor", "%%si4"),
-            Routine<&M::Append>("Append", "%%o<MenuItem>"),
-            Routine<&M::AddSeparator>("AddSeparator", "%%"),
-            Routine<&M::Insert>("Insert", "%%i4o<MenuItem>"),
-            Routine<static_cast<void (M::*)(std::int32_t)>(&M::Remove)>("Remove", "%%i4"),
-            Routine<static_cast<void (M::*)(MenuItem*)>(&M::Remove)>("Remove", "%%o<MenuItem>"),
-            Routine<&M::RemoveAll>("RemoveAll", "%%"),
-            Routine<&M::Child>("Child", "%o<MenuItem>%s"),
-            Routine<&M::Item>("Item", "%o<MenuItem>%i4"),
-            Routine<&M::Count>("Count", "%i4%"),
-            Routine<&M::IndexOf>("IndexOf", "%i4%o<MenuItem>"),
-            Routine<&M::Parent>("Parent", "%o<MenuItem>%"),
-            Routine<&M::Clone>("Clone", "%o<MenuItem>%"),
-            Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup", "%o<MenuItem>%"),
-            Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>(
-                "Popup", "%o<MenuItem>%i4i4"),
-            Routine<&M::Enable>("Enable", "%%"),
-            Routine<&M::Disable>("Disable", "%%"),
-            Routine<&M::Close>("Close", "%%"),
-            Routine<&M::Refresh>("Refresh", "%%"),
-            Routine<&M::Choose>("_Choose", "%b%"),
-            Routine<&M::EnableMenu>("_EnableMenu", "%%"),
-            Routine<&M::Lookup>("_Lookup", "%o<MenuItem>%s"),
-            Routine<&M::DependencyList>("_DependencyList", "%o<Object>%"),
-        },
-        AccessorRecords<"Name", &M::name, &M::setName>(), AccessorRecords<"Text", &M::text, &M::setText>(),
-        AccessorRecords<"KeyboardShortcut", &M::keyboardShortcut, &M::setKeyboardShortcut>(),
-        AccessorRecords<"AutoEnable", &M::autoEnable, &M::setAutoEnable>(),
-        AccessorRecords<"Visible", &M::visible, &M::setVisible>(),
-        AccessorRecords<"Enabled", &M::enabled, &M::setEnabled>(),
-        AccessorRecords<"Checked", &M::checked, &M::setChecked>(), AccessorRecords<"Tag", &M::tag, &M::setTag>(),
-        AccessorRecords<"HelpTag", &M::helpTag, &M::setHelpTag>(), AccessorRecords<"Bold", &M::bold, &M::setBold>(),
-        AccessorRecords<"Italic", &M::italic, &M::setItalic>(),
-        AccessorRecords<"Underline", &M::underline, &M::setUnderline>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = {
+        Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor"),
+        Routine<static_cast<void (M::*)(String*)>(&M::Constructor)>("Constructor"),
+        Routine<static_cast<void (M::*)(String*, std::int32_t)>(&M::Constructor)>("Constructor"),
+        Routine<&M::Append>("Append"),
+        Routine<&M::AddSeparator>("AddSeparator"),
+        Routine<&M::Insert>("Insert"),
+        Routine<static_cast<void (M::*)(std::int32_t)>(&M::Remove)>("Remove"),
+        Routine<static_cast<void (M::*)(MenuItem*)>(&M::Remove)>("Remove"),
+        Routine<&M::RemoveAll>("RemoveAll"),
+        Routine<&M::Child>("Child"),
+        Routine<&M::Item>("Item"),
+        Routine<&M::Count>("Count"),
+        Routine<&M::IndexOf>("IndexOf"),
+        Routine<&M::Parent>("Parent"),
+        Routine<&M::Clone>("Clone"),
+        Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup"),
+        Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>("Popup"),
+        Routine<&M::Enable>("Enable"),
+        Routine<&M::Disable>("Disable"),
+        Routine<&M::Close>("Close"),
+        Routine<&M::Refresh>("Refresh"),
+        Routine<&M::Choose>("_Choose"),
+        Routine<&M::EnableMenu>("_EnableMenu"),
+        Routine<&M::Lookup>("_Lookup"),
+        Routine<&M::DependencyList>("_DependencyList"),
+    };
+    static constexpr NativeEvent events[] = {
         { "Action", "%b%" },
         { "EnableMenu", "%%" },
     };
-    static const NativeProperty properties[] = {
-        Property<&M::name, &M::setName>("Name"),
-        Property<&M::text, &M::setText>("Text"),
-        Property<&M::keyboardShortcut, &M::setKeyboardShortcut>("KeyboardShortcut"),
-        Property<&M::autoEnable, &M::setAutoEnable>("AutoEnable"),
-        Property<&M::visible, &M::setVisible>("Visible"),
-        Property<&M::enabled, &M::setEnabled>("Enabled"),
-        Property<&M::checked, &M::setChecked>("Checked"),
-        Property<&M::tag, &M::setTag>("Tag"),
-        Property<&M::helpTag, &M::setHelpTag>("HelpTag"),
-        Property<&M::bold, &M::setBold>("Bold"),
-        Property<&M::italic, &M::setItalic>("Italic"),
-        Property<&M::underline, &M::setUnderline>("Underline"),
-        Property<&M::textFont, &M::setTextFont>("TextFont"),
-        Property<&M::textSize, &M::setTextSize>("TextSize"),
-        Property<&M::shortcutModifiers, &M::setShortcutModifiers>("ShortcutModifiers"),
-        ReadOnlyProperty<&M::role>("Role"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Name", &M::name, &M::setName>(),
+        Property<"Text", &M::text, &M::setText>(),
+        Property<"KeyboardShortcut", &M::keyboardShortcut, &M::setKeyboardShortcut>(),
+        Property<"AutoEnable", &M::autoEnable, &M::setAutoEnable>(),
+        Property<"Visible", &M::visible, &M::setVisible>(),
+        Property<"Enabled", &M::enabled, &M::setEnabled>(),
+        Property<"Checked", &M::checked, &M::setChecked>(),
+        Property<"Tag", &M::tag, &M::setTag>(),
+        Property<"HelpTag", &M::helpTag, &M::setHelpTag>(),
+        Property<"Bold", &M::bold, &M::setBold>(),
+        Property<"Italic", &M::italic, &M::setItalic>(),
+        Property<"Underline", &M::underline, &M::setUnderline>(),
+        Property<"TextFont", &M::textFont, &M::setTextFont>(kNoAccessorRecords),
+        Property<"TextSize", &M::textSize, &M::setTextSize>(kNoAccessorRecords),
+        Property<"ShortcutModifiers", &M::shortcutModifiers, &M::setShortcutModifiers>(kNoAccessorRecords),
+        Property<"Role", &M::role>(kNoAccessorRecords),
     };
     static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &ObjectClass,
@@ -478,11 +467,10 @@ ClassRecord* MenuItem::Class()
 
 ClassRecord* MenuBar::Class()
 {
-    static const NativeMethod methods[] = {
-        Routine<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup", "%o<MenuItem>%"),
-        Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>(
-            "Popup", "%o<MenuItem>%i4i4"),
-        Routine<&MenuBar::FindShortcut>("_FindShortcut", "%o<MenuItem>%s"),
+    static constexpr NativeMethod methods[] = {
+        Routine<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup"),
+        Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>("Popup"),
+        Routine<&MenuBar::FindShortcut>("_FindShortcut"),
     };
     static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
         .superclass = &MenuItem::Class,

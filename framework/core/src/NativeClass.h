@@ -1,17 +1,33 @@
 // How the framework registers its own classes: one declarative table per class,
 // from which the class record, its method table and its records are made through
 // the same RuntimeNewClass, RuntimeNewVtable and RuntimeAllocateAttributeTable
-// that the program's classes use.
+// that the program's classes use. A native class is one the framework implements
+// in C++; `construct` makes its object.
 //
-// A native class is one the framework implements in C++; `construct` makes its
-// object. Properties are bound to member functions; their type codes follow from
-// the C++ types.
+// A method is one row bound to a member function: `Routine<&Window::Show>("Show")`.
+// Its signature text, entry point and invoker follow from the C++ types (Abi.h);
+// a row writes the signature itself only where the types say less (an `Object*`
+// of a class the framework does not implement), and the text must fit them. A
+// row whose method table position the framework or the program calls by number
+// names its slot constant, `Routine<&Window::Show>("Show", WindowSlot::kShow)`;
+// `SlotsFit` checks at compile time that the row sits at that position.
+//
+// A property is one row too: `Property<"Left", &RectControl::left,
+// &RectControl::setLeft>()` yields the property record (name, type code, get and
+// set invokers) and the record-only methods "Left.Get" and "Left.Set" through
+// which a call by name reaches it. Those records follow the class's routines, in
+// the order of the property rows. A property without a setter is read-only: no
+// set invoker and no "Set" record. A property that has no accessor records says
+// so: `Property<...>(kNoAccessorRecords)`.
 #pragma once
 
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
 #include <fw/Variant.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -19,52 +35,79 @@
 namespace fw::detail {
 
 using ClassAccessor = ClassRecord* (*)();
+using EntryMaker = MethodEntry (*)() noexcept;
+
+inline constexpr std::int32_t kNoSlot = -1;
 
 struct NativeMethod {
     std::string_view name;
     std::string_view signature;
-    MethodEntry entry = nullptr;
-    MethodInvoker invoker = nullptr;
+    EntryMaker entry = nullptr; // nil: declared only, as an interface's methods are
+    MethodInvoker invoker = nullptr; // nil: the method takes what no Variant carries
     bool inMethodTable = true; // false: a record only, reached by name
+    bool hidden = false; // carries the "Hidden" attribute after its scope
+    std::int32_t slot = kNoSlot; // the slot constant that names its method table position
 };
 
-struct NativeEvent {
-    std::string_view name;
-    std::string_view signature;
-};
-
-struct NativeProperty {
-    std::string_view name;
-    std::string_view typeCode;
-    PropertyGetInvoker getInvoker = nullptr;
-    PropertySetInvoker setInvoker = nullptr;
-};
-
-struct NativeClassFacts {
-    std::string_view name;
-    ClassAccessor superclass = nullptr;
-    std::int32_t kind = kKindClass;
-    std::span<const NativeMethod> methods;
-    std::span<const NativeEvent> events;
-    std::span<const NativeProperty> properties;
-    std::int32_t instanceSize = 0;
-    Object* (*construct)() = nullptr;
-    std::span<const ClassAccessor> interfaces;
-};
-
-ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
-
-template <class T> Object* Construct() { return new T; }
-
-template <auto F> NativeMethod Method(std::string_view name, std::string_view signature)
+template <auto M> constexpr NativeMethod MethodRow(std::string_view name, bool inMethodTable, std::int32_t slot)
 {
-    return { name, signature, EntryOf<F>(), InvokerOf<F>() };
+    return { name, kSignature<decltype(M)>, &EntryOf<M>, InvokerOf<M>(), inMethodTable, false, slot };
 }
 
-// A method record without a method table entry.
-template <auto F> NativeMethod RecordOnly(std::string_view name, std::string_view signature)
+// A method bound to a member function.
+template <auto M> consteval NativeMethod Routine(std::string_view name, std::int32_t slot = kNoSlot)
 {
-    return { name, signature, EntryOf<F>(), InvokerOf<F>(), false };
+    return MethodRow<M>(name, true, slot);
+}
+
+// A method whose signature text names the class of an `Object*` parameter.
+template <auto M>
+consteval NativeMethod Routine(std::string_view name, std::string_view signature, std::int32_t slot = kNoSlot)
+{
+    if (signature == kSignature<decltype(M)>)
+        throw "the C++ types say this signature text already";
+    if (!SignatureFits(signature, kSignature<decltype(M)>))
+        throw "the signature text does not fit the member function's C++ types";
+    auto method = MethodRow<M>(name, true, slot);
+    method.signature = signature;
+    return method;
+}
+
+consteval NativeMethod Hidden(NativeMethod method)
+{
+    method.hidden = true;
+    return method;
+}
+
+// A method of an interface: a name and the C++ type of its signature.
+template <class F> consteval NativeMethod Declared(std::string_view name)
+{
+    return { name, kSignature<F>, nullptr, nullptr, false };
+}
+
+template <class F> consteval NativeMethod Declared(std::string_view name, std::string_view signature)
+{
+    if (signature == kSignature<F>)
+        throw "the C++ types say this signature text already";
+    if (!SignatureFits(signature, kSignature<F>))
+        throw "the signature text does not fit the C++ types";
+    return { name, signature, nullptr, nullptr, false };
+}
+
+// Whether each row that names a slot constant sits at that position of the
+// method table, the rows' entries following the superclass's `inherited` ones,
+// and whether the table then holds `count` entries (unless kNoSlot).
+consteval bool SlotsFit(std::span<const NativeMethod> rows, std::int32_t inherited, std::int32_t count = kNoSlot)
+{
+    std::int32_t position = inherited;
+    for (auto& row : rows) {
+        if (!row.inMethodTable)
+            continue;
+        if (row.slot != kNoSlot && row.slot != position)
+            return false;
+        ++position;
+    }
+    return count == kNoSlot || position == count;
 }
 
 template <class M> struct MemberTraits;
@@ -103,11 +146,76 @@ template <auto Getter, auto Setter> struct BoundProperty {
     }
 };
 
-// A property read and written through member functions.
-template <auto Getter, auto Setter> NativeProperty Property(std::string_view name)
+template <FixedText A, FixedText B> struct JoinedText {
+    static constexpr auto chars = [] {
+        std::array<char, A.size + B.size> text {};
+        std::copy(A.chars, A.chars + A.size, text.begin());
+        std::copy(B.chars, B.chars + B.size, text.begin() + A.size);
+        return text;
+    }();
+    static constexpr std::string_view view { chars.data(), chars.size() };
+};
+
+struct NativeProperty {
+    std::string_view name;
+    std::string_view typeCode;
+    PropertyGetInvoker getInvoker = nullptr;
+    PropertySetInvoker setInvoker = nullptr; // nil: only the framework writes it
+    NativeMethod get {}; // the record "Name.Get"; no name: the property has none
+    NativeMethod set {}; // the record "Name.Set"; no name: the property has none
+};
+
+inline constexpr struct NoAccessorRecords {
+} kNoAccessorRecords {};
+
+template <FixedText Name, auto Getter, auto Setter> constexpr NativeProperty PropertyRow(bool accessorRecords)
 {
     using Bound = BoundProperty<Getter, Setter>;
-    return { name, Bound::Type::code, &Bound::get, &Bound::set };
+    NativeProperty property {
+        .name = JoinedText<Name, "">::view, .typeCode = Bound::Type::code, .getInvoker = &Bound::get
+    };
+    if (accessorRecords)
+        property.get = MethodRow<Getter>(JoinedText<Name, ".Get">::view, false, kNoSlot);
+    if constexpr (!std::is_same_v<decltype(Setter), std::nullptr_t>) {
+        static_assert(std::is_same_v<typename Bound::Value, typename MemberTraits<decltype(Setter)>::Value>,
+            "a property's setter takes what its getter gives");
+        property.setInvoker = &Bound::set;
+        if (accessorRecords)
+            property.set = MethodRow<Setter>(JoinedText<Name, ".Set">::view, false, kNoSlot);
+    }
+    return property;
 }
+
+// A property read through `Getter` and, unless it is read-only, written through `Setter`.
+template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativeProperty Property()
+{
+    return PropertyRow<Name, Getter, Setter>(true);
+}
+
+template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativeProperty Property(NoAccessorRecords)
+{
+    return PropertyRow<Name, Getter, Setter>(false);
+}
+
+struct NativeEvent {
+    std::string_view name;
+    std::string_view signature;
+};
+
+struct NativeClassFacts {
+    std::string_view name;
+    ClassAccessor superclass = nullptr;
+    std::int32_t kind = kKindClass;
+    std::span<const NativeMethod> methods;
+    std::span<const NativeEvent> events;
+    std::span<const NativeProperty> properties;
+    std::int32_t instanceSize = 0;
+    Object* (*construct)() = nullptr;
+    std::span<const ClassAccessor> interfaces;
+};
+
+ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
+
+template <class T> Object* Construct() { return new T; }
 
 } // namespace fw::detail

@@ -1,4 +1,4 @@
-#include "NativeMethods.h"
+#include "NativeClass.h"
 
 #include <fw/Exceptions.h>
 #include <fw/FrameworkClasses.h>
@@ -139,26 +139,21 @@ void Timer::setTolerance(std::int32_t milliseconds)
 ClassRecord* Timer::Class()
 {
     using T = Timer;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&T::addActionNotificationReceiver>(
-                "addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-            Routine<&T::removeActionNotificationReceiver>(
-                "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-            Routine<&T::Reset>("Reset", "%%"),
-            Routine<&T::CallAction>("_CallAction", "%%"),
-        },
-        AccessorRecords<"Mode", &T::mode, &T::setMode>(), AccessorRecords<"Period", &T::period, &T::setPeriod>(),
-        AccessorRecords<"Enabled", &T::enabled, &T::setEnabled>(),
-        AccessorRecords<"Tolerance", &T::tolerance, &T::setTolerance>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = {
+        Routine<&T::addActionNotificationReceiver>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Routine<&T::removeActionNotificationReceiver>(
+            "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Routine<&T::Reset>("Reset"),
+        Routine<&T::CallAction>("_CallAction"),
+    };
+    static constexpr NativeEvent events[] = {
         { "Action", "%%" },
     };
-    static const NativeProperty properties[] = {
-        Property<&T::mode, &T::setMode>("Mode"),
-        Property<&T::period, &T::setPeriod>("Period"),
-        Property<&T::enabled, &T::setEnabled>("Enabled"),
-        Property<&T::tolerance, &T::setTolerance>("Tolerance"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Mode", &T::mode, &T::setMode>(),
+        Property<"Period", &T::period, &T::setPeriod>(),
+        Property<"Enabled", &T::enabled, &T::setEnabled>(),
+        Property<"Tolerance", &T::tolerance, &T::setTolerance>(),
     };
     static const ClassAccessor interfaces[] = { &ActionSourceInterface };
     static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,

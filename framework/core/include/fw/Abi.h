@@ -316,6 +316,28 @@ template <class R, class... Args> struct ShapeOf<R(Args...)> {
 // The signature text of a typed method's C++ type: `kSignature<decltype(&Window::Show)>` is "%%".
 template <class F> inline constexpr std::string_view kSignature = detail::ShapeOf<F>::type::signature;
 
+// Whether a written signature text says what the C++ types say: the same codes,
+// except that where the types say only "o<Object>" the text may name any class.
+constexpr bool SignatureFits(std::string_view written, std::string_view derived) noexcept
+{
+    constexpr std::string_view anyObject = "o<Object>";
+    while (!derived.empty()) {
+        if (derived.starts_with(anyObject)) {
+            auto end = written.starts_with("o<") ? written.find('>') : std::string_view::npos;
+            if (end == std::string_view::npos)
+                return false;
+            written.remove_prefix(end + 1);
+            derived.remove_prefix(anyObject.size());
+        } else {
+            if (written.empty() || written.front() != derived.front())
+                return false;
+            written.remove_prefix(1);
+            derived.remove_prefix(1);
+        }
+    }
+    return written.empty();
+}
+
 // A typed method F as an entry point in the uniform convention.
 template <auto F> struct Entry {
     using Shape = typename detail::ShapeOf<decltype(F)>::type;

@@ -40,6 +40,12 @@ inline constexpr std::int32_t kCreatePane = 1;
 inline constexpr std::int32_t kOpen = 2;
 } // namespace ControlEvent
 
+// Positions in the method table of every control; a subclass's own methods follow them.
+namespace ControlSlot {
+inline constexpr std::int32_t kClose = 0;
+inline constexpr std::int32_t kCount = 1;
+} // namespace ControlSlot
+
 // The Index of a control that is not a member of a control array.
 inline constexpr std::int32_t kNotInControlArray = std::numeric_limits<std::int32_t>::min();
 

@@ -28,9 +28,8 @@ inline constexpr std::int32_t kMouseWheel = 14;
 inline constexpr std::int32_t kFirstOwn = 15; // a concrete class's own events start here
 } // namespace RectControlEvent
 
-// Positions in the method table of every visual control.
+// Positions in the method table of every visual control, after Control's.
 namespace RectControlSlot {
-inline constexpr std::int32_t kClose = 0;
 inline constexpr std::int32_t kConstructor = 6;
 inline constexpr std::int32_t kSetFocus = 13;
 inline constexpr std::int32_t kTrueWindow = 14;

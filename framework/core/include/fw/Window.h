@@ -84,6 +84,7 @@ inline constexpr std::int32_t kSetupBindings = 32;
 } // namespace WindowEvent
 
 // Positions in the method table of every window class; a subclass's own methods follow them.
+// Window's method table names each constant on its method's row, where the compiler checks it.
 namespace WindowSlot {
 inline constexpr std::int32_t kConstructor = 0;
 inline constexpr std::int32_t kClose = 1;
