@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -224,6 +225,51 @@ TEST(Controls, AccessorRecordsReadAndWriteThroughTheirInvokers)
     std::vector<Variant> wrongClass { ObjectToVariant(picture.get()) };
     auto* setBar = FindMethod(Window::Class(), "MenuBar.Set", "%%o<MenuBar>");
     EXPECT_THROW(setBar->invoker(setBar->entry, window.get(), &wrongClass), Raised) << "a picture is no menu bar";
+}
+
+bool handleNothing(Object*) { return false; }
+bool handleCopy(Object*) { return true; }
+
+TEST(Controls, WindowsAndControlsKeepDropKindsAndMenuHandlersThroughTheirMethods)
+{
+    struct Row {
+        const char* name;
+        ClassRecord* (*cls)();
+        std::function<const DropTarget&(Object*)> drops;
+        std::function<const MenuHandlerList&(Object*)> handlers;
+    };
+    const Row rows[] = {
+        { "window", &Window::Class, [](Object* o) -> const DropTarget& { return *native_cast<Window>(o); },
+            [](Object* o) -> const MenuHandlerList& { return *native_cast<Window>(o); } },
+        { "control", &Label::Class, [](Object* o) -> const DropTarget& { return *native_cast<Label>(o); },
+            [](Object* o) -> const MenuHandlerList& { return *native_cast<Label>(o); } },
+    };
+    auto copy = reinterpret_cast<MethodEntry>(&handleCopy);
+    for (auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto target = RuntimeNewObject(row.cls());
+        auto call = [&](std::string_view name, std::string_view signature, std::vector<Variant> arguments) {
+            auto* method = FindMethod(row.cls(), name, signature);
+            ASSERT_NE(method, nullptr) << name;
+            method->invoker(method->entry, target.get(), &arguments);
+        };
+        auto type = NewString("TEXT");
+        call("AcceptFileDrop", "%%s", { StringToVariant(type.get()) });
+        call("AcceptPictureDrop", "%%", {});
+        call("AcceptRawDataDrop", "%%s", { StringToVariant(type.get()) });
+        call("AcceptTextDrop", "%%", {});
+        call("AcceptMacDataDrop", "%%s", { StringToVariant(type.get()) });
+        EXPECT_EQ(row.drops(target.get()).acceptedDrops(),
+            (std::vector<std::string> { "file:TEXT", "picture", "raw:TEXT", "text", "data:TEXT" }));
+
+        auto slot = MethodTableSlot(row.cls(), "_AddMenuHandler", "%%sp");
+        ASSERT_GE(slot, 0);
+        CallSlot<void, String*, MethodEntry>(
+            target.get(), slot, Literal<"EditCopy">(), reinterpret_cast<MethodEntry>(&handleNothing));
+        CallSlot<void, String*, MethodEntry>(target.get(), slot, Literal<"EditCopy">(), copy);
+        EXPECT_EQ(row.handlers(target.get()).menuHandler("EditCopy"), copy) << "a later handler replaces";
+        EXPECT_EQ(row.handlers(target.get()).menuHandler("EditCut"), nullptr);
+    }
 }
 
 // Every change event writes the control's state at that moment here.

@@ -10,14 +10,7 @@ namespace {
 constexpr std::int32_t kCanvasSize = 136;
 }
 
-void Canvas::setBackdrop(Ref<Picture> picture)
-{
-    RequireUIThread();
-    if (picture == backdrop_)
-        return;
-    backdrop_ = std::move(picture);
-    notify(Aspect::Picture);
-}
+void Canvas::setBackdrop(Ref<Picture> picture) { change(backdrop_, picture, Aspect::Picture); }
 
 void Canvas::setTransparent(bool value) { change(transparent_, value, Aspect::Colors); }
 void Canvas::setEraseBackground(bool value) { change(eraseBackground_, value, Aspect::Style); }

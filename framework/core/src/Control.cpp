@@ -47,14 +47,6 @@ void Control::setIndex(std::int32_t index)
 Window* Control::window() const noexcept { return static_cast<Window*>(window_.get()); }
 Ref<Window> Control::windowProperty() const { return Ref<Window>::retain(window()); }
 
-void Control::attachPeer()
-{
-    if (peer_)
-        return;
-    if (auto* factory = InstalledPeerFactory())
-        peer_ = factory->makePeer(*this);
-}
-
 ClassRecord* Control::Class()
 {
     using C = Control;

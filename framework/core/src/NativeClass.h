@@ -132,7 +132,7 @@ template <auto Getter, auto Setter> struct BoundProperty {
     {
         if (!object)
             RaiseNilObjectException();
-        return native_cast<Class>(object);
+        return &ReceiverAs<Class>(object);
     }
     static Variant get(const PropertyRecord&, Object* object)
     {

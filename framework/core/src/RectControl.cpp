@@ -11,6 +11,12 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kRectControlSize = 112;
+constexpr std::int32_t kNewControlSide = 100; // pixels, width and height
+} // namespace
+
+RectControl::RectControl() noexcept
+    : ScreenArea(peerLink(), kNewControlSide, kNewControlSide)
+{
 }
 
 void RectControl::Constructor() { RequireUIThread(); }
@@ -18,49 +24,10 @@ void RectControl::Constructor() { RequireUIThread(); }
 // The constructor under its older name; an entry of its own keeps the two slots apart.
 void RectControl::legacyConstructor() { Constructor(); }
 
-void RectControl::AcceptFileDrop(String* fileType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("file:" + std::string(Text(fileType)));
-}
-
-void RectControl::AcceptMacDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("data:" + std::string(Text(dataType)));
-}
-
-void RectControl::AcceptPictureDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("picture");
-}
-
-void RectControl::AcceptRawDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("raw:" + std::string(Text(dataType)));
-}
-
-void RectControl::AcceptTextDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("text");
-}
-
 // Drawing into a graphics context is the user-interface layer's; headless there is nothing to draw.
 void RectControl::DrawInto(Object*, std::int32_t, std::int32_t) { RequireUIThread(); }
 
-void RectControl::Invalidate()
-{
-    RequireUIThread();
-    invalidated_ = true;
-    notify(Aspect::Picture);
-}
-
 void RectControl::Invalidate(bool) { Invalidate(); }
-void RectControl::Refresh() { Invalidate(); }
-void RectControl::RefreshRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { Invalidate(); }
 
 void RectControl::SetFocus()
 {
@@ -73,26 +40,6 @@ Ref<Window> RectControl::TrueWindow() const
 {
     RequireUIThread();
     return Ref<Window>::retain(window());
-}
-
-void RectControl::AddMenuHandler(String* itemName, MethodEntry handler)
-{
-    RequireUIThread();
-    auto name = Text(itemName);
-    auto found = std::find_if(
-        menuHandlers_.begin(), menuHandlers_.end(), [&](const MenuHandler& entry) { return entry.itemName == name; });
-    if (found != menuHandlers_.end())
-        found->handler = handler;
-    else
-        menuHandlers_.push_back({ std::string(name), handler });
-}
-
-MethodEntry RectControl::menuHandler(std::string_view itemName) const
-{
-    for (auto& entry : menuHandlers_)
-        if (entry.itemName == itemName)
-            return entry.handler;
-    return nullptr;
 }
 
 Ref<Object> RectControl::DependencyList() const
@@ -157,10 +104,6 @@ std::int32_t RectControl::zOrder() const noexcept
     return -1;
 }
 
-void RectControl::setLeft(std::int32_t left) { change(left_, left, Aspect::Geometry); }
-void RectControl::setTop(std::int32_t top) { change(top_, top, Aspect::Geometry); }
-void RectControl::setWidth(std::int32_t width) { change(width_, width, Aspect::Geometry); }
-void RectControl::setHeight(std::int32_t height) { change(height_, height, Aspect::Geometry); }
 void RectControl::setLockLeft(bool value) { change(lockLeft_, value, Aspect::Geometry); }
 void RectControl::setLockTop(bool value) { change(lockTop_, value, Aspect::Geometry); }
 void RectControl::setLockRight(bool value) { change(lockRight_, value, Aspect::Geometry); }
@@ -169,7 +112,6 @@ void RectControl::setTabPanelIndex(std::int32_t index) { change(tabPanelIndex_, 
 void RectControl::setTabIndex(std::int32_t index) { change(tabIndex_, index, Aspect::TabOrder); }
 void RectControl::setTabStop(bool value) { change(tabStop_, value, Aspect::TabOrder); }
 void RectControl::setEnabled(bool value) { change(enabled_, value, Aspect::Enabled); }
-void RectControl::setVisible(bool value) { change(visible_, value, Aspect::Visible); }
 void RectControl::setHelpTag(std::string_view text) { change(helpTag_, text, Aspect::Text); }
 void RectControl::setAutoDeactivate(bool value) { change(autoDeactivate_, value, Aspect::Enabled); }
 void RectControl::setInitialParent(std::string_view name) { change(initialParent_, name, Aspect::Parent); }
@@ -205,7 +147,7 @@ ClassRecord* RectControl::Class()
         Routine<&R::AcceptTextDrop>("AcceptTextDrop"),
         Routine<&R::Constructor>("Constructor", RectControlSlot::kConstructor),
         Routine<&R::DrawInto>("DrawInto", "%%o<Graphics>i4i4"),
-        Routine<static_cast<void (R::*)()>(&R::Invalidate)>("Invalidate"),
+        Routine<&ScreenArea::Invalidate>("Invalidate"),
         Routine<static_cast<void (R::*)(bool)>(&R::Invalidate)>("Invalidate"),
         Routine<&R::legacyConstructor>("RectControl"),
         Routine<&R::Refresh>("Refresh"),

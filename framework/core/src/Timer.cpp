@@ -21,18 +21,10 @@ constexpr std::int32_t kPerformActionSlot = 0; // in the actionNotificationRecei
 Timer::Timer() noexcept = default;
 Timer::~Timer() = default;
 
-void Timer::notify() const
-{
-    if (peer_)
-        peer_->update(Aspect::Timer);
-}
-
 void Timer::attachPeer()
 {
     RequireUIThread();
-    if (!peer_)
-        if (auto* factory = InstalledPeerFactory())
-            peer_ = factory->makePeer(*this);
+    peer_.attach(*this);
 }
 
 void Timer::addActionNotificationReceiver(Object* receiver)
@@ -54,7 +46,7 @@ void Timer::removeActionNotificationReceiver(Object* receiver)
 void Timer::Reset()
 {
     RequireUIThread();
-    notify();
+    peer_.notify(Aspect::Timer);
 }
 
 void Timer::CallAction()
@@ -81,7 +73,7 @@ void Timer::fire()
     Ref<Timer> hold = Ref<Timer>::retain(this);
     if (mode_ == TimerMode::Single) {
         mode_ = TimerMode::Off;
-        notify();
+        peer_.notify(Aspect::Timer);
     }
     CallAction();
 }
@@ -93,10 +85,7 @@ void Timer::setMode(std::int32_t mode)
     RequireUIThread();
     if (mode < static_cast<std::int32_t>(TimerMode::Off) || mode > static_cast<std::int32_t>(TimerMode::Multiple))
         Raise<RuntimeException>("Timer.Mode " + std::to_string(mode) + " is none of 0 (off), 1 (once), 2 (repeating)");
-    if (mode == this->mode())
-        return;
-    mode_ = static_cast<TimerMode>(mode);
-    notify();
+    peer_.change(mode_, static_cast<TimerMode>(mode), Aspect::Timer);
 }
 
 std::int32_t Timer::period() const { return period_; }
@@ -106,22 +95,12 @@ void Timer::setPeriod(std::int32_t milliseconds)
     RequireUIThread();
     if (milliseconds < 0)
         Raise<RuntimeException>("Timer.Period " + std::to_string(milliseconds) + " is negative");
-    if (milliseconds == period_)
-        return;
-    period_ = milliseconds;
-    notify();
+    peer_.change(period_, milliseconds, Aspect::Timer);
 }
 
 bool Timer::enabled() const { return enabled_; }
 
-void Timer::setEnabled(bool value)
-{
-    RequireUIThread();
-    if (value == enabled_)
-        return;
-    enabled_ = value;
-    notify();
-}
+void Timer::setEnabled(bool value) { peer_.change(enabled_, value, Aspect::Timer); }
 
 std::int32_t Timer::tolerance() const { return tolerance_; }
 
@@ -130,10 +109,7 @@ void Timer::setTolerance(std::int32_t milliseconds)
     RequireUIThread();
     if (milliseconds < 0)
         Raise<RuntimeException>("Timer.Tolerance " + std::to_string(milliseconds) + " is negative");
-    if (milliseconds == tolerance_)
-        return;
-    tolerance_ = milliseconds;
-    notify();
+    peer_.change(tolerance_, milliseconds, Aspect::Timer);
 }
 
 ClassRecord* Timer::Class()

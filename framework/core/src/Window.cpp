@@ -19,6 +19,7 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kWindowSize = 204;
+constexpr std::int32_t kNewWindowSide = 300; // pixels, width and height
 
 // Kept past the end of the run: an open window's peer may belong to a toolkit that is gone by then.
 std::vector<Ref<Window>>& openWindows()
@@ -77,7 +78,8 @@ struct FlagScope {
 } // namespace
 
 Window::Window() noexcept
-    : handle_(NextHandle())
+    : ScreenArea(peer_, kNewWindowSide, kNewWindowSide)
+    , handle_(NextHandle())
 {
 }
 
@@ -112,16 +114,15 @@ void Window::Constructor()
         abandon();
         throw;
     }
-    if (stage_ == Stage::Open && visible_ && peer_)
-        peer_->perform(Action::Show);
+    if (stage_ == Stage::Open && visible_)
+        peer_.perform(Action::Show);
 }
 
 void Window::attachPeers()
 {
     if (!InstalledPeerFactory())
         return;
-    if (!peer_)
-        peer_ = InstalledPeerFactory()->makePeer(*this);
+    peer_.attach(*this);
     for (auto& entry : controls_)
         attachPeerOf(entry.control.get());
 }
@@ -150,8 +151,7 @@ void Window::Close()
     bool wasOpen = stage_ == Stage::Open;
     Ref<Window> registered = unregister(this); // dropped last, when this routine returns
     stage_ = Stage::Closed;
-    if (peer_)
-        peer_->perform(Action::Close);
+    peer_.perform(Action::Close);
     // The controls go whatever a Close handler raises.
     struct TearDownAtExit {
         Window& window;
@@ -174,8 +174,7 @@ void Window::abandon()
         return; // a handler closed it before it raised
     Ref<Window> registered = unregister(this);
     stage_ = Stage::Closed;
-    if (peer_)
-        peer_->perform(Action::Close);
+    peer_.perform(Action::Close);
     tearDown();
 }
 
@@ -200,8 +199,7 @@ void Window::Show()
         return;
     Ref<Window> hold = Ref<Window>::retain(this);
     visible_ = true;
-    if (peer_)
-        peer_->perform(Action::Show);
+    peer_.perform(Action::Show);
 }
 
 void Window::ShowModal()
@@ -212,8 +210,7 @@ void Window::ShowModal()
     Ref<Window> hold = Ref<Window>::retain(this);
     visible_ = true;
     FlagScope modal(modal_);
-    if (peer_)
-        peer_->perform(Action::ShowModal);
+    peer_.perform(Action::ShowModal);
 }
 
 void Window::ShowWithin(Window* parent)
@@ -239,7 +236,7 @@ void Window::changeState(WindowState state, bool byUser)
         return;
     state_ = state;
     if (!byUser)
-        notify(Aspect::Geometry);
+        peer_.notify(Aspect::Geometry);
     switch (state) {
     case WindowState::Normal:
         RaiseEvent(*this, WindowEvent::kRestore);
@@ -257,20 +254,10 @@ void Window::Maximize() { changeState(WindowState::Maximized, false); }
 void Window::Minimize() { changeState(WindowState::Minimized, false); }
 void Window::Restore() { changeState(WindowState::Normal, false); }
 
-void Window::Invalidate()
-{
-    RequireUIThread();
-    invalidated_ = true;
-    notify(Aspect::Picture);
-}
-
-void Window::Refresh() { Invalidate(); }
-void Window::RefreshRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { Invalidate(); }
-
 void Window::UpdateNow()
 {
     RequireUIThread();
-    notify(Aspect::Picture);
+    peer_.notify(Aspect::Picture);
     invalidated_ = false;
 }
 
@@ -286,7 +273,7 @@ void Window::focusOn(RectControl* control)
     if (focus_.get() == control)
         return;
     focus_ = WeakRef(control);
-    notify(Aspect::TabOrder);
+    peer_.notify(Aspect::TabOrder);
 }
 
 void Window::ClearFocus() { focusOn(nullptr); }
@@ -323,36 +310,6 @@ Ref<Window> Window::TrueWindow()
 {
     RequireUIThread();
     return Ref<Window>::retain(this);
-}
-
-void Window::AcceptFileDrop(String* fileType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("file:" + std::string(Text(fileType)));
-}
-
-void Window::AcceptMacDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("data:" + std::string(Text(dataType)));
-}
-
-void Window::AcceptPictureDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("picture");
-}
-
-void Window::AcceptRawDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("raw:" + std::string(Text(dataType)));
-}
-
-void Window::AcceptTextDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("text");
 }
 
 Ref<Object> Window::New(ClassRecord* cls)
@@ -428,26 +385,6 @@ Object* Window::findControl(std::string_view name) const noexcept
     return nullptr;
 }
 
-void Window::AddMenuHandler(String* itemName, MethodEntry handler)
-{
-    RequireUIThread();
-    auto name = Text(itemName);
-    auto found = std::find_if(
-        menuHandlers_.begin(), menuHandlers_.end(), [&](const MenuHandler& entry) { return entry.itemName == name; });
-    if (found != menuHandlers_.end())
-        found->handler = handler;
-    else
-        menuHandlers_.push_back({ std::string(name), handler });
-}
-
-MethodEntry Window::menuHandler(std::string_view itemName) const
-{
-    for (auto& entry : menuHandlers_)
-        if (entry.itemName == itemName)
-            return entry.handler;
-    return nullptr;
-}
-
 void Window::userClose() { Close(); }
 
 void Window::userMoved(std::int32_t left, std::int32_t top)
@@ -482,8 +419,7 @@ void Window::userActivated(bool active)
 void Window::userMovedMouse(std::int32_t x, std::int32_t y)
 {
     RequireUIThread();
-    mouseX_ = x;
-    mouseY_ = y;
+    mouseAt(x, y);
     if (!hovered_) {
         hovered_ = true;
         RaiseEvent(*this, WindowEvent::kMouseEnter);
@@ -526,41 +462,29 @@ std::string_view Window::key() const noexcept
 Window* Window::parentWindow() const noexcept { return static_cast<Window*>(parentWindow_.get()); }
 Ref<Window> Window::parentWindowProperty() const { return Ref<Window>::retain(parentWindow()); }
 
-void Window::setPlacement(std::int32_t placement) { change(placement_, placement, Aspect::Geometry); }
-void Window::setLeft(std::int32_t left) { change(left_, left, Aspect::Geometry); }
-void Window::setTop(std::int32_t top) { change(top_, top, Aspect::Geometry); }
-void Window::setWidth(std::int32_t width) { change(width_, width, Aspect::Geometry); }
-void Window::setHeight(std::int32_t height) { change(height_, height, Aspect::Geometry); }
-void Window::setMinWidth(std::int32_t width) { change(minWidth_, width, Aspect::Geometry); }
-void Window::setMinHeight(std::int32_t height) { change(minHeight_, height, Aspect::Geometry); }
-void Window::setMaxWidth(std::int32_t width) { change(maxWidth_, width, Aspect::Geometry); }
-void Window::setMaxHeight(std::int32_t height) { change(maxHeight_, height, Aspect::Geometry); }
-void Window::setFrame(std::int32_t frame) { change(frame_, frame, Aspect::Style); }
-void Window::setComposite(bool value) { change(composite_, value, Aspect::Style); }
-void Window::setHasBackColor(bool value) { change(hasBackColor_, value, Aspect::Colors); }
-void Window::setBackColor(Color color) { change(backColor_, color, Aspect::Colors); }
-void Window::setTitle(std::string_view title) { change(title_, title, Aspect::Title); }
-void Window::setVisible(bool value) { change(visible_, value, Aspect::Visible); }
-void Window::setFullScreen(bool value) { change(fullScreen_, value, Aspect::Geometry); }
-void Window::setMenuBarVisible(bool value) { change(menuBarVisible_, value, Aspect::MenuBar); }
-void Window::setCloseButton(bool value) { change(closeButton_, value, Aspect::Style); }
-void Window::setResizeable(bool value) { change(resizeable_, value, Aspect::Style); }
-void Window::setLiveResize(bool value) { change(liveResize_, value, Aspect::Style); }
-void Window::setMaximizeButton(bool value) { change(maximizeButton_, value, Aspect::Style); }
-void Window::setMinimizeButton(bool value) { change(minimizeButton_, value, Aspect::Style); }
-void Window::setFullScreenButton(bool value) { change(fullScreenButton_, value, Aspect::Style); }
-void Window::setMacProcID(std::int32_t id) { change(macProcID_, id, Aspect::Style); }
+void Window::setPlacement(std::int32_t placement) { peer_.change(placement_, placement, Aspect::Geometry); }
+void Window::setMinWidth(std::int32_t width) { peer_.change(minWidth_, width, Aspect::Geometry); }
+void Window::setMinHeight(std::int32_t height) { peer_.change(minHeight_, height, Aspect::Geometry); }
+void Window::setMaxWidth(std::int32_t width) { peer_.change(maxWidth_, width, Aspect::Geometry); }
+void Window::setMaxHeight(std::int32_t height) { peer_.change(maxHeight_, height, Aspect::Geometry); }
+void Window::setFrame(std::int32_t frame) { peer_.change(frame_, frame, Aspect::Style); }
+void Window::setComposite(bool value) { peer_.change(composite_, value, Aspect::Style); }
+void Window::setHasBackColor(bool value) { peer_.change(hasBackColor_, value, Aspect::Colors); }
+void Window::setBackColor(Color color) { peer_.change(backColor_, color, Aspect::Colors); }
+void Window::setTitle(std::string_view title) { peer_.change(title_, title, Aspect::Title); }
+void Window::setFullScreen(bool value) { peer_.change(fullScreen_, value, Aspect::Geometry); }
+void Window::setMenuBarVisible(bool value) { peer_.change(menuBarVisible_, value, Aspect::MenuBar); }
+void Window::setCloseButton(bool value) { peer_.change(closeButton_, value, Aspect::Style); }
+void Window::setResizeable(bool value) { peer_.change(resizeable_, value, Aspect::Style); }
+void Window::setLiveResize(bool value) { peer_.change(liveResize_, value, Aspect::Style); }
+void Window::setMaximizeButton(bool value) { peer_.change(maximizeButton_, value, Aspect::Style); }
+void Window::setMinimizeButton(bool value) { peer_.change(minimizeButton_, value, Aspect::Style); }
+void Window::setFullScreenButton(bool value) { peer_.change(fullScreenButton_, value, Aspect::Style); }
+void Window::setMacProcID(std::int32_t id) { peer_.change(macProcID_, id, Aspect::Style); }
 
 Ref<MenuBar> Window::menuBar() const { return menuBar_; }
 
-void Window::setMenuBar(Ref<MenuBar> bar)
-{
-    RequireUIThread();
-    if (bar == menuBar_)
-        return;
-    menuBar_ = std::move(bar);
-    notify(Aspect::MenuBar);
-}
+void Window::setMenuBar(Ref<MenuBar> bar) { peer_.change(menuBar_, bar, Aspect::MenuBar); }
 
 Ref<Window> RuntimeGetImplicitWindow(String* key)
 {

@@ -269,6 +269,19 @@ private:
 
 namespace detail {
 
+// The receiver as the class the method belongs to: a native class, or a part that
+// native classes share (a DropTarget), which a window or control inherits.
+template <class Self> Self& ReceiverAs(Object* self)
+{
+    if constexpr (std::is_base_of_v<Object, Self>) {
+        return *native_cast<Self>(self);
+    } else {
+        auto* part = dynamic_cast<Self*>(self);
+        assert(part && "the receiver's class has this part");
+        return *part;
+    }
+}
+
 // The C++ types of a method: its receiver's class, its result and its parameters.
 template <class Self, class R, class... Args> struct MethodShape {
     using Function = ResultOf<R> (*)(Object*, ParamOf<Args>...);
@@ -281,7 +294,7 @@ template <class Self, class R, class... Args> struct MethodShape {
         if (!self)
             RaiseNilObjectException();
         Ref<Object> hold = Ref<Object>::retain(self);
-        Self& receiver = *native_cast<Self>(self);
+        Self& receiver = ReceiverAs<Self>(self);
         if constexpr (std::is_void_v<R>)
             std::invoke(F, receiver, Crossing<Args>::in(arguments)...);
         else

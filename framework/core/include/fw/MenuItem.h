@@ -135,7 +135,6 @@ public:
 
 protected:
     explicit MenuItem(MenuRole role) noexcept;
-    void changed(Aspect aspect);
 
 private:
     void detach(std::size_t index);
@@ -160,7 +159,7 @@ private:
     bool bold_ = false;
     bool italic_ = false;
     bool underline_ = false;
-    std::unique_ptr<Peer> peer_;
+    PeerLink peer_;
 };
 
 class MenuBar : public MenuItem {
