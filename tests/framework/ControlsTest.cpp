@@ -9,6 +9,7 @@
 #include <fw/MenuItem.h>
 #include <fw/PopupMenu.h>
 #include <fw/PropertyKeys.h>
+#include <fw/PropertyStream.h>
 #include <fw/Slider.h>
 #include <fw/TextArea.h>
 #include <fw/TextField.h>
@@ -41,21 +42,6 @@ std::vector<std::string> words(std::string_view text)
     return all;
 }
 
-std::string_view codeOf(StreamType type)
-{
-    switch (type) {
-    case StreamType::Int32:
-        return "i4";
-    case StreamType::Boolean:
-        return "b";
-    case StreamType::Color:
-        return "c";
-    case StreamType::String:
-        return "s";
-    }
-    return "?";
-}
-
 // A value of the key's type that differs from every default.
 Variant sampleOf(StreamType type)
 {
@@ -77,56 +63,53 @@ Variant sampleOf(StreamType type)
 struct KeysOfTarget {
     const char* target;
     ClassRecord* (*cls)();
-    const char* keys; // in the order the streams store them
+    std::string keys; // in the order the streams store them
 };
+
+// The keys that a text field's, group box's, popup menu's and slider's streams start with.
+const std::string kVisualControlKeys
+    = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop ";
 
 TEST(Controls, EveryStreamKeyIsASettablePropertyOfItsType)
 {
     const KeysOfTarget rows[] = {
         { "Window", &Window::Class,
-            "Placement Width Height MinWidth MinHeight MaxWidth MaxHeight Frame Composite HasBackColor BackColor Title "
-            "Visible FullScreen MenuBarVisible CloseButton Resizeable LiveResize MaximizeButton MinimizeButton "
-            "FullScreenButton MacProcID" },
+            "Placement Width Height MinWidth MinHeight MaxWidth MaxHeight Frame Composite HasBackColor BackColor "
+            "Title Visible FullScreen MenuBarVisible CloseButton Resizeable LiveResize MaximizeButton "
+            "MinimizeButton FullScreenButton MacProcID" },
         { "TextField", &TextField::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Border "
-            "Password UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate TextFont Bold "
-            "Italic "
-            "Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment AutomaticallyCheckSpelling DataSource "
-            "DataField InitialParent" },
+            kVisualControlKeys
+                + "Border Password UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate "
+                  "TextFont Bold Italic Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment "
+                  "AutomaticallyCheckSpelling DataSource DataField InitialParent" },
         { "Label", &Label::Class,
-            "TabStop Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex "
-            "Text "
-            "TextAlign TextColor Multiline Enabled Visible Selectable Transparent HelpTag AutoDeactivate TextFont Bold "
-            "Italic Underline DataSource DataField InitialParent" },
+            "TabStop Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex "
+            "TabIndex Text TextAlign TextColor Multiline Enabled Visible Selectable Transparent HelpTag "
+            "AutoDeactivate TextFont Bold Italic Underline DataSource DataField InitialParent" },
         { "GroupBox", &GroupBox::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Caption "
-            "Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent" },
+            kVisualControlKeys
+                + "Caption Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent" },
         { "Line", &Line::Class,
-            "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 TabPanelIndex Visible BorderWidth LineColor "
-            "InitialParent" },
+            "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 TabPanelIndex Visible BorderWidth "
+            "LineColor InitialParent" },
         { "PopupMenu", &PopupMenu::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Enabled "
-            "InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline DataSource DataField "
-            "InitialParent" },
+            kVisualControlKeys
+                + "Enabled InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline "
+                  "DataSource DataField InitialParent" },
         { "Slider", &Slider::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Enabled "
-            "Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
-            "InitialParent" },
+            kVisualControlKeys
+                + "Enabled Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
+                  "InitialParent" },
         { "Canvas", &Canvas::Class,
             "InitialParent Transparent EraseBackground DoubleBuffer AcceptTabs AcceptFocus UseFocusRing Enabled "
             "AutoDeactivate HelpTag Visible TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft "
-            "Height "
-            "Width Top Left Index Name" },
+            "Height Width Top Left Index Name" },
         { "TextArea", &TextArea::Class,
-            "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText ReadOnly "
-            "Mask "
-            "Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible Format Enabled BackColor "
-            "TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal Multiline Border TabStop TabIndex "
-            "TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width Top Left Index Name" },
+            "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText "
+            "ReadOnly Mask Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible "
+            "Format Enabled BackColor TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal "
+            "Multiline Border TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width "
+            "Top Left Index Name" },
     };
     for (auto& row : rows) {
         ClassRecord* cls = row.cls();
@@ -137,7 +120,7 @@ TEST(Controls, EveryStreamKeyIsASettablePropertyOfItsType)
             ASSERT_NE(streamKey, nullptr);
             const PropertyRecord* property = FindProperty(cls, key);
             ASSERT_NE(property, nullptr);
-            EXPECT_EQ(property->typeCode, codeOf(streamKey->type));
+            EXPECT_EQ(property->typeCode, PropertyTypeCode(streamKey->type));
             ASSERT_NE(property->setInvoker, nullptr);
             // Set through the record, read back through the record: the same value.
             Variant value = sampleOf(streamKey->type);

@@ -284,13 +284,11 @@ ClassRecord* Application::Class()
         Property<"DebugBuild", &A::debugBuild>(kNoAccessorRecords),
         Property<"ExecutableName", &A::executableName>(kNoAccessorRecords),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Application>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kApplicationSize,
-        .construct = &Construct<Application> });
+        .instanceSize = kApplicationSize });
     return cls;
 }
 

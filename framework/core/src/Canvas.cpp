@@ -1,4 +1,4 @@
-#include "NativeClass.h"
+#include "ControlRows.h"
 
 #include <fw/Canvas.h>
 
@@ -22,14 +22,8 @@ void Canvas::setUseFocusRing(bool value) { change(useFocusRing_, value, Aspect::
 ClassRecord* Canvas::Class()
 {
     using C = Canvas;
-    static constexpr NativeEvent events[] = {
-        { "GotFocus", "%%" },
-        { "LostFocus", "%%" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
-        { "Paint", "%%o<Graphics>" },
-    };
+    static constexpr auto events
+        = Joined(kFocusEvents, kMouseButtonEvents, std::array { NativeEvent { "Paint", "%%o<Graphics>" } });
     static constexpr NativeProperty properties[] = {
         Property<"Backdrop", &C::backdrop, &C::setBackdrop>(),
         Property<"Transparent", &C::transparent, &C::setTransparent>(),
@@ -39,12 +33,8 @@ ClassRecord* Canvas::Class()
         Property<"AcceptFocus", &C::acceptFocus, &C::setAcceptFocus>(),
         Property<"UseFocusRing", &C::useFocusRing, &C::setUseFocusRing>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
-        .events = events,
-        .properties = properties,
-        .instanceSize = kCanvasSize,
-        .construct = &Construct<Canvas> });
+    static ClassRecord* cls = RegisterNativeClass<Canvas>(
+        { .superclass = &RectControl::Class, .events = events, .properties = properties, .instanceSize = kCanvasSize });
     return cls;
 }
 

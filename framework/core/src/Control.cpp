@@ -64,8 +64,7 @@ ClassRecord* Control::Class()
         Property<"Handle", &C::handle>(),
         Property<"Opened", &C::opened>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Control>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,

@@ -180,12 +180,8 @@ ClassRecord* FolderItem::Class()
         Property<"Exists", &F::exists>(),
         Property<"Directory", &F::directory>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kFolderItemSize,
-        .construct = &Construct<FolderItem> });
+    static ClassRecord* cls = RegisterNativeClass<FolderItem>(
+        { .superclass = &ObjectClass, .methods = methods, .properties = properties, .instanceSize = kFolderItemSize });
     return cls;
 }
 

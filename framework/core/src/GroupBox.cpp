@@ -1,4 +1,4 @@
-#include "NativeClass.h"
+#include "ControlRows.h"
 
 #include <fw/GroupBox.h>
 
@@ -15,20 +15,10 @@ void GroupBox::setCaption(std::string_view caption) { change(caption_, caption, 
 ClassRecord* GroupBox::Class()
 {
     using G = GroupBox;
-    static constexpr NativeProperty properties[] = {
-        Property<"Caption", &G::caption, &G::setCaption>(),
-        Property<"TextFont", &G::textFont, &G::setTextFont>(),
-        Property<"Bold", &G::bold, &G::setBold>(),
-        Property<"Italic", &G::italic, &G::setItalic>(),
-        Property<"Underline", &G::underline, &G::setUnderline>(),
-        Property<"TextUnit", &G::textUnit, &G::setTextUnit>(),
-        Property<"TextSize", &G::textSize, &G::setTextSize>(),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
-        .properties = properties,
-        .instanceSize = kGroupBoxSize,
-        .construct = &Construct<GroupBox> });
+    static constexpr auto properties
+        = Joined(std::array { Property<"Caption", &G::caption, &G::setCaption>() }, kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<GroupBox>(
+        { .superclass = &RectControl::Class, .properties = properties, .instanceSize = kGroupBoxSize });
     return cls;
 }
 

@@ -1,4 +1,4 @@
-#include "NativeClass.h"
+#include "ControlRows.h"
 
 #include <fw/Label.h>
 
@@ -53,35 +53,24 @@ ClassRecord* Label::Class()
         Routine<&L::EventCreatePane>("Event_CreatePane"),
         Routine<&L::setString>("setString"),
     };
-    static constexpr NativeEvent events[] = {
-        { "AcceleratorKey", "%b%s" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
-    };
+    static constexpr auto events = Joined(std::array { NativeEvent { "AcceleratorKey", "%b%s" } }, kMouseButtonEvents);
     static_assert(events[LabelEvent::kMouseDown - RectControlEvent::kFirstOwn].name == "MouseDown");
     static_assert(events[LabelEvent::kMouseUp - RectControlEvent::kFirstOwn].name == "MouseUp");
-    static constexpr NativeProperty properties[] = {
-        Property<"Text", &L::text, &L::setText>(),
-        Property<"TextAlign", &L::textAlign, &L::setTextAlign>(),
-        Property<"TextColor", &L::textColor, &L::setTextColor>(),
-        Property<"Multiline", &L::multiline, &L::setMultiline>(),
-        Property<"Selectable", &L::selectable, &L::setSelectable>(),
-        Property<"Transparent", &L::transparent, &L::setTransparent>(),
-        Property<"TextFont", &L::textFont, &L::setTextFont>(),
-        Property<"Bold", &L::bold, &L::setBold>(),
-        Property<"Italic", &L::italic, &L::setItalic>(),
-        Property<"Underline", &L::underline, &L::setUnderline>(),
-        Property<"TextUnit", &L::textUnit, &L::setTextUnit>(),
-        Property<"TextSize", &L::textSize, &L::setTextSize>(),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
+    static constexpr auto properties = Joined(
+        std::array {
+            Property<"Text", &L::text, &L::setText>(),
+            Property<"TextAlign", &L::textAlign, &L::setTextAlign>(),
+            Property<"TextColor", &L::textColor, &L::setTextColor>(),
+            Property<"Multiline", &L::multiline, &L::setMultiline>(),
+            Property<"Selectable", &L::selectable, &L::setSelectable>(),
+            Property<"Transparent", &L::transparent, &L::setTransparent>(),
+        },
+        kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<Label>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kLabelSize,
-        .construct = &Construct<Label> });
+        .instanceSize = kLabelSize });
     return cls;
 }
 

@@ -28,11 +28,8 @@ ClassRecord* Line::Class()
         Property<"BorderWidth", &L::borderWidth, &L::setBorderWidth>(),
         Property<"LineColor", &L::lineColor, &L::setLineColor>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
-        .properties = properties,
-        .instanceSize = kLineSize,
-        .construct = &Construct<Line> });
+    static ClassRecord* cls = RegisterNativeClass<Line>(
+        { .superclass = &RectControl::Class, .properties = properties, .instanceSize = kLineSize });
     return cls;
 }
 

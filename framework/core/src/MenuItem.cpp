@@ -443,13 +443,11 @@ ClassRecord* MenuItem::Class()
         Property<"ShortcutModifiers", &M::shortcutModifiers, &M::setShortcutModifiers>(kNoAccessorRecords),
         Property<"Role", &M::role>(kNoAccessorRecords),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<MenuItem>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<MenuItem> });
+        .instanceSize = kMenuItemSize });
     return cls;
 }
 
@@ -460,29 +458,22 @@ ClassRecord* MenuBar::Class()
         Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>("Popup"),
         Routine<&MenuBar::FindShortcut>("_FindShortcut"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &MenuItem::Class,
-        .methods = methods,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<MenuBar> });
+    static ClassRecord* cls = RegisterNativeClass<MenuBar>(
+        { .superclass = &MenuItem::Class, .methods = methods, .instanceSize = kMenuItemSize });
     return cls;
 }
 
 ClassRecord* AppleMenuItem::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &MenuItem::Class,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<AppleMenuItem> });
+    static ClassRecord* cls
+        = RegisterNativeClass<AppleMenuItem>({ .superclass = &MenuItem::Class, .instanceSize = kMenuItemSize });
     return cls;
 }
 
 ClassRecord* QuitMenuItem::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &MenuItem::Class,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<QuitMenuItem> });
+    static ClassRecord* cls
+        = RegisterNativeClass<QuitMenuItem>({ .superclass = &MenuItem::Class, .instanceSize = kMenuItemSize });
     return cls;
 }
 

@@ -202,6 +202,16 @@ struct NativeEvent {
     std::string_view signature;
 };
 
+// One table of rows that several classes share and rows of the class's own:
+// `Joined(kFocusEvents, std::array { NativeEvent { "Change", "%%" } })`.
+template <class T, std::size_t... N> consteval std::array<T, (N + ...)> Joined(const std::array<T, N>&... parts)
+{
+    std::array<T, (N + ...)> all {};
+    auto at = all.begin();
+    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
+    return all;
+}
+
 struct NativeClassFacts {
     std::string_view name;
     ClassAccessor superclass = nullptr;
@@ -217,5 +227,16 @@ struct NativeClassFacts {
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
 
 template <class T> Object* Construct() { return new T; }
+
+// Registers the native class T under its `kClassName`. Instances of T's classes
+// are made as T objects, unless T cannot be made (an abstract root such as
+// RectControl, whose constructor is protected).
+template <class T> ClassRecord* RegisterNativeClass(NativeClassFacts facts)
+{
+    facts.name = T::kClassName;
+    if constexpr (std::is_default_constructible_v<T>)
+        facts.construct = &Construct<T>;
+    return RegisterNativeClass(facts);
+}
 
 } // namespace fw::detail

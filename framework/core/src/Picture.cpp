@@ -28,11 +28,8 @@ ClassRecord* Picture::Class()
         Property<"Width", &P::width>(),
         Property<"Height", &P::height>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
-        .properties = properties,
-        .instanceSize = kPictureSize,
-        .construct = &Construct<Picture> });
+    static ClassRecord* cls = RegisterNativeClass<Picture>(
+        { .superclass = &ObjectClass, .properties = properties, .instanceSize = kPictureSize });
     return cls;
 }
 

@@ -1,4 +1,4 @@
-#include "NativeClass.h"
+#include "ControlRows.h"
 
 #include <fw/Exceptions.h>
 #include <fw/PopupMenu.h>
@@ -112,25 +112,19 @@ ClassRecord* PopupMenu::Class()
     };
     static constexpr NativeEvent events[] = { { "Change", "%%" }, { "GotFocus", "%%" }, { "LostFocus", "%%" } };
     static_assert(events[PopupMenuEvent::kChange - RectControlEvent::kFirstOwn].name == "Change");
-    static constexpr NativeProperty properties[] = {
-        Property<"InitialValue", &P::initialValue, &P::setInitialValue>(),
-        Property<"ListIndex", &P::listIndex, &P::setListIndex>(),
-        Property<"ListCount", &P::listCount>(),
-        Property<"Text", &P::text>(),
-        Property<"TextFont", &P::textFont, &P::setTextFont>(),
-        Property<"Bold", &P::bold, &P::setBold>(),
-        Property<"Italic", &P::italic, &P::setItalic>(),
-        Property<"Underline", &P::underline, &P::setUnderline>(),
-        Property<"TextUnit", &P::textUnit, &P::setTextUnit>(),
-        Property<"TextSize", &P::textSize, &P::setTextSize>(),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
+    static constexpr auto properties = Joined(
+        std::array {
+            Property<"InitialValue", &P::initialValue, &P::setInitialValue>(),
+            Property<"ListIndex", &P::listIndex, &P::setListIndex>(),
+            Property<"ListCount", &P::listCount>(),
+            Property<"Text", &P::text>(),
+        },
+        kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<PopupMenu>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kPopupMenuSize,
-        .construct = &Construct<PopupMenu> });
+        .instanceSize = kPopupMenuSize });
     return cls;
 }
 

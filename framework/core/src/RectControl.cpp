@@ -205,8 +205,7 @@ ClassRecord* RectControl::Class()
         Property<"ScaleFactor", &R::scaleFactor>(),
         Property<"Hovered", &R::hovered>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &Control::Class,
+    static ClassRecord* cls = RegisterNativeClass<RectControl>({ .superclass = &Control::Class,
         .methods = methods,
         .events = events,
         .properties = properties,

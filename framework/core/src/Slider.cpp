@@ -1,4 +1,4 @@
-#include "NativeClass.h"
+#include "ControlRows.h"
 
 #include <fw/Slider.h>
 
@@ -63,14 +63,8 @@ void Slider::setTickStyle(std::int32_t style) { change(tickStyle_, style, Aspect
 ClassRecord* Slider::Class()
 {
     using S = Slider;
-    static constexpr NativeEvent events[] = {
-        { "GotFocus", "%%" },
-        { "LostFocus", "%%" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
-        { "ValueChanged", "%%" },
-    };
+    static constexpr auto events
+        = Joined(kFocusEvents, kMouseButtonEvents, std::array { NativeEvent { "ValueChanged", "%%" } });
     static_assert(events[SliderEvent::kValueChanged - RectControlEvent::kFirstOwn].name == "ValueChanged");
     static constexpr NativeProperty properties[] = {
         Property<"Minimum", &S::minimum, &S::setMinimum>(),
@@ -81,12 +75,8 @@ ClassRecord* Slider::Class()
         Property<"LiveScroll", &S::liveScroll, &S::setLiveScroll>(),
         Property<"TickStyle", &S::tickStyle, &S::setTickStyle>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
-        .events = events,
-        .properties = properties,
-        .instanceSize = kSliderSize,
-        .construct = &Construct<Slider> });
+    static ClassRecord* cls = RegisterNativeClass<Slider>(
+        { .superclass = &RectControl::Class, .events = events, .properties = properties, .instanceSize = kSliderSize });
     return cls;
 }
 

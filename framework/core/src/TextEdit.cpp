@@ -1,4 +1,4 @@
-#include "NativeClass.h"
+#include "ControlRows.h"
 
 #include <fw/TextArea.h>
 #include <fw/TextEdit.h>
@@ -84,38 +84,26 @@ ClassRecord* TextEdit::Class()
 {
     using T = TextEdit;
     static constexpr NativeMethod methods[] = { Routine<&T::AppendText>("AppendText") };
-    static constexpr NativeEvent events[] = {
-        { "GotFocus", "%%" },
-        { "LostFocus", "%%" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
-        { "SelChange", "%%" },
-        { "TextChange", "%%" },
-    };
+    static constexpr auto events = Joined(kFocusEvents, kMouseButtonEvents,
+        std::array { NativeEvent { "SelChange", "%%" }, NativeEvent { "TextChange", "%%" } });
     static_assert(events[TextEditEvent::kTextChange - RectControlEvent::kFirstOwn].name == "TextChange");
-    static constexpr NativeProperty properties[] = {
-        Property<"Text", &T::text, &T::setText>(),
-        Property<"LimitText", &T::limitText, &T::setLimitText>(),
-        Property<"ReadOnly", &T::readOnly, &T::setReadOnly>(),
-        Property<"Alignment", &T::alignment, &T::setAlignment>(),
-        Property<"Border", &T::border, &T::setBorder>(),
-        Property<"UseFocusRing", &T::useFocusRing, &T::setUseFocusRing>(),
-        Property<"TextColor", &T::textColor, &T::setTextColor>(),
-        Property<"BackColor", &T::backColor, &T::setBackColor>(),
-        Property<"Format", &T::format, &T::setFormat>(),
-        Property<"Mask", &T::mask, &T::setMask>(),
-        Property<"AcceptTabs", &T::acceptTabs, &T::setAcceptTabs>(),
-        Property<"AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>(),
-        Property<"TextFont", &T::textFont, &T::setTextFont>(),
-        Property<"Bold", &T::bold, &T::setBold>(),
-        Property<"Italic", &T::italic, &T::setItalic>(),
-        Property<"Underline", &T::underline, &T::setUnderline>(),
-        Property<"TextUnit", &T::textUnit, &T::setTextUnit>(),
-        Property<"TextSize", &T::textSize, &T::setTextSize>(),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &RectControl::Class,
+    static constexpr auto properties = Joined(
+        std::array {
+            Property<"Text", &T::text, &T::setText>(),
+            Property<"LimitText", &T::limitText, &T::setLimitText>(),
+            Property<"ReadOnly", &T::readOnly, &T::setReadOnly>(),
+            Property<"Alignment", &T::alignment, &T::setAlignment>(),
+            Property<"Border", &T::border, &T::setBorder>(),
+            Property<"UseFocusRing", &T::useFocusRing, &T::setUseFocusRing>(),
+            Property<"TextColor", &T::textColor, &T::setTextColor>(),
+            Property<"BackColor", &T::backColor, &T::setBackColor>(),
+            Property<"Format", &T::format, &T::setFormat>(),
+            Property<"Mask", &T::mask, &T::setMask>(),
+            Property<"AcceptTabs", &T::acceptTabs, &T::setAcceptTabs>(),
+            Property<"AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>(),
+        },
+        kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<TextEdit>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
         .properties = properties,
@@ -130,11 +118,8 @@ ClassRecord* TextField::Class()
         Property<"Password", &T::password, &T::setPassword>(),
         Property<"CueText", &T::cueText, &T::setCueText>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &TextEdit::Class,
-        .properties = properties,
-        .instanceSize = kTextFieldSize,
-        .construct = &Construct<TextField> });
+    static ClassRecord* cls = RegisterNativeClass<TextField>(
+        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextFieldSize });
     return cls;
 }
 
@@ -149,11 +134,8 @@ ClassRecord* TextArea::Class()
         Property<"ScrollbarHorizontal", &T::scrollbarHorizontal, &T::setScrollbarHorizontal>(),
         Property<"LineSpacing", &T::lineSpacing, &T::setLineSpacing>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &TextEdit::Class,
-        .properties = properties,
-        .instanceSize = kTextAreaSize,
-        .construct = &Construct<TextArea> });
+    static ClassRecord* cls = RegisterNativeClass<TextArea>(
+        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextAreaSize });
     return cls;
 }
 

@@ -132,13 +132,11 @@ ClassRecord* Timer::Class()
         Property<"Tolerance", &T::tolerance, &T::setTolerance>(),
     };
     static const ClassAccessor interfaces[] = { &ActionSourceInterface };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Timer>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,
         .instanceSize = kTimerSize,
-        .construct = &Construct<Timer>,
         .interfaces = interfaces });
     return cls;
 }

@@ -637,13 +637,11 @@ ClassRecord* Window::Class()
         Property<"ParentWindow", &W::parentWindowProperty>(),
         Property<"Hovered", &W::hovered>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = kClassName,
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Window>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = kWindowEvents,
         .properties = properties,
-        .instanceSize = kWindowSize,
-        .construct = &Construct<Window> });
+        .instanceSize = kWindowSize });
     return cls;
 }
 

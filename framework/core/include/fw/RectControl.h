@@ -119,8 +119,8 @@ private:
     std::string dataField_;
 };
 
-// The font of a control that shows text; not a framework class of its own: each
-// class that has a font declares these properties itself.
+// The font of a control that shows text; not a framework class of its own: its
+// properties are the last ones of each class that has a font.
 class TextFontControl : public RectControl {
 public:
     std::string_view textFont() const noexcept { return textFont_; }
