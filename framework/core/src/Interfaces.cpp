@@ -29,6 +29,7 @@ ClassRecord* ActionNotificationReceiverInterface()
     static constexpr NativeMethod methods[] = {
         Declared<void()>("PerformAction"),
     };
+    static_assert(methods[ActionNotificationReceiverSlot::kPerformAction].name == "PerformAction");
     static ClassRecord* cls = registerInterface("actionNotificationReceiver", methods);
     return cls;
 }

@@ -15,7 +15,6 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kTimerSize = 64;
-constexpr std::int32_t kPerformActionSlot = 0; // in the actionNotificationReceiver interface
 } // namespace
 
 Timer::Timer() noexcept = default;
@@ -60,8 +59,9 @@ void Timer::CallAction()
         if (!receiver)
             continue;
         auto* entry = FindInterfaceEntry(receiver.get(), ActionNotificationReceiverInterface());
-        if (entry && entry->methodTable[kPerformActionSlot])
-            EntryAs<void (*)(Object*)>(entry->methodTable[kPerformActionSlot])(receiver.get());
+        auto perform = entry ? entry->methodTable[ActionNotificationReceiverSlot::kPerformAction] : nullptr;
+        if (perform)
+            EntryAs<void (*)(Object*)>(perform)(receiver.get());
     }
 }
 
