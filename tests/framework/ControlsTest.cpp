@@ -9,6 +9,7 @@
 #include <fw/MenuItem.h>
 #include <fw/PopupMenu.h>
 #include <fw/PropertyKeys.h>
+#include <fw/PropertyStream.h>
 #include <fw/Slider.h>
 #include <fw/TextArea.h>
 #include <fw/TextField.h>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -40,21 +42,6 @@ std::vector<std::string> words(std::string_view text)
     return all;
 }
 
-std::string_view codeOf(StreamType type)
-{
-    switch (type) {
-    case StreamType::Int32:
-        return "i4";
-    case StreamType::Boolean:
-        return "b";
-    case StreamType::Color:
-        return "c";
-    case StreamType::String:
-        return "s";
-    }
-    return "?";
-}
-
 // A value of the key's type that differs from every default.
 Variant sampleOf(StreamType type)
 {
@@ -76,56 +63,53 @@ Variant sampleOf(StreamType type)
 struct KeysOfTarget {
     const char* target;
     ClassRecord* (*cls)();
-    const char* keys; // in the order the streams store them
+    std::string keys; // in the order the streams store them
 };
+
+// The keys that a text field's, group box's, popup menu's and slider's streams start with.
+const std::string kVisualControlKeys
+    = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop ";
 
 TEST(Controls, EveryStreamKeyIsASettablePropertyOfItsType)
 {
     const KeysOfTarget rows[] = {
         { "Window", &Window::Class,
-            "Placement Width Height MinWidth MinHeight MaxWidth MaxHeight Frame Composite HasBackColor BackColor Title "
-            "Visible FullScreen MenuBarVisible CloseButton Resizeable LiveResize MaximizeButton MinimizeButton "
-            "FullScreenButton MacProcID" },
+            "Placement Width Height MinWidth MinHeight MaxWidth MaxHeight Frame Composite HasBackColor BackColor "
+            "Title Visible FullScreen MenuBarVisible CloseButton Resizeable LiveResize MaximizeButton "
+            "MinimizeButton FullScreenButton MacProcID" },
         { "TextField", &TextField::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Border "
-            "Password UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate TextFont Bold "
-            "Italic "
-            "Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment AutomaticallyCheckSpelling DataSource "
-            "DataField InitialParent" },
+            kVisualControlKeys
+                + "Border Password UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate "
+                  "TextFont Bold Italic Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment "
+                  "AutomaticallyCheckSpelling DataSource DataField InitialParent" },
         { "Label", &Label::Class,
-            "TabStop Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex "
-            "Text "
-            "TextAlign TextColor Multiline Enabled Visible Selectable Transparent HelpTag AutoDeactivate TextFont Bold "
-            "Italic Underline DataSource DataField InitialParent" },
+            "TabStop Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex "
+            "TabIndex Text TextAlign TextColor Multiline Enabled Visible Selectable Transparent HelpTag "
+            "AutoDeactivate TextFont Bold Italic Underline DataSource DataField InitialParent" },
         { "GroupBox", &GroupBox::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Caption "
-            "Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent" },
+            kVisualControlKeys
+                + "Caption Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent" },
         { "Line", &Line::Class,
-            "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 TabPanelIndex Visible BorderWidth LineColor "
-            "InitialParent" },
+            "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 TabPanelIndex Visible BorderWidth "
+            "LineColor InitialParent" },
         { "PopupMenu", &PopupMenu::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Enabled "
-            "InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline DataSource DataField "
-            "InitialParent" },
+            kVisualControlKeys
+                + "Enabled InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline "
+                  "DataSource DataField InitialParent" },
         { "Slider", &Slider::Class,
-            "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Enabled "
-            "Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
-            "InitialParent" },
+            kVisualControlKeys
+                + "Enabled Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
+                  "InitialParent" },
         { "Canvas", &Canvas::Class,
             "InitialParent Transparent EraseBackground DoubleBuffer AcceptTabs AcceptFocus UseFocusRing Enabled "
             "AutoDeactivate HelpTag Visible TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft "
-            "Height "
-            "Width Top Left Index Name" },
+            "Height Width Top Left Index Name" },
         { "TextArea", &TextArea::Class,
-            "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText ReadOnly "
-            "Mask "
-            "Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible Format Enabled BackColor "
-            "TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal Multiline Border TabStop TabIndex "
-            "TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width Top Left Index Name" },
+            "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText "
+            "ReadOnly Mask Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible "
+            "Format Enabled BackColor TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal "
+            "Multiline Border TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width "
+            "Top Left Index Name" },
     };
     for (auto& row : rows) {
         ClassRecord* cls = row.cls();
@@ -136,7 +120,7 @@ TEST(Controls, EveryStreamKeyIsASettablePropertyOfItsType)
             ASSERT_NE(streamKey, nullptr);
             const PropertyRecord* property = FindProperty(cls, key);
             ASSERT_NE(property, nullptr);
-            EXPECT_EQ(property->typeCode, codeOf(streamKey->type));
+            EXPECT_EQ(property->typeCode, PropertyTypeCode(streamKey->type));
             ASSERT_NE(property->setInvoker, nullptr);
             // Set through the record, read back through the record: the same value.
             Variant value = sampleOf(streamKey->type);
@@ -224,6 +208,51 @@ TEST(Controls, AccessorRecordsReadAndWriteThroughTheirInvokers)
     std::vector<Variant> wrongClass { ObjectToVariant(picture.get()) };
     auto* setBar = FindMethod(Window::Class(), "MenuBar.Set", "%%o<MenuBar>");
     EXPECT_THROW(setBar->invoker(setBar->entry, window.get(), &wrongClass), Raised) << "a picture is no menu bar";
+}
+
+bool handleNothing(Object*) { return false; }
+bool handleCopy(Object*) { return true; }
+
+TEST(Controls, WindowsAndControlsKeepDropKindsAndMenuHandlersThroughTheirMethods)
+{
+    struct Row {
+        const char* name;
+        ClassRecord* (*cls)();
+        std::function<const DropTarget&(Object*)> drops;
+        std::function<const MenuHandlerList&(Object*)> handlers;
+    };
+    const Row rows[] = {
+        { "window", &Window::Class, [](Object* o) -> const DropTarget& { return *native_cast<Window>(o); },
+            [](Object* o) -> const MenuHandlerList& { return *native_cast<Window>(o); } },
+        { "control", &Label::Class, [](Object* o) -> const DropTarget& { return *native_cast<Label>(o); },
+            [](Object* o) -> const MenuHandlerList& { return *native_cast<Label>(o); } },
+    };
+    auto copy = reinterpret_cast<MethodEntry>(&handleCopy);
+    for (auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto target = RuntimeNewObject(row.cls());
+        auto call = [&](std::string_view name, std::string_view signature, std::vector<Variant> arguments) {
+            auto* method = FindMethod(row.cls(), name, signature);
+            ASSERT_NE(method, nullptr) << name;
+            method->invoker(method->entry, target.get(), &arguments);
+        };
+        auto type = NewString("TEXT");
+        call("AcceptFileDrop", "%%s", { StringToVariant(type.get()) });
+        call("AcceptPictureDrop", "%%", {});
+        call("AcceptRawDataDrop", "%%s", { StringToVariant(type.get()) });
+        call("AcceptTextDrop", "%%", {});
+        call("AcceptMacDataDrop", "%%s", { StringToVariant(type.get()) });
+        EXPECT_EQ(row.drops(target.get()).acceptedDrops(),
+            (std::vector<std::string> { "file:TEXT", "picture", "raw:TEXT", "text", "data:TEXT" }));
+
+        auto slot = MethodTableSlot(row.cls(), "_AddMenuHandler", "%%sp");
+        ASSERT_GE(slot, 0);
+        CallSlot<void, String*, MethodEntry>(
+            target.get(), slot, Literal<"EditCopy">(), reinterpret_cast<MethodEntry>(&handleNothing));
+        CallSlot<void, String*, MethodEntry>(target.get(), slot, Literal<"EditCopy">(), copy);
+        EXPECT_EQ(row.handlers(target.get()).menuHandler("EditCopy"), copy) << "a later handler replaces";
+        EXPECT_EQ(row.handlers(target.get()).menuHandler("EditCut"), nullptr);
+    }
 }
 
 // Every change event writes the control's state at that moment here.

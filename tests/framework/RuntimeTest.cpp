@@ -4,9 +4,15 @@
 #include <fw/Exceptions.h>
 #include <fw/Fields.h>
 #include <fw/FrameworkClasses.h>
+#include <fw/Label.h>
+#include <fw/MenuItem.h>
+#include <fw/Picture.h>
+#include <fw/Timer.h>
+#include <fw/Window.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -157,6 +163,73 @@ TEST(Invokers, ConvertArgumentsAndRefuseNil)
     EXPECT_THROW(invoker(entry, nullptr, &arguments), Raised);
     EXPECT_THROW(invoker(entry, target.get(), nullptr), Raised);
     EXPECT_THROW(EntryAs<Entry<&addTwice>::Function>(entry)(nullptr, 1, 2), Raised) << "a nil receiver";
+}
+
+// A method of the program's kind on a timer class: it keeps the window it is given.
+Ref<Object> keptWindow;
+void keepWindow(Timer&, Window* window) { keptWindow = Ref<Object>::retain(window); }
+
+void invokeByName(Object* target, std::string_view name, std::string_view signature, const Variant& argument)
+{
+    auto* method = FindMethod(target->classRecord(), name, signature);
+    ASSERT_NE(method, nullptr) << name;
+    std::vector<Variant> arguments { argument };
+    method->invoker(method->entry, target, &arguments);
+}
+
+TEST(Invokers, CastObjectArgumentsToTheParameterClassBeforeTheMethodRuns)
+{
+    struct Row {
+        const char* name;
+        ClassRecord* (*targetClass)();
+        ClassRecord* (*parameterClass)();
+        ClassRecord* (*otherClass)();
+        std::function<void(Object* target, const Variant& argument)> invoke;
+        std::function<Object*(Object* target)> stored;
+    };
+    auto menuBarOf = [](Object* target) { return static_cast<Object*>(native_cast<Window>(target)->menuBar().get()); };
+    const Row rows[] = {
+        { "typed function, as the program registers", &Timer::Class, &Window::Class, &Label::Class,
+            [](Object* target, const Variant& argument) {
+                std::vector<Variant> arguments { argument };
+                InvokerOf<&keepWindow>()(EntryOf<&keepWindow>(), target, &arguments);
+            },
+            [](Object*) { return keptWindow.get(); } },
+        { "member function of a framework class", &Window::Class, &Window::Class, &Label::Class,
+            [](Object* target, const Variant& argument) {
+                invokeByName(target, "ShowWithin", "%%o<Window>", argument);
+            },
+            [](Object* target) { return static_cast<Object*>(native_cast<Window>(target)->parentWindow()); } },
+        { "accessor record of a property", &Window::Class, &MenuBar::Class, &Picture::Class,
+            [](Object* target, const Variant& argument) {
+                invokeByName(target, "MenuBar.Set", "%%o<MenuBar>", argument);
+            },
+            menuBarOf },
+        { "set invoker of a property record", &Window::Class, &MenuBar::Class, &Picture::Class,
+            [](Object* target, const Variant& argument) {
+                auto* property = FindProperty(target->classRecord(), "MenuBar");
+                property->setInvoker(*property, target, argument);
+            },
+            menuBarOf },
+    };
+    for (auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto target = RuntimeNewObject(row.targetClass());
+        auto accepted = RuntimeNewObject(row.parameterClass());
+        auto refused = RuntimeNewObject(row.otherClass());
+        row.invoke(target.get(), ObjectToVariant(accepted.get()));
+        EXPECT_EQ(row.stored(target.get()), accepted.get());
+        try {
+            row.invoke(target.get(), ObjectToVariant(refused.get()));
+            ADD_FAILURE() << "an object of another class was passed on";
+        } catch (const Raised& raised) {
+            EXPECT_TRUE(RuntimeObjectIsa(raised.exception(), IllegalCastException::Class())) << raised.what();
+        }
+        EXPECT_EQ(row.stored(target.get()), accepted.get()) << "the method did not run";
+        row.invoke(target.get(), Variant {});
+        EXPECT_EQ(row.stored(target.get()), nullptr) << "nil passes as nil";
+    }
+    keptWindow = nullptr;
 }
 
 } // namespace

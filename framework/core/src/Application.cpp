@@ -1,4 +1,4 @@
-#include "NativeMethods.h"
+#include "NativeClass.h"
 
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
@@ -63,22 +63,6 @@ std::array<std::int32_t, 3> versionNumbers(std::string_view text)
 void removeFrom(std::vector<Ref<Object>>& objects, Object* object)
 {
     std::erase_if(objects, [object](const Ref<Object>& held) { return held.get() == object; });
-}
-
-// Marks an own method record with the "Hidden" attribute after its scope.
-void markHidden(ClassRecord* cls, std::string_view name, std::string_view signature)
-{
-    for (auto k = cls->methods.size(); k-- > 0;) {
-        if (cls->methods[k].name != name || cls->methods[k].signature != signature)
-            continue;
-        auto scope = cls->methods[k].attributes.at(0);
-        auto* attributes
-            = RuntimeAllocateAttributeTable(cls->methods, static_cast<std::int32_t>(k) * kMethodRecordSize, 2);
-        attributes[0] = scope;
-        attributes[1] = AttributeEntry { "Hidden", "", 0 };
-        return;
-    }
-    assert(false && "the method to hide is registered");
 }
 } // namespace
 
@@ -166,7 +150,7 @@ void Application::NewDocument()
     raise(ApplicationEvent::NewDocument, nullptr);
 }
 
-void Application::OpenDocument(Object* item)
+void Application::OpenDocument(FolderItem* item)
 {
     RequireUIThread();
     if (!item)
@@ -254,36 +238,21 @@ std::string_view Application::executableName() const { return executableName_; }
 ClassRecord* Application::Class()
 {
     using A = Application;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&A::AddTrayItem>("AddTrayItem", "%%o<TrayItem>"),
-            Routine<&A::DoEvents>("DoEvents", "%%i4"),
-            Routine<&A::NewDocument>("NewDocument", "%%"),
-            Routine<&A::OpenDocument>("OpenDocument", "%%o<FolderItem>"),
-            Routine<&A::RemoveTrayItem>("RemoveTrayItem", "%%o<TrayItem>"),
-            Routine<&A::SleepCurrentThread>("SleepCurrentThread", "%%i4"),
-            Routine<&A::YieldToNextThread>("YieldToNextThread", "%%"),
-            RoutineWithoutInvoker<&A::AddMenuHandler>("_AddMenuHandler", "%%sp"),
-            Routine<&A::AddPollableObject>("_AddPollableObject", "%%o<Object>"),
-            Routine<&A::DependencyList>("_DependencyList", "%o<Object>%"),
-            Routine<&A::DoSingleEvent>("_DoSingleEvent", "%%"),
-            Routine<&A::RemovePollableObject>("_RemovePollableObject", "%%o<Object>"),
-        },
-        AccessorRecords<"MenuBar", &A::menuBar, &A::setMenuBar>(),
-        AccessorRecords<"ShortVersion", &A::shortVersion, &A::setShortVersion>(),
-        AccessorRecords<"LongVersion", &A::longVersion, &A::setLongVersion>(),
-        AccessorRecords<"MajorVersion", &A::majorVersion, &A::setMajorVersion>(),
-        AccessorRecords<"MinorVersion", &A::minorVersion, &A::setMinorVersion>(),
-        AccessorRecords<"BugVersion", &A::bugVersion, &A::setBugVersion>(),
-        AccessorRecords<"StageCode", &A::stageCode, &A::setStageCode>(),
-        AccessorRecords<"NonReleaseVersion", &A::nonReleaseVersion, &A::setNonReleaseVersion>(),
-        AccessorRecords<"BuildNumber", &A::buildNumber, &A::setBuildNumber>(),
-        AccessorRecords<"AllowAutoQuit", &A::allowAutoQuit, &A::setAllowAutoQuit>(),
-        AccessorRecords<"Copyright", &A::copyright, &A::setCopyright>(),
-        AccessorRecords<"Identifier", &A::identifier, &A::setIdentifier>(),
-        AccessorRecords<"Name", &A::name, &A::setName>(),
-        AccessorRecords<"IdleInterval", &A::idleInterval, &A::setIdleInterval>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = {
+        Routine<&A::AddTrayItem>("AddTrayItem", "%%o<TrayItem>"),
+        Routine<&A::DoEvents>("DoEvents"),
+        Routine<&A::NewDocument>("NewDocument"),
+        Routine<&A::OpenDocument>("OpenDocument"),
+        Routine<&A::RemoveTrayItem>("RemoveTrayItem", "%%o<TrayItem>"),
+        Routine<&A::SleepCurrentThread>("SleepCurrentThread"),
+        Routine<&A::YieldToNextThread>("YieldToNextThread"),
+        Hidden(Routine<&A::AddMenuHandler>("_AddMenuHandler")),
+        Routine<&A::AddPollableObject>("_AddPollableObject"),
+        Routine<&A::DependencyList>("_DependencyList"),
+        Routine<&A::DoSingleEvent>("_DoSingleEvent"),
+        Routine<&A::RemovePollableObject>("_RemovePollableObject"),
+    };
+    static constexpr NativeEvent events[] = {
         { "Activate", "%%" },
         { "CancelClose", "%b%" },
         { "Close", "%%" },
@@ -295,37 +264,31 @@ ClassRecord* Application::Class()
         { "OpenDocument", "%%o<FolderItem>" },
         { "UnhandledException", "%b%o<RuntimeException>" },
     };
-    static const NativeProperty properties[] = {
-        Property<&A::menuBar, &A::setMenuBar>("MenuBar"),
-        Property<&A::shortVersion, &A::setShortVersion>("ShortVersion"),
-        Property<&A::longVersion, &A::setLongVersion>("LongVersion"),
-        Property<&A::majorVersion, &A::setMajorVersion>("MajorVersion"),
-        Property<&A::minorVersion, &A::setMinorVersion>("MinorVersion"),
-        Property<&A::bugVersion, &A::setBugVersion>("BugVersion"),
-        Property<&A::stageCode, &A::setStageCode>("StageCode"),
-        Property<&A::nonReleaseVersion, &A::setNonReleaseVersion>("NonReleaseVersion"),
-        Property<&A::buildNumber, &A::setBuildNumber>("BuildNumber"),
-        Property<&A::allowAutoQuit, &A::setAllowAutoQuit>("AllowAutoQuit"),
-        Property<&A::copyright, &A::setCopyright>("Copyright"),
-        Property<&A::identifier, &A::setIdentifier>("Identifier"),
-        Property<&A::name, &A::setName>("Name"),
-        Property<&A::idleInterval, &A::setIdleInterval>("IdleInterval"),
-        ReadOnlyProperty<&A::active>("Active"),
-        Property<&A::cursorVisible, &A::setCursorVisible>("CursorVisible"),
-        ReadOnlyProperty<&A::debugBuild>("DebugBuild"),
-        ReadOnlyProperty<&A::executableName>("ExecutableName"),
+    static constexpr NativeProperty properties[] = {
+        Property<"MenuBar", &A::menuBar, &A::setMenuBar>(),
+        Property<"ShortVersion", &A::shortVersion, &A::setShortVersion>(),
+        Property<"LongVersion", &A::longVersion, &A::setLongVersion>(),
+        Property<"MajorVersion", &A::majorVersion, &A::setMajorVersion>(),
+        Property<"MinorVersion", &A::minorVersion, &A::setMinorVersion>(),
+        Property<"BugVersion", &A::bugVersion, &A::setBugVersion>(),
+        Property<"StageCode", &A::stageCode, &A::setStageCode>(),
+        Property<"NonReleaseVersion", &A::nonReleaseVersion, &A::setNonReleaseVersion>(),
+        Property<"BuildNumber", &A::buildNumber, &A::setBuildNumber>(),
+        Property<"AllowAutoQuit", &A::allowAutoQuit, &A::setAllowAutoQuit>(),
+        Property<"Copyright", &A::copyright, &A::setCopyright>(),
+        Property<"Identifier", &A::identifier, &A::setIdentifier>(),
+        Property<"Name", &A::name, &A::setName>(),
+        Property<"IdleInterval", &A::idleInterval, &A::setIdleInterval>(),
+        Property<"Active", &A::active>(kNoAccessorRecords),
+        Property<"CursorVisible", &A::cursorVisible, &A::setCursorVisible>(kNoAccessorRecords),
+        Property<"DebugBuild", &A::debugBuild>(kNoAccessorRecords),
+        Property<"ExecutableName", &A::executableName>(kNoAccessorRecords),
     };
-    static ClassRecord* cls = [] {
-        auto* record = RegisterNativeClass({ .name = "Application",
-            .superclass = &ObjectClass,
-            .methods = methods,
-            .events = events,
-            .properties = properties,
-            .instanceSize = kApplicationSize,
-            .construct = &Construct<Application> });
-        markHidden(record, "_AddMenuHandler", "%%sp");
-        return record;
-    }();
+    static ClassRecord* cls = RegisterNativeClass<Application>({ .superclass = &ObjectClass,
+        .methods = methods,
+        .events = events,
+        .properties = properties,
+        .instanceSize = kApplicationSize });
     return cls;
 }
 

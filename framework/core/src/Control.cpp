@@ -1,4 +1,5 @@
-#include "ControlTables.h"
+#include "Handles.h"
+#include "NativeClass.h"
 
 #include <fw/Control.h>
 #include <fw/FrameworkClasses.h>
@@ -46,35 +47,24 @@ void Control::setIndex(std::int32_t index)
 Window* Control::window() const noexcept { return static_cast<Window*>(window_.get()); }
 Ref<Window> Control::windowProperty() const { return Ref<Window>::retain(window()); }
 
-void Control::attachPeer()
-{
-    if (peer_)
-        return;
-    if (auto* factory = InstalledPeerFactory())
-        peer_ = factory->makePeer(*this);
-}
-
 ClassRecord* Control::Class()
 {
     using C = Control;
-    static const auto methods
-        = JoinArrays(std::array { Routine<&C::Close>("Close", "%%") }, Accessors<"Name", &C::name, &C::setName>(),
-            Accessors<"Index", &C::index, &C::setIndex>(), ReadAccessor<"Window", &C::windowProperty>(),
-            ReadAccessor<"Handle", &C::handle>(), ReadAccessor<"Opened", &C::opened>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = { Routine<&C::Close>("Close", ControlSlot::kClose) };
+    static_assert(SlotsFit(methods, 0, ControlSlot::kCount));
+    static constexpr NativeEvent events[] = {
         { "Close", "%%" },
         { "CreatePane", "%%" },
         { "Open", "%%" },
     };
-    static const NativeProperty properties[] = {
-        Property<&C::name, &C::setName>("Name"),
-        Property<&C::index, &C::setIndex>("Index"),
-        ReadOnlyProperty<&C::windowProperty>("Window"),
-        ReadOnlyProperty<&C::handle>("Handle"),
-        ReadOnlyProperty<&C::opened>("Opened"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Name", &C::name, &C::setName>(),
+        Property<"Index", &C::index, &C::setIndex>(),
+        Property<"Window", &C::windowProperty>(),
+        Property<"Handle", &C::handle>(),
+        Property<"Opened", &C::opened>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Control",
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Control>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,

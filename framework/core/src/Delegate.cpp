@@ -15,10 +15,8 @@ constexpr std::int32_t kDelegateSize = 28; // the object, invoke function, targe
 
 ClassRecord* Delegate::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Delegate",
-        .superclass = &ObjectClass,
-        .instanceSize = kDelegateSize,
-        .construct = &Construct<Delegate> });
+    static ClassRecord* cls
+        = RegisterNativeClass<Delegate>({ .superclass = &ObjectClass, .instanceSize = kDelegateSize });
     return cls;
 }
 

@@ -57,30 +57,4 @@ Delegate* HandlerDelegate(Object* control, std::int32_t index)
     return record ? record->delegate.get() : nullptr;
 }
 
-namespace detail {
-bool EventSignatureFits(
-    std::string_view signature, std::string_view result, std::initializer_list<std::string_view> parameters) noexcept
-{
-    // "%<result>%<parameters>": an object code "o<" stands for any "o<Class>".
-    auto take = [&](std::string_view code) {
-        if (!signature.starts_with(code))
-            return false;
-        signature.remove_prefix(code.size());
-        if (code == "o<") {
-            auto end = signature.find('>');
-            if (end == std::string_view::npos)
-                return false;
-            signature.remove_prefix(end + 1);
-        }
-        return true;
-    };
-    if (!take("%") || !take(result) || !take("%"))
-        return false;
-    for (auto parameter : parameters)
-        if (!take(parameter))
-            return false;
-    return signature.empty();
-}
-} // namespace detail
-
 } // namespace fw

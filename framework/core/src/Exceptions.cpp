@@ -11,20 +11,15 @@ namespace {
 constexpr std::int32_t kObjectSize = 8;
 constexpr std::int32_t kExceptionSize = 16;
 
-const NativeProperty* exceptionProperties()
-{
-    static const NativeProperty properties[] = {
-        Property<&RuntimeException::message, &RuntimeException::setMessage>("Message"),
-    };
-    return properties;
-}
+constexpr NativeProperty kExceptionProperties[] = {
+    Property<"Message", &RuntimeException::message, &RuntimeException::setMessage>(kNoAccessorRecords),
+};
 
 ClassRecord* exceptionClass(std::string_view name, ClassAccessor superclass, Object* (*construct)())
 {
     return RegisterNativeClass({ .name = name,
         .superclass = superclass,
-        .properties = superclass == &ObjectClass ? std::span<const NativeProperty>(exceptionProperties(), 1)
-                                                 : std::span<const NativeProperty> {},
+        .properties = superclass == &ObjectClass ? kExceptionProperties : std::span<const NativeProperty> {},
         .instanceSize = kExceptionSize,
         .construct = construct });
 }

@@ -1,3 +1,4 @@
+#include <fw/Abi.h>
 #include <fw/Exceptions.h>
 #include <fw/Fields.h>
 #include <fw/Variant.h>
@@ -29,49 +30,36 @@ Object* checkedTarget(Object* target)
     return target;
 }
 
-Variant getInt32(const PropertyRecord& property, Object* target)
-{
-    return Int32ToVariant(Int32FieldGet(checkedTarget(target), property.fieldOffset));
-}
-void setInt32(const PropertyRecord& property, Object* target, const Variant& value)
-{
-    Int32FieldSet(checkedTarget(target), property.fieldOffset, VariantToInt32(value));
-}
+// The get and set invokers of a field type, from its getter and setter.
+template <auto Get, auto Set> struct FieldInvokers;
+template <class R, R (*Get)(Object*, std::int32_t), class P, void (*Set)(Object*, std::int32_t, P)>
+struct FieldInvokers<Get, Set> {
+    static Variant get(const PropertyRecord& property, Object* target)
+    {
+        return Convention<R>::toVariant(Get(checkedTarget(target), property.fieldOffset));
+    }
+    static void set(const PropertyRecord& property, Object* target, const Variant& value)
+    {
+        auto held = Convention<P>::hold(value);
+        Set(checkedTarget(target), property.fieldOffset, Convention<P>::pass(held));
+    }
+};
 
-Variant getString(const PropertyRecord& property, Object* target)
+template <auto Get, auto Set> FieldAccessors accessorsOf() noexcept
 {
-    auto string = StringFieldGet(checkedTarget(target), property.fieldOffset);
-    return StringToVariant(string.get());
-}
-void setString(const PropertyRecord& property, Object* target, const Variant& value)
-{
-    auto string = VariantToString(value);
-    StringFieldSet(checkedTarget(target), property.fieldOffset, string.get());
-}
-
-Variant getObject(const PropertyRecord& property, Object* target)
-{
-    auto object = ObjectFieldGet(checkedTarget(target), property.fieldOffset);
-    return ObjectToVariant(object.get());
-}
-void setObject(const PropertyRecord& property, Object* target, const Variant& value)
-{
-    auto object = VariantToObject(value);
-    ObjectFieldSet(checkedTarget(target), property.fieldOffset, object.get());
+    return { reinterpret_cast<MethodEntry>(Get), reinterpret_cast<MethodEntry>(Set), &FieldInvokers<Get, Set>::get,
+        &FieldInvokers<Get, Set>::set };
 }
 } // namespace
 
 FieldAccessors FieldAccessorsFor(std::string_view typeCode) noexcept
 {
-    if (typeCode == "i4")
-        return { reinterpret_cast<MethodEntry>(&Int32FieldGet), reinterpret_cast<MethodEntry>(&Int32FieldSet),
-            &getInt32, &setInt32 };
-    if (typeCode == "s")
-        return { reinterpret_cast<MethodEntry>(&StringFieldGet), reinterpret_cast<MethodEntry>(&StringFieldSet),
-            &getString, &setString };
+    if (typeCode == Convention<std::int32_t>::code)
+        return accessorsOf<&Int32FieldGet, &Int32FieldSet>();
+    if (typeCode == Convention<String*>::code)
+        return accessorsOf<&StringFieldGet, &StringFieldSet>();
     assert(typeCode.starts_with("o<") && typeCode.ends_with(">"));
-    return { reinterpret_cast<MethodEntry>(&ObjectFieldGet), reinterpret_cast<MethodEntry>(&ObjectFieldSet), &getObject,
-        &setObject };
+    return accessorsOf<&ObjectFieldGet, &ObjectFieldSet>();
 }
 
 } // namespace fw

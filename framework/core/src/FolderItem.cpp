@@ -1,4 +1,4 @@
-#include "NativeMethods.h"
+#include "NativeClass.h"
 
 #include <fw/FolderItem.h>
 #include <fw/FrameworkClasses.h>
@@ -169,28 +169,19 @@ PictureDecoder InstallPictureDecoder(PictureDecoder decoder)
 ClassRecord* FolderItem::Class()
 {
     using F = FolderItem;
-    static const NativeMethod methods[] = {
-        Routine<&F::Child>("Child", "%o<FolderItem>%s"),
-        Routine<&F::OpenAsPicture>("OpenAsPicture", "%o<Picture>%"),
-        GetterRecord<"Name", &F::name>(),
-        GetterRecord<"NativePath", &F::nativePath>(),
-        GetterRecord<"Parent", &F::parent>(),
-        GetterRecord<"Exists", &F::exists>(),
-        GetterRecord<"Directory", &F::directory>(),
+    static constexpr NativeMethod methods[] = {
+        Routine<&F::Child>("Child"),
+        Routine<&F::OpenAsPicture>("OpenAsPicture"),
     };
-    static const NativeProperty properties[] = {
-        ReadOnlyProperty<&F::name>("Name"),
-        ReadOnlyProperty<&F::nativePath>("NativePath"),
-        ReadOnlyProperty<&F::parent>("Parent"),
-        ReadOnlyProperty<&F::exists>("Exists"),
-        ReadOnlyProperty<&F::directory>("Directory"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Name", &F::name>(),
+        Property<"NativePath", &F::nativePath>(),
+        Property<"Parent", &F::parent>(),
+        Property<"Exists", &F::exists>(),
+        Property<"Directory", &F::directory>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "FolderItem",
-        .superclass = &ObjectClass,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kFolderItemSize,
-        .construct = &Construct<FolderItem> });
+    static ClassRecord* cls = RegisterNativeClass<FolderItem>(
+        { .superclass = &ObjectClass, .methods = methods, .properties = properties, .instanceSize = kFolderItemSize });
     return cls;
 }
 

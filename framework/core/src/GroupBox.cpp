@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "ControlRows.h"
 
 #include <fw/GroupBox.h>
 
@@ -15,25 +15,10 @@ void GroupBox::setCaption(std::string_view caption) { change(caption_, caption, 
 ClassRecord* GroupBox::Class()
 {
     using G = GroupBox;
-    static const auto methods = JoinArrays(Accessors<"Caption", &G::caption, &G::setCaption>(),
-        Accessors<"TextFont", &G::textFont, &G::setTextFont>(), Accessors<"Bold", &G::bold, &G::setBold>(),
-        Accessors<"Italic", &G::italic, &G::setItalic>(), Accessors<"Underline", &G::underline, &G::setUnderline>(),
-        Accessors<"TextUnit", &G::textUnit, &G::setTextUnit>(), Accessors<"TextSize", &G::textSize, &G::setTextSize>());
-    static const NativeProperty properties[] = {
-        Property<&G::caption, &G::setCaption>("Caption"),
-        Property<&G::textFont, &G::setTextFont>("TextFont"),
-        Property<&G::bold, &G::setBold>("Bold"),
-        Property<&G::italic, &G::setItalic>("Italic"),
-        Property<&G::underline, &G::setUnderline>("Underline"),
-        Property<&G::textUnit, &G::setTextUnit>("TextUnit"),
-        Property<&G::textSize, &G::setTextSize>("TextSize"),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "GroupBox",
-        .superclass = &RectControl::Class,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kGroupBoxSize,
-        .construct = &Construct<GroupBox> });
+    static constexpr auto properties
+        = Joined(std::array { Property<"Caption", &G::caption, &G::setCaption>() }, kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<GroupBox>(
+        { .superclass = &RectControl::Class, .properties = properties, .instanceSize = kGroupBoxSize });
     return cls;
 }
 

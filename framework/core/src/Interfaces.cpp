@@ -1,18 +1,13 @@
 #include "NativeClass.h"
 
 #include <fw/Interfaces.h>
+#include <fw/Window.h>
 
 namespace fw {
 
 using namespace detail;
 
 namespace {
-// An interface's methods are records only: it has no entry points of its own.
-constexpr NativeMethod declared(std::string_view name, std::string_view signature)
-{
-    return { name, signature, nullptr, nullptr, false };
-}
-
 ClassRecord* registerInterface(std::string_view name, std::span<const NativeMethod> methods)
 {
     return RegisterNativeClass({ .name = name, .kind = kKindInterface, .methods = methods });
@@ -21,9 +16,9 @@ ClassRecord* registerInterface(std::string_view name, std::span<const NativeMeth
 
 ClassRecord* ActionSourceInterface()
 {
-    static const NativeMethod methods[] = {
-        declared("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-        declared("removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+    static constexpr NativeMethod methods[] = {
+        Declared<void(Object*)>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Declared<void(Object*)>("removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
     };
     static ClassRecord* cls = registerInterface("actionSource", methods);
     return cls;
@@ -31,20 +26,21 @@ ClassRecord* ActionSourceInterface()
 
 ClassRecord* ActionNotificationReceiverInterface()
 {
-    static const NativeMethod methods[] = {
-        declared("PerformAction", "%%"),
+    static constexpr NativeMethod methods[] = {
+        Declared<void()>("PerformAction"),
     };
+    static_assert(methods[ActionNotificationReceiverSlot::kPerformAction].name == "PerformAction");
     static ClassRecord* cls = registerInterface("actionNotificationReceiver", methods);
     return cls;
 }
 
 ClassRecord* PaneChildInterface()
 {
-    static const NativeMethod methods[] = {
-        declared("_SetWindow", "%%o<Window>"),
-        declared("Window", "%o<Window>%"),
-        declared("_Index", "%i4%"),
-        declared("_SetIndex", "%%i4"),
+    static constexpr NativeMethod methods[] = {
+        Declared<void(Window*)>("_SetWindow"),
+        Declared<Ref<Window>()>("Window"),
+        Declared<std::int32_t()>("_Index"),
+        Declared<void(std::int32_t)>("_SetIndex"),
     };
     static ClassRecord* cls = registerInterface("_PaneChild", methods);
     return cls;

@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "ControlRows.h"
 
 #include <fw/Label.h>
 
@@ -49,48 +49,28 @@ void Label::setTransparent(bool value) { change(transparent_, value, Aspect::Col
 ClassRecord* Label::Class()
 {
     using L = Label;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&L::EventCreatePane>("Event_CreatePane", "%%"),
-            Routine<&L::setString>("setString", "%%s"),
-        },
-        Accessors<"Text", &L::text, &L::setText>(), Accessors<"TextAlign", &L::textAlign, &L::setTextAlign>(),
-        Accessors<"TextColor", &L::textColor, &L::setTextColor>(),
-        Accessors<"Multiline", &L::multiline, &L::setMultiline>(),
-        Accessors<"Selectable", &L::selectable, &L::setSelectable>(),
-        Accessors<"Transparent", &L::transparent, &L::setTransparent>(),
-        Accessors<"TextFont", &L::textFont, &L::setTextFont>(), Accessors<"Bold", &L::bold, &L::setBold>(),
-        Accessors<"Italic", &L::italic, &L::setItalic>(), Accessors<"Underline", &L::underline, &L::setUnderline>(),
-        Accessors<"TextUnit", &L::textUnit, &L::setTextUnit>(), Accessors<"TextSize", &L::textSize, &L::setTextSize>());
-    static constexpr NativeEvent events[] = {
-        { "AcceleratorKey", "%b%s" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
+    static constexpr NativeMethod methods[] = {
+        Routine<&L::EventCreatePane>("Event_CreatePane"),
+        Routine<&L::setString>("setString"),
     };
+    static constexpr auto events = Joined(std::array { NativeEvent { "AcceleratorKey", "%b%s" } }, kMouseButtonEvents);
     static_assert(events[LabelEvent::kMouseDown - RectControlEvent::kFirstOwn].name == "MouseDown");
     static_assert(events[LabelEvent::kMouseUp - RectControlEvent::kFirstOwn].name == "MouseUp");
-    static const NativeProperty properties[] = {
-        Property<&L::text, &L::setText>("Text"),
-        Property<&L::textAlign, &L::setTextAlign>("TextAlign"),
-        Property<&L::textColor, &L::setTextColor>("TextColor"),
-        Property<&L::multiline, &L::setMultiline>("Multiline"),
-        Property<&L::selectable, &L::setSelectable>("Selectable"),
-        Property<&L::transparent, &L::setTransparent>("Transparent"),
-        Property<&L::textFont, &L::setTextFont>("TextFont"),
-        Property<&L::bold, &L::setBold>("Bold"),
-        Property<&L::italic, &L::setItalic>("Italic"),
-        Property<&L::underline, &L::setUnderline>("Underline"),
-        Property<&L::textUnit, &L::setTextUnit>("TextUnit"),
-        Property<&L::textSize, &L::setTextSize>("TextSize"),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Label",
-        .superclass = &RectControl::Class,
+    static constexpr auto properties = Joined(
+        std::array {
+            Property<"Text", &L::text, &L::setText>(),
+            Property<"TextAlign", &L::textAlign, &L::setTextAlign>(),
+            Property<"TextColor", &L::textColor, &L::setTextColor>(),
+            Property<"Multiline", &L::multiline, &L::setMultiline>(),
+            Property<"Selectable", &L::selectable, &L::setSelectable>(),
+            Property<"Transparent", &L::transparent, &L::setTransparent>(),
+        },
+        kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<Label>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kLabelSize,
-        .construct = &Construct<Label> });
+        .instanceSize = kLabelSize });
     return cls;
 }
 

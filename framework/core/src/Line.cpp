@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "NativeClass.h"
 
 #include <fw/Line.h>
 
@@ -20,24 +20,16 @@ void Line::setLineColor(Color color) { change(lineColor_, color, Aspect::Colors)
 ClassRecord* Line::Class()
 {
     using L = Line;
-    static const auto methods = JoinArrays(Accessors<"X1", &L::x1, &L::setX1>(), Accessors<"Y1", &L::y1, &L::setY1>(),
-        Accessors<"X2", &L::x2, &L::setX2>(), Accessors<"Y2", &L::y2, &L::setY2>(),
-        Accessors<"BorderWidth", &L::borderWidth, &L::setBorderWidth>(),
-        Accessors<"LineColor", &L::lineColor, &L::setLineColor>());
-    static const NativeProperty properties[] = {
-        Property<&L::x1, &L::setX1>("X1"),
-        Property<&L::y1, &L::setY1>("Y1"),
-        Property<&L::x2, &L::setX2>("X2"),
-        Property<&L::y2, &L::setY2>("Y2"),
-        Property<&L::borderWidth, &L::setBorderWidth>("BorderWidth"),
-        Property<&L::lineColor, &L::setLineColor>("LineColor"),
+    static constexpr NativeProperty properties[] = {
+        Property<"X1", &L::x1, &L::setX1>(),
+        Property<"Y1", &L::y1, &L::setY1>(),
+        Property<"X2", &L::x2, &L::setX2>(),
+        Property<"Y2", &L::y2, &L::setY2>(),
+        Property<"BorderWidth", &L::borderWidth, &L::setBorderWidth>(),
+        Property<"LineColor", &L::lineColor, &L::setLineColor>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Line",
-        .superclass = &RectControl::Class,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kLineSize,
-        .construct = &Construct<Line> });
+    static ClassRecord* cls = RegisterNativeClass<Line>(
+        { .superclass = &RectControl::Class, .properties = properties, .instanceSize = kLineSize });
     return cls;
 }
 

@@ -1,4 +1,4 @@
-#include "NativeMethods.h"
+#include "NativeClass.h"
 
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
@@ -24,16 +24,6 @@ MenuPopupHandler& popupHandler()
     return handler;
 }
 
-template <class T, class V> void assign(MenuItem& item, T& member, V value, Aspect aspect, bool shown)
-{
-    RequireUIThread();
-    if (member == value)
-        return;
-    member = T(value);
-    if (shown && item.peer())
-        item.peer()->update(aspect);
-}
-
 void raiseHook(MenuItem& item, MenuItemEvent event)
 {
     auto hook = item.classRecord()->events[static_cast<std::size_t>(event)].hook;
@@ -45,9 +35,7 @@ void raiseHook(MenuItem& item, MenuItemEvent event)
 void MenuItem::attachPeer()
 {
     RequireUIThread();
-    if (!peer_)
-        if (auto* factory = InstalledPeerFactory())
-            peer_ = factory->makePeer(*this);
+    peer_.attach(*this);
     for (auto& entry : entries_)
         entry->attachPeer();
 }
@@ -67,12 +55,6 @@ MenuItem::~MenuItem()
 {
     for (auto& entry : entries_)
         entry->parent_ = nullptr;
-}
-
-void MenuItem::changed(Aspect aspect)
-{
-    if (peer_)
-        peer_->update(aspect);
 }
 
 void MenuItem::Constructor() { RequireUIThread(); }
@@ -102,7 +84,7 @@ void MenuItem::detach(std::size_t index)
     Ref<MenuItem> entry = std::move(entries_[index]);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
     entry->parent_ = nullptr;
-    changed(Aspect::Menu);
+    peer_.notify(Aspect::Menu);
 }
 
 void MenuItem::Append(MenuItem* entry)
@@ -140,7 +122,7 @@ void MenuItem::Insert(std::int32_t index, MenuItem* entry)
     entry->parent_ = this;
     if (peer_)
         entry->attachPeer();
-    changed(Aspect::Menu);
+    peer_.notify(Aspect::Menu);
 }
 
 void MenuItem::Remove(std::int32_t index)
@@ -169,7 +151,7 @@ void MenuItem::RemoveAll()
     for (auto& entry : entries)
         entry->parent_ = nullptr;
     if (!entries.empty())
-        changed(Aspect::Menu);
+        peer_.notify(Aspect::Menu);
 }
 
 Ref<MenuItem> MenuItem::Child(String* name) const
@@ -259,7 +241,7 @@ Ref<MenuItem> MenuItem::Clone() const
     auto object = RuntimeNewObject(classRecord());
     auto copy = Ref<MenuItem>::adopt(native_cast<MenuItem>(object.release()));
     copyInto(*copy);
-    copy->changed(Aspect::Text);
+    copy->peer_.notify(Aspect::Text);
     return copy;
 }
 
@@ -301,8 +283,8 @@ void MenuItem::EnableMenu()
 void MenuItem::Refresh()
 {
     RequireUIThread();
-    changed(Aspect::Text);
-    changed(Aspect::Menu);
+    peer_.notify(Aspect::Text);
+    peer_.notify(Aspect::Menu);
     auto entries = entries_;
     for (auto& entry : entries)
         entry->Refresh();
@@ -325,40 +307,46 @@ Ref<Object> MenuItem::DependencyList() const
 }
 
 std::string_view MenuItem::name() const { return name_; }
-void MenuItem::setName(std::string_view name) { assign(*this, name_, name, Aspect::Text, false); }
-std::string_view MenuItem::text() const { return text_; }
-void MenuItem::setText(std::string_view text) { assign(*this, text_, text, Aspect::Text, true); }
-std::string_view MenuItem::keyboardShortcut() const { return shortcut_; }
-void MenuItem::setKeyboardShortcut(std::string_view shortcut)
+// Neither the name nor the tag is shown.
+void MenuItem::setName(std::string_view name)
 {
-    assign(*this, shortcut_, shortcut, Aspect::Shortcut, true);
+    RequireUIThread();
+    name_ = name;
 }
+std::string_view MenuItem::text() const { return text_; }
+void MenuItem::setText(std::string_view text) { peer_.change(text_, text, Aspect::Text); }
+std::string_view MenuItem::keyboardShortcut() const { return shortcut_; }
+void MenuItem::setKeyboardShortcut(std::string_view shortcut) { peer_.change(shortcut_, shortcut, Aspect::Shortcut); }
 bool MenuItem::autoEnable() const { return autoEnable_; }
-void MenuItem::setAutoEnable(bool value) { assign(*this, autoEnable_, value, Aspect::Enabled, true); }
+void MenuItem::setAutoEnable(bool value) { peer_.change(autoEnable_, value, Aspect::Enabled); }
 bool MenuItem::visible() const { return visible_; }
-void MenuItem::setVisible(bool value) { assign(*this, visible_, value, Aspect::Visible, true); }
+void MenuItem::setVisible(bool value) { peer_.change(visible_, value, Aspect::Visible); }
 bool MenuItem::enabled() const { return enabled_; }
-void MenuItem::setEnabled(bool value) { assign(*this, enabled_, value, Aspect::Enabled, true); }
+void MenuItem::setEnabled(bool value) { peer_.change(enabled_, value, Aspect::Enabled); }
 bool MenuItem::checked() const { return checked_; }
-void MenuItem::setChecked(bool value) { assign(*this, checked_, value, Aspect::Style, true); }
+void MenuItem::setChecked(bool value) { peer_.change(checked_, value, Aspect::Style); }
 std::int32_t MenuItem::tag() const { return tag_; }
-void MenuItem::setTag(std::int32_t tag) { assign(*this, tag_, tag, Aspect::Text, false); }
+void MenuItem::setTag(std::int32_t tag)
+{
+    RequireUIThread();
+    tag_ = tag;
+}
 std::string_view MenuItem::helpTag() const { return helpTag_; }
-void MenuItem::setHelpTag(std::string_view text) { assign(*this, helpTag_, text, Aspect::Text, true); }
+void MenuItem::setHelpTag(std::string_view text) { peer_.change(helpTag_, text, Aspect::Text); }
 bool MenuItem::bold() const { return bold_; }
-void MenuItem::setBold(bool value) { assign(*this, bold_, value, Aspect::Font, true); }
+void MenuItem::setBold(bool value) { peer_.change(bold_, value, Aspect::Font); }
 bool MenuItem::italic() const { return italic_; }
-void MenuItem::setItalic(bool value) { assign(*this, italic_, value, Aspect::Font, true); }
+void MenuItem::setItalic(bool value) { peer_.change(italic_, value, Aspect::Font); }
 bool MenuItem::underline() const { return underline_; }
-void MenuItem::setUnderline(bool value) { assign(*this, underline_, value, Aspect::Font, true); }
+void MenuItem::setUnderline(bool value) { peer_.change(underline_, value, Aspect::Font); }
 std::string_view MenuItem::textFont() const { return textFont_; }
-void MenuItem::setTextFont(std::string_view font) { assign(*this, textFont_, font, Aspect::Font, true); }
+void MenuItem::setTextFont(std::string_view font) { peer_.change(textFont_, font, Aspect::Font); }
 std::int32_t MenuItem::textSize() const { return textSize_; }
-void MenuItem::setTextSize(std::int32_t size) { assign(*this, textSize_, size, Aspect::Font, true); }
+void MenuItem::setTextSize(std::int32_t size) { peer_.change(textSize_, size, Aspect::Font); }
 std::int32_t MenuItem::shortcutModifiers() const { return shortcutModifiers_; }
 void MenuItem::setShortcutModifiers(std::int32_t modifiers)
 {
-    assign(*this, shortcutModifiers_, modifiers, Aspect::Shortcut, true);
+    peer_.change(shortcutModifiers_, modifiers, Aspect::Shortcut);
 }
 
 Ref<MenuItem> MenuBar::Popup()
@@ -406,107 +394,86 @@ QuitMenuItem::QuitMenuItem() noexcept
 ClassRecord* MenuItem::Class()
 {
     using M = MenuItem;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor", "%%"),
-            Routine<static_cast<void (M::*)(String*)>(&M::Constructor)>("Constructor", "%%s"),
-            Routine<static_cast<void (M::*)(String*, std::int32_t)>(&M::Constructor)>("Constructor", "%%si4"),
-            Routine<&M::Append>("Append", "%%o<MenuItem>"),
-            Routine<&M::AddSeparator>("AddSeparator", "%%"),
-            Routine<&M::Insert>("Insert", "%%i4o<MenuItem>"),
-            Routine<static_cast<void (M::*)(std::int32_t)>(&M::Remove)>("Remove", "%%i4"),
-            Routine<static_cast<void (M::*)(MenuItem*)>(&M::Remove)>("Remove", "%%o<MenuItem>"),
-            Routine<&M::RemoveAll>("RemoveAll", "%%"),
-            Routine<&M::Child>("Child", "%o<MenuItem>%s"),
-            Routine<&M::Item>("Item", "%o<MenuItem>%i4"),
-            Routine<&M::Count>("Count", "%i4%"),
-            Routine<&M::IndexOf>("IndexOf", "%i4%o<MenuItem>"),
-            Routine<&M::Parent>("Parent", "%o<MenuItem>%"),
-            Routine<&M::Clone>("Clone", "%o<MenuItem>%"),
-            Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup", "%o<MenuItem>%"),
-            Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>(
-                "Popup", "%o<MenuItem>%i4i4"),
-            Routine<&M::Enable>("Enable", "%%"),
-            Routine<&M::Disable>("Disable", "%%"),
-            Routine<&M::Close>("Close", "%%"),
-            Routine<&M::Refresh>("Refresh", "%%"),
-            Routine<&M::Choose>("_Choose", "%b%"),
-            Routine<&M::EnableMenu>("_EnableMenu", "%%"),
-            Routine<&M::Lookup>("_Lookup", "%o<MenuItem>%s"),
-            Routine<&M::DependencyList>("_DependencyList", "%o<Object>%"),
-        },
-        AccessorRecords<"Name", &M::name, &M::setName>(), AccessorRecords<"Text", &M::text, &M::setText>(),
-        AccessorRecords<"KeyboardShortcut", &M::keyboardShortcut, &M::setKeyboardShortcut>(),
-        AccessorRecords<"AutoEnable", &M::autoEnable, &M::setAutoEnable>(),
-        AccessorRecords<"Visible", &M::visible, &M::setVisible>(),
-        AccessorRecords<"Enabled", &M::enabled, &M::setEnabled>(),
-        AccessorRecords<"Checked", &M::checked, &M::setChecked>(), AccessorRecords<"Tag", &M::tag, &M::setTag>(),
-        AccessorRecords<"HelpTag", &M::helpTag, &M::setHelpTag>(), AccessorRecords<"Bold", &M::bold, &M::setBold>(),
-        AccessorRecords<"Italic", &M::italic, &M::setItalic>(),
-        AccessorRecords<"Underline", &M::underline, &M::setUnderline>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = {
+        Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor"),
+        Routine<static_cast<void (M::*)(String*)>(&M::Constructor)>("Constructor"),
+        Routine<static_cast<void (M::*)(String*, std::int32_t)>(&M::Constructor)>("Constructor"),
+        Routine<&M::Append>("Append"),
+        Routine<&M::AddSeparator>("AddSeparator"),
+        Routine<&M::Insert>("Insert"),
+        Routine<static_cast<void (M::*)(std::int32_t)>(&M::Remove)>("Remove"),
+        Routine<static_cast<void (M::*)(MenuItem*)>(&M::Remove)>("Remove"),
+        Routine<&M::RemoveAll>("RemoveAll"),
+        Routine<&M::Child>("Child"),
+        Routine<&M::Item>("Item"),
+        Routine<&M::Count>("Count"),
+        Routine<&M::IndexOf>("IndexOf"),
+        Routine<&M::Parent>("Parent"),
+        Routine<&M::Clone>("Clone"),
+        Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup"),
+        Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>("Popup"),
+        Routine<&M::Enable>("Enable"),
+        Routine<&M::Disable>("Disable"),
+        Routine<&M::Close>("Close"),
+        Routine<&M::Refresh>("Refresh"),
+        Routine<&M::Choose>("_Choose"),
+        Routine<&M::EnableMenu>("_EnableMenu"),
+        Routine<&M::Lookup>("_Lookup"),
+        Routine<&M::DependencyList>("_DependencyList"),
+    };
+    static constexpr NativeEvent events[] = {
         { "Action", "%b%" },
         { "EnableMenu", "%%" },
     };
-    static const NativeProperty properties[] = {
-        Property<&M::name, &M::setName>("Name"),
-        Property<&M::text, &M::setText>("Text"),
-        Property<&M::keyboardShortcut, &M::setKeyboardShortcut>("KeyboardShortcut"),
-        Property<&M::autoEnable, &M::setAutoEnable>("AutoEnable"),
-        Property<&M::visible, &M::setVisible>("Visible"),
-        Property<&M::enabled, &M::setEnabled>("Enabled"),
-        Property<&M::checked, &M::setChecked>("Checked"),
-        Property<&M::tag, &M::setTag>("Tag"),
-        Property<&M::helpTag, &M::setHelpTag>("HelpTag"),
-        Property<&M::bold, &M::setBold>("Bold"),
-        Property<&M::italic, &M::setItalic>("Italic"),
-        Property<&M::underline, &M::setUnderline>("Underline"),
-        Property<&M::textFont, &M::setTextFont>("TextFont"),
-        Property<&M::textSize, &M::setTextSize>("TextSize"),
-        Property<&M::shortcutModifiers, &M::setShortcutModifiers>("ShortcutModifiers"),
-        ReadOnlyProperty<&M::role>("Role"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Name", &M::name, &M::setName>(),
+        Property<"Text", &M::text, &M::setText>(),
+        Property<"KeyboardShortcut", &M::keyboardShortcut, &M::setKeyboardShortcut>(),
+        Property<"AutoEnable", &M::autoEnable, &M::setAutoEnable>(),
+        Property<"Visible", &M::visible, &M::setVisible>(),
+        Property<"Enabled", &M::enabled, &M::setEnabled>(),
+        Property<"Checked", &M::checked, &M::setChecked>(),
+        Property<"Tag", &M::tag, &M::setTag>(),
+        Property<"HelpTag", &M::helpTag, &M::setHelpTag>(),
+        Property<"Bold", &M::bold, &M::setBold>(),
+        Property<"Italic", &M::italic, &M::setItalic>(),
+        Property<"Underline", &M::underline, &M::setUnderline>(),
+        Property<"TextFont", &M::textFont, &M::setTextFont>(kNoAccessorRecords),
+        Property<"TextSize", &M::textSize, &M::setTextSize>(kNoAccessorRecords),
+        Property<"ShortcutModifiers", &M::shortcutModifiers, &M::setShortcutModifiers>(kNoAccessorRecords),
+        Property<"Role", &M::role>(kNoAccessorRecords),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "MenuItem",
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<MenuItem>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<MenuItem> });
+        .instanceSize = kMenuItemSize });
     return cls;
 }
 
 ClassRecord* MenuBar::Class()
 {
-    static const NativeMethod methods[] = {
-        Routine<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup", "%o<MenuItem>%"),
-        Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>(
-            "Popup", "%o<MenuItem>%i4i4"),
-        Routine<&MenuBar::FindShortcut>("_FindShortcut", "%o<MenuItem>%s"),
+    static constexpr NativeMethod methods[] = {
+        Routine<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup"),
+        Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>("Popup"),
+        Routine<&MenuBar::FindShortcut>("_FindShortcut"),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "MenuBar",
-        .superclass = &MenuItem::Class,
-        .methods = methods,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<MenuBar> });
+    static ClassRecord* cls = RegisterNativeClass<MenuBar>(
+        { .superclass = &MenuItem::Class, .methods = methods, .instanceSize = kMenuItemSize });
     return cls;
 }
 
 ClassRecord* AppleMenuItem::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = "AppleMenuItem",
-        .superclass = &MenuItem::Class,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<AppleMenuItem> });
+    static ClassRecord* cls
+        = RegisterNativeClass<AppleMenuItem>({ .superclass = &MenuItem::Class, .instanceSize = kMenuItemSize });
     return cls;
 }
 
 ClassRecord* QuitMenuItem::Class()
 {
-    static ClassRecord* cls = RegisterNativeClass({ .name = "QuitMenuItem",
-        .superclass = &MenuItem::Class,
-        .instanceSize = kMenuItemSize,
-        .construct = &Construct<QuitMenuItem> });
+    static ClassRecord* cls
+        = RegisterNativeClass<QuitMenuItem>({ .superclass = &MenuItem::Class, .instanceSize = kMenuItemSize });
     return cls;
 }
 

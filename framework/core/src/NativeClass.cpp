@@ -1,20 +1,52 @@
 #include "NativeClass.h"
 
 #include <cassert>
+#include <vector>
 
 namespace fw::detail {
 
 namespace {
-constexpr AttributeEntry kPublicScope { "__Scope", "Public", 1 };
+constexpr AttributeEntry kPublic[] = { { "__Scope", "Public", 1 } };
+constexpr AttributeEntry kPublicHidden[] = { { "__Scope", "Public", 1 }, { "Hidden", "", 0 } };
+
+std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
+
+// The method rows, then the accessor records of the properties in their order.
+std::vector<const NativeMethod*> methodRecords(const NativeClassFacts& facts)
+{
+    std::vector<const NativeMethod*> records;
+    for (auto& method : facts.methods)
+        records.push_back(&method);
+    for (auto& property : facts.properties)
+        for (auto* accessor : { &property.get, &property.set })
+            if (!accessor->name.empty())
+                records.push_back(accessor);
+    return records;
+}
+
+// Own record k of an array lies after the superclass's records; `fill` writes
+// it and gives the attributes for its attribute table.
+template <class Record, class Own, class Fill>
+void fillOwnRecords(
+    std::vector<Record>& records, std::int32_t recordSize, std::size_t inherited, const Own& own, Fill fill)
+{
+    for (std::size_t k = 0; k < own.size(); ++k) {
+        auto position = inherited + k;
+        std::span<const AttributeEntry> attributes = fill(records[position], own[k]);
+        std::copy(attributes.begin(), attributes.end(),
+            RuntimeAllocateAttributeTable(records, count(position) * recordSize, count(attributes.size())));
+    }
+}
 } // namespace
 
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
 {
     ClassRecord* super = facts.superclass ? facts.superclass() : nullptr;
-    auto count = [](auto inherited, auto own) { return static_cast<std::int32_t>(inherited + own.size()); };
-    ClassRecord* cls = RuntimeNewClass(super, count(super ? super->methods.size() : 0, facts.methods),
-        static_cast<std::int32_t>(facts.interfaces.size()), count(super ? super->events.size() : 0, facts.events), 0,
-        count(super ? super->properties.size() : 0, facts.properties), 0);
+    auto inherited = [&](auto ClassRecord::*records) { return super ? (super->*records).size() : 0; };
+    auto methods = methodRecords(facts);
+    ClassRecord* cls = RuntimeNewClass(super, count(inherited(&ClassRecord::methods) + methods.size()),
+        count(facts.interfaces.size()), count(inherited(&ClassRecord::events) + facts.events.size()), 0,
+        count(inherited(&ClassRecord::properties) + facts.properties.size()), 0);
     cls->registeredName = facts.name;
     cls->kind = facts.kind;
     cls->instanceSize = facts.instanceSize;
@@ -27,57 +59,52 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
     std::vector<MethodEntry> table;
     if (super)
         table.assign(super->methodTable, super->methodTable + super->methodTableCount);
-    for (auto& method : facts.methods) {
-        if (!method.inMethodTable)
+    for (auto* method : methods) {
+        if (!method->inMethodTable)
             continue;
-        auto slot = super ? MethodTableSlot(super, method.name, method.signature) : -1;
-        if (slot >= 0)
-            table[static_cast<std::size_t>(slot)] = method.entry;
-        else
-            table.push_back(method.entry);
+        auto slot = super ? MethodTableSlot(super, method->name, method->signature) : -1;
+        if (slot < 0) {
+            slot = count(table.size());
+            table.push_back(nullptr);
+        }
+        assert((method->slot == kNoSlot || method->slot == slot) && "a slot constant names its method's position");
+        table[static_cast<std::size_t>(slot)] = method->entry();
     }
-    cls->methodTableCount = static_cast<std::int32_t>(table.size());
+    cls->methodTableCount = count(table.size());
     cls->methodTable = RuntimeNewVtable(cls->methodTableCount);
     std::copy(table.begin(), table.end(), cls->methodTable);
 
-    auto firstMethod = super ? super->methods.size() : 0;
-    for (std::size_t k = 0; k < facts.methods.size(); ++k) {
-        auto& record = cls->methods[firstMethod + k];
-        auto& method = facts.methods[k];
-        record.name = method.name;
-        record.flags = kMethodFlagPublic;
-        record.signature = method.signature;
-        record.entry = method.entry;
-        record.invoker = method.invoker;
-        RuntimeAllocateAttributeTable(
-            cls->methods, static_cast<std::int32_t>((firstMethod + k) * kMethodRecordSize), 1)[0]
-            = kPublicScope;
-    }
+    fillOwnRecords(cls->methods, kMethodRecordSize, inherited(&ClassRecord::methods), methods,
+        [](MethodRecord& record, const NativeMethod* method) {
+            record.name = method->name;
+            record.flags = kMethodFlagPublic;
+            record.signature = method->signature;
+            record.entry = method->entry ? method->entry() : nullptr;
+            record.invoker = method->invoker;
+            return method->hidden ? std::span<const AttributeEntry>(kPublicHidden)
+                                  : std::span<const AttributeEntry>(kPublic);
+        });
 
-    auto firstEvent = super ? super->events.size() : 0;
+    auto firstEvent = inherited(&ClassRecord::events);
     for (std::size_t k = 0; k < facts.events.size(); ++k)
         cls->events[firstEvent + k] = EventRecord { facts.events[k].name, facts.events[k].signature, nullptr };
 
-    auto firstProperty = super ? super->properties.size() : 0;
-    for (std::size_t k = 0; k < facts.properties.size(); ++k) {
-        auto& record = cls->properties[firstProperty + k];
-        auto& property = facts.properties[k];
-        record.name = property.name;
-        record.flags = kPropertyFlagsPublic;
-        record.typeCode = property.typeCode;
-        record.getInvoker = property.getInvoker;
-        record.setInvoker = property.setInvoker;
-        RuntimeAllocateAttributeTable(
-            cls->properties, static_cast<std::int32_t>((firstProperty + k) * kPropertyRecordSize), 1)[0]
-            = kPublicScope;
-    }
+    fillOwnRecords(cls->properties, kPropertyRecordSize, inherited(&ClassRecord::properties), facts.properties,
+        [](PropertyRecord& record, const NativeProperty& property) {
+            record.name = property.name;
+            record.flags = kPropertyFlagsPublic;
+            record.typeCode = property.typeCode;
+            record.getInvoker = property.getInvoker;
+            record.setInvoker = property.setInvoker;
+            return std::span<const AttributeEntry>(kPublic);
+        });
 
     // Interfaces: the class's implementations, found by name and signature, in the interface's order.
     for (std::size_t k = 0; k < facts.interfaces.size(); ++k) {
         ClassRecord* interface = facts.interfaces[k]();
         auto& entry = cls->interfaces[k];
         entry.interface = interface;
-        entry.methodCount = static_cast<std::int32_t>(interface->methods.size());
+        entry.methodCount = count(interface->methods.size());
         entry.methodTable = RuntimeNewVtable(entry.methodCount);
         for (std::size_t m = 0; m < interface->methods.size(); ++m) {
             auto* implementation = FindMethod(cls, interface->methods[m].name, interface->methods[m].signature);

@@ -1,17 +1,33 @@
 // How the framework registers its own classes: one declarative table per class,
 // from which the class record, its method table and its records are made through
 // the same RuntimeNewClass, RuntimeNewVtable and RuntimeAllocateAttributeTable
-// that the program's classes use.
+// that the program's classes use. A native class is one the framework implements
+// in C++; `construct` makes its object.
 //
-// A native class is one the framework implements in C++; `construct` makes its
-// object. Properties are bound to member functions; their type codes follow from
-// the C++ types.
+// A method is one row bound to a member function: `Routine<&Window::Show>("Show")`.
+// Its signature text, entry point and invoker follow from the C++ types (Abi.h);
+// a row writes the signature itself only where the types say less (an `Object*`
+// of a class the framework does not implement), and the text must fit them. A
+// row whose method table position the framework or the program calls by number
+// names its slot constant, `Routine<&Window::Show>("Show", WindowSlot::kShow)`;
+// `SlotsFit` checks at compile time that the row sits at that position.
+//
+// A property is one row too: `Property<"Left", &RectControl::left,
+// &RectControl::setLeft>()` yields the property record (name, type code, get and
+// set invokers) and the record-only methods "Left.Get" and "Left.Set" through
+// which a call by name reaches it. Those records follow the class's routines, in
+// the order of the property rows. A property without a setter is read-only: no
+// set invoker and no "Set" record. A property that has no accessor records says
+// so: `Property<...>(kNoAccessorRecords)`.
 #pragma once
 
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
 #include <fw/Variant.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -19,26 +35,182 @@
 namespace fw::detail {
 
 using ClassAccessor = ClassRecord* (*)();
+using EntryMaker = MethodEntry (*)() noexcept;
+
+inline constexpr std::int32_t kNoSlot = -1;
 
 struct NativeMethod {
     std::string_view name;
     std::string_view signature;
-    MethodEntry entry = nullptr;
-    MethodInvoker invoker = nullptr;
+    EntryMaker entry = nullptr; // nil: declared only, as an interface's methods are
+    MethodInvoker invoker = nullptr; // nil: the method takes what no Variant carries
     bool inMethodTable = true; // false: a record only, reached by name
+    bool hidden = false; // carries the "Hidden" attribute after its scope
+    std::int32_t slot = kNoSlot; // the slot constant that names its method table position
 };
 
-struct NativeEvent {
-    std::string_view name;
-    std::string_view signature;
+template <auto M> constexpr NativeMethod MethodRow(std::string_view name, bool inMethodTable, std::int32_t slot)
+{
+    return { name, kSignature<decltype(M)>, &EntryOf<M>, InvokerOf<M>(), inMethodTable, false, slot };
+}
+
+// A method bound to a member function.
+template <auto M> consteval NativeMethod Routine(std::string_view name, std::int32_t slot = kNoSlot)
+{
+    return MethodRow<M>(name, true, slot);
+}
+
+// A method whose signature text names the class of an `Object*` parameter.
+template <auto M>
+consteval NativeMethod Routine(std::string_view name, std::string_view signature, std::int32_t slot = kNoSlot)
+{
+    if (signature == kSignature<decltype(M)>)
+        throw "the C++ types say this signature text already";
+    if (!SignatureFits(signature, kSignature<decltype(M)>))
+        throw "the signature text does not fit the member function's C++ types";
+    auto method = MethodRow<M>(name, true, slot);
+    method.signature = signature;
+    return method;
+}
+
+consteval NativeMethod Hidden(NativeMethod method)
+{
+    method.hidden = true;
+    return method;
+}
+
+// A method of an interface: a name and the C++ type of its signature.
+template <class F> consteval NativeMethod Declared(std::string_view name)
+{
+    return { name, kSignature<F>, nullptr, nullptr, false };
+}
+
+template <class F> consteval NativeMethod Declared(std::string_view name, std::string_view signature)
+{
+    if (signature == kSignature<F>)
+        throw "the C++ types say this signature text already";
+    if (!SignatureFits(signature, kSignature<F>))
+        throw "the signature text does not fit the C++ types";
+    return { name, signature, nullptr, nullptr, false };
+}
+
+// Whether each row that names a slot constant sits at that position of the
+// method table, the rows' entries following the superclass's `inherited` ones,
+// and whether the table then holds `count` entries (unless kNoSlot).
+consteval bool SlotsFit(std::span<const NativeMethod> rows, std::int32_t inherited, std::int32_t count = kNoSlot)
+{
+    std::int32_t position = inherited;
+    for (auto& row : rows) {
+        if (!row.inMethodTable)
+            continue;
+        if (row.slot != kNoSlot && row.slot != position)
+            return false;
+        ++position;
+    }
+    return count == kNoSlot || position == count;
+}
+
+template <class M> struct MemberTraits;
+template <class C, class T> struct MemberTraits<T (C::*)() const> {
+    using Class = C;
+    using Value = std::remove_cvref_t<T>;
+};
+template <class C, class T> struct MemberTraits<T (C::*)() const noexcept> : MemberTraits<T (C::*)() const> {
+};
+template <class C, class T> struct MemberTraits<void (C::*)(T)> {
+    using Class = C;
+    using Value = std::remove_cvref_t<T>;
+};
+
+// A property's get and set invokers, bound to the member functions that read and write it.
+template <auto Getter, auto Setter> struct BoundProperty {
+    using Class = typename MemberTraits<decltype(Getter)>::Class;
+    using Value = typename MemberTraits<decltype(Getter)>::Value;
+    using Type = Convention<Value>;
+
+    static Class* target(Object* object)
+    {
+        if (!object)
+            RaiseNilObjectException();
+        return &ReceiverAs<Class>(object);
+    }
+    static Variant get(const PropertyRecord&, Object* object)
+    {
+        return Type::toVariant(Type::out((target(object)->*Getter)()));
+    }
+    static void set(const PropertyRecord&, Object* object, const Variant& value)
+    {
+        auto* self = target(object);
+        auto held = Type::hold(value);
+        (self->*Setter)(Type::in(Type::pass(held)));
+    }
+};
+
+template <FixedText A, FixedText B> struct JoinedText {
+    static constexpr auto chars = [] {
+        std::array<char, A.size + B.size> text {};
+        std::copy(A.chars, A.chars + A.size, text.begin());
+        std::copy(B.chars, B.chars + B.size, text.begin() + A.size);
+        return text;
+    }();
+    static constexpr std::string_view view { chars.data(), chars.size() };
 };
 
 struct NativeProperty {
     std::string_view name;
     std::string_view typeCode;
     PropertyGetInvoker getInvoker = nullptr;
-    PropertySetInvoker setInvoker = nullptr;
+    PropertySetInvoker setInvoker = nullptr; // nil: only the framework writes it
+    NativeMethod get {}; // the record "Name.Get"; no name: the property has none
+    NativeMethod set {}; // the record "Name.Set"; no name: the property has none
 };
+
+inline constexpr struct NoAccessorRecords {
+} kNoAccessorRecords {};
+
+template <FixedText Name, auto Getter, auto Setter> constexpr NativeProperty PropertyRow(bool accessorRecords)
+{
+    using Bound = BoundProperty<Getter, Setter>;
+    NativeProperty property {
+        .name = JoinedText<Name, "">::view, .typeCode = Bound::Type::code, .getInvoker = &Bound::get
+    };
+    if (accessorRecords)
+        property.get = MethodRow<Getter>(JoinedText<Name, ".Get">::view, false, kNoSlot);
+    if constexpr (!std::is_same_v<decltype(Setter), std::nullptr_t>) {
+        static_assert(std::is_same_v<typename Bound::Value, typename MemberTraits<decltype(Setter)>::Value>,
+            "a property's setter takes what its getter gives");
+        property.setInvoker = &Bound::set;
+        if (accessorRecords)
+            property.set = MethodRow<Setter>(JoinedText<Name, ".Set">::view, false, kNoSlot);
+    }
+    return property;
+}
+
+// A property read through `Getter` and, unless it is read-only, written through `Setter`.
+template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativeProperty Property()
+{
+    return PropertyRow<Name, Getter, Setter>(true);
+}
+
+template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativeProperty Property(NoAccessorRecords)
+{
+    return PropertyRow<Name, Getter, Setter>(false);
+}
+
+struct NativeEvent {
+    std::string_view name;
+    std::string_view signature;
+};
+
+// One table of rows that several classes share and rows of the class's own:
+// `Joined(kFocusEvents, std::array { NativeEvent { "Change", "%%" } })`.
+template <class T, std::size_t... N> consteval std::array<T, (N + ...)> Joined(const std::array<T, N>&... parts)
+{
+    std::array<T, (N + ...)> all {};
+    auto at = all.begin();
+    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
+    return all;
+}
 
 struct NativeClassFacts {
     std::string_view name;
@@ -56,114 +228,15 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
 
 template <class T> Object* Construct() { return new T; }
 
-template <auto F> NativeMethod Method(std::string_view name, std::string_view signature)
+// Registers the native class T under its `kClassName`. Instances of T's classes
+// are made as T objects, unless T cannot be made (an abstract root such as
+// RectControl, whose constructor is protected).
+template <class T> ClassRecord* RegisterNativeClass(NativeClassFacts facts)
 {
-    return { name, signature, EntryOf<F>(), InvokerOf<F>() };
-}
-
-// A method record without a method table entry.
-template <auto F> NativeMethod RecordOnly(std::string_view name, std::string_view signature)
-{
-    return { name, signature, EntryOf<F>(), InvokerOf<F>(), false };
-}
-
-// Property values as they pass through Variants, by C++ type.
-template <class T> struct PropertyType;
-
-template <> struct PropertyType<std::int32_t> {
-    static constexpr std::string_view code = "i4";
-    static Variant to(std::int32_t v) { return Int32ToVariant(v); }
-    static std::int32_t from(const Variant& v) { return VariantToInt32(v); }
-};
-template <> struct PropertyType<bool> {
-    static constexpr std::string_view code = "b";
-    static Variant to(bool v) { return BooleanToVariant(v); }
-    static bool from(const Variant& v) { return VariantToBoolean(v); }
-};
-template <> struct PropertyType<double> {
-    static constexpr std::string_view code = "f8";
-    static Variant to(double v) { return DoubleToVariant(v); }
-    static double from(const Variant& v) { return VariantToDouble(v); }
-};
-template <> struct PropertyType<float> {
-    static constexpr std::string_view code = "f4";
-    static Variant to(float v) { return DoubleToVariant(v); }
-    static float from(const Variant& v) { return static_cast<float>(VariantToDouble(v)); }
-};
-template <> struct PropertyType<std::uint8_t> {
-    static constexpr std::string_view code = "u1";
-    static Variant to(std::uint8_t v) { return Int32ToVariant(v); }
-    static std::uint8_t from(const Variant& v) { return static_cast<std::uint8_t>(VariantToInt32(v)); }
-};
-template <> struct PropertyType<Color> {
-    static constexpr std::string_view code = "c";
-    static Variant to(Color v) { return ColorToVariant(v); }
-    static Color from(const Variant& v) { return VariantToColor(v); }
-};
-template <> struct PropertyType<std::string_view> {
-    static constexpr std::string_view code = "s";
-    static Variant to(std::string_view v)
-    {
-        auto string = NewString(v);
-        return StringToVariant(string.get());
-    }
-    static StringRef from(const Variant& v) { return VariantToString(v); }
-};
-// An object property "o<Class>" of a native class that names its own type code
-// (`static constexpr std::string_view kTypeCode`); a value of another class is refused.
-template <class T>
-requires std::is_base_of_v<Object, T> && requires { T::kTypeCode; }
-struct PropertyType<Ref<T>> {
-    static constexpr std::string_view code = T::kTypeCode;
-    static Variant to(const Ref<T>& v) { return ObjectToVariant(v.get()); }
-    static Ref<T> from(const Variant& v)
-    {
-        auto checked = RuntimeCheckCast(VariantToObject(v).get(), T::Class());
-        return Ref<T>::adopt(native_cast<T>(checked.release()));
-    }
-};
-
-template <class M> struct MemberTraits;
-template <class C, class T> struct MemberTraits<T (C::*)() const> {
-    using Class = C;
-    using Value = std::remove_cvref_t<T>;
-};
-template <class C, class T> struct MemberTraits<T (C::*)() const noexcept> : MemberTraits<T (C::*)() const> {
-};
-template <class C, class T> struct MemberTraits<void (C::*)(T)> {
-    using Class = C;
-    using Value = std::remove_cvref_t<T>;
-};
-
-template <auto Getter, auto Setter> struct BoundProperty {
-    using Class = typename MemberTraits<decltype(Getter)>::Class;
-    using Value = typename MemberTraits<decltype(Getter)>::Value;
-    using Type = PropertyType<Value>;
-
-    static Class* target(Object* object)
-    {
-        if (!object)
-            RaiseNilObjectException();
-        return native_cast<Class>(object);
-    }
-    static Variant get(const PropertyRecord&, Object* object) { return Type::to((target(object)->*Getter)()); }
-    static void set(const PropertyRecord&, Object* object, const Variant& value)
-    {
-        auto* self = target(object);
-        if constexpr (std::is_same_v<Value, std::string_view>) {
-            auto string = Type::from(value);
-            (self->*Setter)(Text(string));
-        } else {
-            (self->*Setter)(Type::from(value));
-        }
-    }
-};
-
-// A property read and written through member functions.
-template <auto Getter, auto Setter> NativeProperty Property(std::string_view name)
-{
-    using Bound = BoundProperty<Getter, Setter>;
-    return { name, Bound::Type::code, &Bound::get, &Bound::set };
+    facts.name = T::kClassName;
+    if constexpr (std::is_default_constructible_v<T>)
+        facts.construct = &Construct<T>;
+    return RegisterNativeClass(facts);
 }
 
 } // namespace fw::detail

@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "NativeClass.h"
 
 #include <fw/FrameworkClasses.h>
 #include <fw/Picture.h>
@@ -24,17 +24,12 @@ Ref<Picture> NewPicture(std::shared_ptr<const void> image, std::int32_t width, s
 ClassRecord* Picture::Class()
 {
     using P = Picture;
-    static const auto methods = JoinArrays(ReadAccessor<"Width", &P::width>(), ReadAccessor<"Height", &P::height>());
-    static const NativeProperty properties[] = {
-        ReadOnlyProperty<&P::width>("Width"),
-        ReadOnlyProperty<&P::height>("Height"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Width", &P::width>(),
+        Property<"Height", &P::height>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Picture",
-        .superclass = &ObjectClass,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kPictureSize,
-        .construct = &Construct<Picture> });
+    static ClassRecord* cls = RegisterNativeClass<Picture>(
+        { .superclass = &ObjectClass, .properties = properties, .instanceSize = kPictureSize });
     return cls;
 }
 

@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "ControlRows.h"
 
 #include <fw/Exceptions.h>
 #include <fw/PopupMenu.h>
@@ -104,40 +104,27 @@ void PopupMenu::userSelected(std::int32_t row)
 ClassRecord* PopupMenu::Class()
 {
     using P = PopupMenu;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&P::AddRow>("AddRow", "%%s"),
-            Routine<&P::RemoveRow>("RemoveRow", "%%i4"),
-            Routine<&P::DeleteAllRows>("DeleteAllRows", "%%"),
-            Routine<&P::List>("List", "%s%i4"),
-        },
-        Accessors<"InitialValue", &P::initialValue, &P::setInitialValue>(),
-        Accessors<"ListIndex", &P::listIndex, &P::setListIndex>(), ReadAccessor<"ListCount", &P::listCount>(),
-        ReadAccessor<"Text", &P::text>(), Accessors<"TextFont", &P::textFont, &P::setTextFont>(),
-        Accessors<"Bold", &P::bold, &P::setBold>(), Accessors<"Italic", &P::italic, &P::setItalic>(),
-        Accessors<"Underline", &P::underline, &P::setUnderline>(),
-        Accessors<"TextUnit", &P::textUnit, &P::setTextUnit>(), Accessors<"TextSize", &P::textSize, &P::setTextSize>());
+    static constexpr NativeMethod methods[] = {
+        Routine<&P::AddRow>("AddRow"),
+        Routine<&P::RemoveRow>("RemoveRow"),
+        Routine<&P::DeleteAllRows>("DeleteAllRows"),
+        Routine<&P::List>("List"),
+    };
     static constexpr NativeEvent events[] = { { "Change", "%%" }, { "GotFocus", "%%" }, { "LostFocus", "%%" } };
     static_assert(events[PopupMenuEvent::kChange - RectControlEvent::kFirstOwn].name == "Change");
-    static const NativeProperty properties[] = {
-        Property<&P::initialValue, &P::setInitialValue>("InitialValue"),
-        Property<&P::listIndex, &P::setListIndex>("ListIndex"),
-        ReadOnlyProperty<&P::listCount>("ListCount"),
-        ReadOnlyProperty<&P::text>("Text"),
-        Property<&P::textFont, &P::setTextFont>("TextFont"),
-        Property<&P::bold, &P::setBold>("Bold"),
-        Property<&P::italic, &P::setItalic>("Italic"),
-        Property<&P::underline, &P::setUnderline>("Underline"),
-        Property<&P::textUnit, &P::setTextUnit>("TextUnit"),
-        Property<&P::textSize, &P::setTextSize>("TextSize"),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "PopupMenu",
-        .superclass = &RectControl::Class,
+    static constexpr auto properties = Joined(
+        std::array {
+            Property<"InitialValue", &P::initialValue, &P::setInitialValue>(),
+            Property<"ListIndex", &P::listIndex, &P::setListIndex>(),
+            Property<"ListCount", &P::listCount>(),
+            Property<"Text", &P::text>(),
+        },
+        kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<PopupMenu>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
         .properties = properties,
-        .instanceSize = kPopupMenuSize,
-        .construct = &Construct<PopupMenu> });
+        .instanceSize = kPopupMenuSize });
     return cls;
 }
 

@@ -1,3 +1,4 @@
+#include <fw/Abi.h>
 #include <fw/ClassRecord.h>
 #include <fw/Exceptions.h>
 #include <fw/PropertyStream.h>
@@ -9,21 +10,22 @@
 
 namespace fw {
 
-namespace {
-std::string_view typeCodeOf(StreamType type)
+std::string_view PropertyTypeCode(StreamType type) noexcept
 {
     switch (type) {
     case StreamType::Int32:
-        return "i4";
+        return Convention<std::int32_t>::code;
     case StreamType::Boolean:
-        return "b";
+        return Convention<bool>::code;
     case StreamType::Color:
-        return "c";
+        return Convention<Color>::code;
     case StreamType::String:
-        return "s";
+        return Convention<std::string_view>::code;
     }
     return {};
 }
+
+namespace {
 
 Variant valueOf(const StreamRecord& record)
 {
@@ -54,7 +56,7 @@ const PropertyRecord& propertyFor(const Object* target, const StreamRecord& reco
     const PropertyRecord* property = FindProperty(target->classRecord(), record.key);
     if (!property || !property->setInvoker)
         refuse(target, record, "no settable property");
-    if (property->typeCode != typeCodeOf(record.type))
+    if (property->typeCode != PropertyTypeCode(record.type))
         refuse(target, record, "a value of another type for property");
     return *property;
 }

@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "NativeClass.h"
 
 #include <fw/RectControl.h>
 #include <fw/Window.h>
@@ -11,6 +11,12 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kRectControlSize = 112;
+constexpr std::int32_t kNewControlSide = 100; // pixels, width and height
+} // namespace
+
+RectControl::RectControl() noexcept
+    : ScreenArea(peerLink(), kNewControlSide, kNewControlSide)
+{
 }
 
 void RectControl::Constructor() { RequireUIThread(); }
@@ -18,49 +24,10 @@ void RectControl::Constructor() { RequireUIThread(); }
 // The constructor under its older name; an entry of its own keeps the two slots apart.
 void RectControl::legacyConstructor() { Constructor(); }
 
-void RectControl::AcceptFileDrop(String* fileType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("file:" + std::string(Text(fileType)));
-}
-
-void RectControl::AcceptMacDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("data:" + std::string(Text(dataType)));
-}
-
-void RectControl::AcceptPictureDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("picture");
-}
-
-void RectControl::AcceptRawDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("raw:" + std::string(Text(dataType)));
-}
-
-void RectControl::AcceptTextDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("text");
-}
-
 // Drawing into a graphics context is the user-interface layer's; headless there is nothing to draw.
 void RectControl::DrawInto(Object*, std::int32_t, std::int32_t) { RequireUIThread(); }
 
-void RectControl::Invalidate()
-{
-    RequireUIThread();
-    invalidated_ = true;
-    notify(Aspect::Picture);
-}
-
 void RectControl::Invalidate(bool) { Invalidate(); }
-void RectControl::Refresh() { Invalidate(); }
-void RectControl::RefreshRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { Invalidate(); }
 
 void RectControl::SetFocus()
 {
@@ -73,26 +40,6 @@ Ref<Window> RectControl::TrueWindow() const
 {
     RequireUIThread();
     return Ref<Window>::retain(window());
-}
-
-void RectControl::AddMenuHandler(String* itemName, MethodEntry handler)
-{
-    RequireUIThread();
-    auto name = Text(itemName);
-    auto found = std::find_if(
-        menuHandlers_.begin(), menuHandlers_.end(), [&](const MenuHandler& entry) { return entry.itemName == name; });
-    if (found != menuHandlers_.end())
-        found->handler = handler;
-    else
-        menuHandlers_.push_back({ std::string(name), handler });
-}
-
-MethodEntry RectControl::menuHandler(std::string_view itemName) const
-{
-    for (auto& entry : menuHandlers_)
-        if (entry.itemName == itemName)
-            return entry.handler;
-    return nullptr;
 }
 
 Ref<Object> RectControl::DependencyList() const
@@ -157,10 +104,6 @@ std::int32_t RectControl::zOrder() const noexcept
     return -1;
 }
 
-void RectControl::setLeft(std::int32_t left) { change(left_, left, Aspect::Geometry); }
-void RectControl::setTop(std::int32_t top) { change(top_, top, Aspect::Geometry); }
-void RectControl::setWidth(std::int32_t width) { change(width_, width, Aspect::Geometry); }
-void RectControl::setHeight(std::int32_t height) { change(height_, height, Aspect::Geometry); }
 void RectControl::setLockLeft(bool value) { change(lockLeft_, value, Aspect::Geometry); }
 void RectControl::setLockTop(bool value) { change(lockTop_, value, Aspect::Geometry); }
 void RectControl::setLockRight(bool value) { change(lockRight_, value, Aspect::Geometry); }
@@ -169,7 +112,6 @@ void RectControl::setTabPanelIndex(std::int32_t index) { change(tabPanelIndex_, 
 void RectControl::setTabIndex(std::int32_t index) { change(tabIndex_, index, Aspect::TabOrder); }
 void RectControl::setTabStop(bool value) { change(tabStop_, value, Aspect::TabOrder); }
 void RectControl::setEnabled(bool value) { change(enabled_, value, Aspect::Enabled); }
-void RectControl::setVisible(bool value) { change(visible_, value, Aspect::Visible); }
 void RectControl::setHelpTag(std::string_view text) { change(helpTag_, text, Aspect::Text); }
 void RectControl::setAutoDeactivate(bool value) { change(autoDeactivate_, value, Aspect::Enabled); }
 void RectControl::setInitialParent(std::string_view name) { change(initialParent_, name, Aspect::Parent); }
@@ -197,45 +139,27 @@ void TextFontControl::setUnderline(bool value) { change(underline_, value, Aspec
 ClassRecord* RectControl::Class()
 {
     using R = RectControl;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&R::AcceptFileDrop>("AcceptFileDrop", "%%s"),
-            Routine<&R::AcceptMacDataDrop>("AcceptMacDataDrop", "%%s"),
-            Routine<&R::AcceptPictureDrop>("AcceptPictureDrop", "%%"),
-            Routine<&R::AcceptRawDataDrop>("AcceptRawDataDrop", "%%s"),
-            Routine<&R::AcceptTextDrop>("AcceptTextDrop", "%%"),
-            Routine<&R::Constructor>("Constructor", "%%"),
-            Routine<&R::DrawInto>("DrawInto", "%%o<Graphics>i4i4"),
-            Routine<static_cast<void (R::*)()>(&R::Invalidate)>("Invalidate", "%%"),
-            Routine<static_cast<void (R::*)(bool)>(&R::Invalidate)>("Invalidate", "%%b"),
-            Routine<&R::legacyConstructor>("RectControl", "%%"),
-            Routine<&R::Refresh>("Refresh", "%%"),
-            Routine<&R::RefreshRect>("RefreshRect", "%%i4i4i4i4"),
-            Routine<&R::SetFocus>("SetFocus", "%%"),
-            Routine<&R::TrueWindow>("TrueWindow", "%o<Window>%"),
-            RoutineWithoutInvoker<&R::AddMenuHandler>("_AddMenuHandler", "%%sp"),
-            Routine<&R::DependencyList>("_DependencyList", "%o<Object>%"),
-            Routine<&R::Move>("_Move", "%%i4i4"),
-        },
-        Accessors<"Left", &R::left, &R::setLeft>(), Accessors<"Top", &R::top, &R::setTop>(),
-        Accessors<"Width", &R::width, &R::setWidth>(), Accessors<"Height", &R::height, &R::setHeight>(),
-        Accessors<"LockLeft", &R::lockLeft, &R::setLockLeft>(), Accessors<"LockTop", &R::lockTop, &R::setLockTop>(),
-        Accessors<"LockRight", &R::lockRight, &R::setLockRight>(),
-        Accessors<"LockBottom", &R::lockBottom, &R::setLockBottom>(),
-        Accessors<"TabPanelIndex", &R::tabPanelIndex, &R::setTabPanelIndex>(),
-        Accessors<"TabIndex", &R::tabIndex, &R::setTabIndex>(), Accessors<"TabStop", &R::tabStop, &R::setTabStop>(),
-        Accessors<"Enabled", &R::enabled, &R::setEnabled>(), Accessors<"Visible", &R::visible, &R::setVisible>(),
-        Accessors<"HelpTag", &R::helpTag, &R::setHelpTag>(),
-        Accessors<"AutoDeactivate", &R::autoDeactivate, &R::setAutoDeactivate>(),
-        Accessors<"InitialParent", &R::initialParent, &R::setInitialParent>(),
-        Accessors<"DataSource", &R::dataSource, &R::setDataSource>(),
-        Accessors<"DataField", &R::dataField, &R::setDataField>(), ReadAccessor<"Parent", &R::parentProperty>(),
-        ReadAccessor<"HasFocus", &R::hasFocus>(), ReadAccessor<"MouseX", &R::mouseX>(),
-        ReadAccessor<"MouseY", &R::mouseY>(), ReadAccessor<"Right", &R::right>(), ReadAccessor<"Bottom", &R::bottom>(),
-        ReadAccessor<"Active", &R::active>(), ReadAccessor<"AcceptsDrops", &R::acceptsDrops>(),
-        ReadAccessor<"Invalidated", &R::invalidated>(), ReadAccessor<"ZOrder", &R::zOrder>(),
-        ReadAccessor<"ScaleFactor", &R::scaleFactor>(), ReadAccessor<"Hovered", &R::hovered>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = {
+        Routine<&R::AcceptFileDrop>("AcceptFileDrop"),
+        Routine<&R::AcceptMacDataDrop>("AcceptMacDataDrop"),
+        Routine<&R::AcceptPictureDrop>("AcceptPictureDrop"),
+        Routine<&R::AcceptRawDataDrop>("AcceptRawDataDrop"),
+        Routine<&R::AcceptTextDrop>("AcceptTextDrop"),
+        Routine<&R::Constructor>("Constructor", RectControlSlot::kConstructor),
+        Routine<&R::DrawInto>("DrawInto", "%%o<Graphics>i4i4"),
+        Routine<&ScreenArea::Invalidate>("Invalidate"),
+        Routine<static_cast<void (R::*)(bool)>(&R::Invalidate)>("Invalidate"),
+        Routine<&R::legacyConstructor>("RectControl"),
+        Routine<&R::Refresh>("Refresh"),
+        Routine<&R::RefreshRect>("RefreshRect"),
+        Routine<&R::SetFocus>("SetFocus", RectControlSlot::kSetFocus),
+        Routine<&R::TrueWindow>("TrueWindow", RectControlSlot::kTrueWindow),
+        Routine<&R::AddMenuHandler>("_AddMenuHandler"),
+        Routine<&R::DependencyList>("_DependencyList"),
+        Routine<&R::Move>("_Move"),
+    };
+    static_assert(SlotsFit(methods, ControlSlot::kCount));
+    static constexpr NativeEvent events[] = {
         { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
         { "ContextualMenuAction", "%b%o<MenuItem>" },
         { "DragEnter", "%b%o<DragItem>i4" },
@@ -249,40 +173,39 @@ ClassRecord* RectControl::Class()
         { "MouseMove", "%%i4i4" },
         { "MouseWheel", "%b%i4i4i4i4" },
     };
-    static const NativeProperty properties[] = {
-        Property<&R::left, &R::setLeft>("Left"),
-        Property<&R::top, &R::setTop>("Top"),
-        Property<&R::width, &R::setWidth>("Width"),
-        Property<&R::height, &R::setHeight>("Height"),
-        Property<&R::lockLeft, &R::setLockLeft>("LockLeft"),
-        Property<&R::lockTop, &R::setLockTop>("LockTop"),
-        Property<&R::lockRight, &R::setLockRight>("LockRight"),
-        Property<&R::lockBottom, &R::setLockBottom>("LockBottom"),
-        Property<&R::tabPanelIndex, &R::setTabPanelIndex>("TabPanelIndex"),
-        Property<&R::tabIndex, &R::setTabIndex>("TabIndex"),
-        Property<&R::tabStop, &R::setTabStop>("TabStop"),
-        Property<&R::enabled, &R::setEnabled>("Enabled"),
-        Property<&R::visible, &R::setVisible>("Visible"),
-        Property<&R::helpTag, &R::setHelpTag>("HelpTag"),
-        Property<&R::autoDeactivate, &R::setAutoDeactivate>("AutoDeactivate"),
-        Property<&R::initialParent, &R::setInitialParent>("InitialParent"),
-        Property<&R::dataSource, &R::setDataSource>("DataSource"),
-        Property<&R::dataField, &R::setDataField>("DataField"),
-        ReadOnlyProperty<&R::parentProperty>("Parent"),
-        ReadOnlyProperty<&R::hasFocus>("HasFocus"),
-        ReadOnlyProperty<&R::mouseX>("MouseX"),
-        ReadOnlyProperty<&R::mouseY>("MouseY"),
-        ReadOnlyProperty<&R::right>("Right"),
-        ReadOnlyProperty<&R::bottom>("Bottom"),
-        ReadOnlyProperty<&R::active>("Active"),
-        ReadOnlyProperty<&R::acceptsDrops>("AcceptsDrops"),
-        ReadOnlyProperty<&R::invalidated>("Invalidated"),
-        ReadOnlyProperty<&R::zOrder>("ZOrder"),
-        ReadOnlyProperty<&R::scaleFactor>("ScaleFactor"),
-        ReadOnlyProperty<&R::hovered>("Hovered"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Left", &R::left, &R::setLeft>(),
+        Property<"Top", &R::top, &R::setTop>(),
+        Property<"Width", &R::width, &R::setWidth>(),
+        Property<"Height", &R::height, &R::setHeight>(),
+        Property<"LockLeft", &R::lockLeft, &R::setLockLeft>(),
+        Property<"LockTop", &R::lockTop, &R::setLockTop>(),
+        Property<"LockRight", &R::lockRight, &R::setLockRight>(),
+        Property<"LockBottom", &R::lockBottom, &R::setLockBottom>(),
+        Property<"TabPanelIndex", &R::tabPanelIndex, &R::setTabPanelIndex>(),
+        Property<"TabIndex", &R::tabIndex, &R::setTabIndex>(),
+        Property<"TabStop", &R::tabStop, &R::setTabStop>(),
+        Property<"Enabled", &R::enabled, &R::setEnabled>(),
+        Property<"Visible", &R::visible, &R::setVisible>(),
+        Property<"HelpTag", &R::helpTag, &R::setHelpTag>(),
+        Property<"AutoDeactivate", &R::autoDeactivate, &R::setAutoDeactivate>(),
+        Property<"InitialParent", &R::initialParent, &R::setInitialParent>(),
+        Property<"DataSource", &R::dataSource, &R::setDataSource>(),
+        Property<"DataField", &R::dataField, &R::setDataField>(),
+        Property<"Parent", &R::parentProperty>(),
+        Property<"HasFocus", &R::hasFocus>(),
+        Property<"MouseX", &R::mouseX>(),
+        Property<"MouseY", &R::mouseY>(),
+        Property<"Right", &R::right>(),
+        Property<"Bottom", &R::bottom>(),
+        Property<"Active", &R::active>(),
+        Property<"AcceptsDrops", &R::acceptsDrops>(),
+        Property<"Invalidated", &R::invalidated>(),
+        Property<"ZOrder", &R::zOrder>(),
+        Property<"ScaleFactor", &R::scaleFactor>(),
+        Property<"Hovered", &R::hovered>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "RectControl",
-        .superclass = &Control::Class,
+    static ClassRecord* cls = RegisterNativeClass<RectControl>({ .superclass = &Control::Class,
         .methods = methods,
         .events = events,
         .properties = properties,

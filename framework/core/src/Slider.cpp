@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "ControlRows.h"
 
 #include <fw/Slider.h>
 
@@ -63,36 +63,20 @@ void Slider::setTickStyle(std::int32_t style) { change(tickStyle_, style, Aspect
 ClassRecord* Slider::Class()
 {
     using S = Slider;
-    static const auto methods = JoinArrays(Accessors<"Minimum", &S::minimum, &S::setMinimum>(),
-        Accessors<"Maximum", &S::maximum, &S::setMaximum>(), Accessors<"Value", &S::value, &S::setValue>(),
-        Accessors<"LineStep", &S::lineStep, &S::setLineStep>(), Accessors<"PageStep", &S::pageStep, &S::setPageStep>(),
-        Accessors<"LiveScroll", &S::liveScroll, &S::setLiveScroll>(),
-        Accessors<"TickStyle", &S::tickStyle, &S::setTickStyle>());
-    static constexpr NativeEvent events[] = {
-        { "GotFocus", "%%" },
-        { "LostFocus", "%%" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
-        { "ValueChanged", "%%" },
-    };
+    static constexpr auto events
+        = Joined(kFocusEvents, kMouseButtonEvents, std::array { NativeEvent { "ValueChanged", "%%" } });
     static_assert(events[SliderEvent::kValueChanged - RectControlEvent::kFirstOwn].name == "ValueChanged");
-    static const NativeProperty properties[] = {
-        Property<&S::minimum, &S::setMinimum>("Minimum"),
-        Property<&S::maximum, &S::setMaximum>("Maximum"),
-        Property<&S::value, &S::setValue>("Value"),
-        Property<&S::lineStep, &S::setLineStep>("LineStep"),
-        Property<&S::pageStep, &S::setPageStep>("PageStep"),
-        Property<&S::liveScroll, &S::setLiveScroll>("LiveScroll"),
-        Property<&S::tickStyle, &S::setTickStyle>("TickStyle"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Minimum", &S::minimum, &S::setMinimum>(),
+        Property<"Maximum", &S::maximum, &S::setMaximum>(),
+        Property<"Value", &S::value, &S::setValue>(),
+        Property<"LineStep", &S::lineStep, &S::setLineStep>(),
+        Property<"PageStep", &S::pageStep, &S::setPageStep>(),
+        Property<"LiveScroll", &S::liveScroll, &S::setLiveScroll>(),
+        Property<"TickStyle", &S::tickStyle, &S::setTickStyle>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Slider",
-        .superclass = &RectControl::Class,
-        .methods = methods,
-        .events = events,
-        .properties = properties,
-        .instanceSize = kSliderSize,
-        .construct = &Construct<Slider> });
+    static ClassRecord* cls = RegisterNativeClass<Slider>(
+        { .superclass = &RectControl::Class, .events = events, .properties = properties, .instanceSize = kSliderSize });
     return cls;
 }
 

@@ -1,4 +1,4 @@
-#include "ControlTables.h"
+#include "ControlRows.h"
 
 #include <fw/TextArea.h>
 #include <fw/TextEdit.h>
@@ -83,50 +83,27 @@ void TextArea::setLineSpacing(double spacing) { change(lineSpacing_, spacing, As
 ClassRecord* TextEdit::Class()
 {
     using T = TextEdit;
-    static const auto methods = JoinArrays(std::array { Routine<&T::AppendText>("AppendText", "%%s") },
-        Accessors<"Text", &T::text, &T::setText>(), Accessors<"LimitText", &T::limitText, &T::setLimitText>(),
-        Accessors<"ReadOnly", &T::readOnly, &T::setReadOnly>(),
-        Accessors<"Alignment", &T::alignment, &T::setAlignment>(), Accessors<"Border", &T::border, &T::setBorder>(),
-        Accessors<"UseFocusRing", &T::useFocusRing, &T::setUseFocusRing>(),
-        Accessors<"TextColor", &T::textColor, &T::setTextColor>(),
-        Accessors<"BackColor", &T::backColor, &T::setBackColor>(), Accessors<"Format", &T::format, &T::setFormat>(),
-        Accessors<"Mask", &T::mask, &T::setMask>(), Accessors<"AcceptTabs", &T::acceptTabs, &T::setAcceptTabs>(),
-        Accessors<"AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>(),
-        Accessors<"TextFont", &T::textFont, &T::setTextFont>(), Accessors<"Bold", &T::bold, &T::setBold>(),
-        Accessors<"Italic", &T::italic, &T::setItalic>(), Accessors<"Underline", &T::underline, &T::setUnderline>(),
-        Accessors<"TextUnit", &T::textUnit, &T::setTextUnit>(), Accessors<"TextSize", &T::textSize, &T::setTextSize>());
-    static constexpr NativeEvent events[] = {
-        { "GotFocus", "%%" },
-        { "LostFocus", "%%" },
-        { "MouseDown", "%b%i4i4" },
-        { "MouseDrag", "%%i4i4" },
-        { "MouseUp", "%%i4i4" },
-        { "SelChange", "%%" },
-        { "TextChange", "%%" },
-    };
+    static constexpr NativeMethod methods[] = { Routine<&T::AppendText>("AppendText") };
+    static constexpr auto events = Joined(kFocusEvents, kMouseButtonEvents,
+        std::array { NativeEvent { "SelChange", "%%" }, NativeEvent { "TextChange", "%%" } });
     static_assert(events[TextEditEvent::kTextChange - RectControlEvent::kFirstOwn].name == "TextChange");
-    static const NativeProperty properties[] = {
-        Property<&T::text, &T::setText>("Text"),
-        Property<&T::limitText, &T::setLimitText>("LimitText"),
-        Property<&T::readOnly, &T::setReadOnly>("ReadOnly"),
-        Property<&T::alignment, &T::setAlignment>("Alignment"),
-        Property<&T::border, &T::setBorder>("Border"),
-        Property<&T::useFocusRing, &T::setUseFocusRing>("UseFocusRing"),
-        Property<&T::textColor, &T::setTextColor>("TextColor"),
-        Property<&T::backColor, &T::setBackColor>("BackColor"),
-        Property<&T::format, &T::setFormat>("Format"),
-        Property<&T::mask, &T::setMask>("Mask"),
-        Property<&T::acceptTabs, &T::setAcceptTabs>("AcceptTabs"),
-        Property<&T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>("AutomaticallyCheckSpelling"),
-        Property<&T::textFont, &T::setTextFont>("TextFont"),
-        Property<&T::bold, &T::setBold>("Bold"),
-        Property<&T::italic, &T::setItalic>("Italic"),
-        Property<&T::underline, &T::setUnderline>("Underline"),
-        Property<&T::textUnit, &T::setTextUnit>("TextUnit"),
-        Property<&T::textSize, &T::setTextSize>("TextSize"),
-    };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "TextEdit",
-        .superclass = &RectControl::Class,
+    static constexpr auto properties = Joined(
+        std::array {
+            Property<"Text", &T::text, &T::setText>(),
+            Property<"LimitText", &T::limitText, &T::setLimitText>(),
+            Property<"ReadOnly", &T::readOnly, &T::setReadOnly>(),
+            Property<"Alignment", &T::alignment, &T::setAlignment>(),
+            Property<"Border", &T::border, &T::setBorder>(),
+            Property<"UseFocusRing", &T::useFocusRing, &T::setUseFocusRing>(),
+            Property<"TextColor", &T::textColor, &T::setTextColor>(),
+            Property<"BackColor", &T::backColor, &T::setBackColor>(),
+            Property<"Format", &T::format, &T::setFormat>(),
+            Property<"Mask", &T::mask, &T::setMask>(),
+            Property<"AcceptTabs", &T::acceptTabs, &T::setAcceptTabs>(),
+            Property<"AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>(),
+        },
+        kTextFontProperties);
+    static ClassRecord* cls = RegisterNativeClass<TextEdit>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = events,
         .properties = properties,
@@ -137,44 +114,28 @@ ClassRecord* TextEdit::Class()
 ClassRecord* TextField::Class()
 {
     using T = TextField;
-    static const auto methods = JoinArrays(
-        Accessors<"Password", &T::password, &T::setPassword>(), Accessors<"CueText", &T::cueText, &T::setCueText>());
-    static const NativeProperty properties[] = {
-        Property<&T::password, &T::setPassword>("Password"),
-        Property<&T::cueText, &T::setCueText>("CueText"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Password", &T::password, &T::setPassword>(),
+        Property<"CueText", &T::cueText, &T::setCueText>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "TextField",
-        .superclass = &TextEdit::Class,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kTextFieldSize,
-        .construct = &Construct<TextField> });
+    static ClassRecord* cls = RegisterNativeClass<TextField>(
+        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextFieldSize });
     return cls;
 }
 
 ClassRecord* TextArea::Class()
 {
     using T = TextArea;
-    static const auto methods = JoinArrays(Accessors<"Multiline", &T::multiline, &T::setMultiline>(),
-        Accessors<"Styled", &T::styled, &T::setStyled>(),
-        Accessors<"HideSelection", &T::hideSelection, &T::setHideSelection>(),
-        Accessors<"ScrollbarVertical", &T::scrollbarVertical, &T::setScrollbarVertical>(),
-        Accessors<"ScrollbarHorizontal", &T::scrollbarHorizontal, &T::setScrollbarHorizontal>(),
-        Accessors<"LineSpacing", &T::lineSpacing, &T::setLineSpacing>());
-    static const NativeProperty properties[] = {
-        Property<&T::multiline, &T::setMultiline>("Multiline"),
-        Property<&T::styled, &T::setStyled>("Styled"),
-        Property<&T::hideSelection, &T::setHideSelection>("HideSelection"),
-        Property<&T::scrollbarVertical, &T::setScrollbarVertical>("ScrollbarVertical"),
-        Property<&T::scrollbarHorizontal, &T::setScrollbarHorizontal>("ScrollbarHorizontal"),
-        Property<&T::lineSpacing, &T::setLineSpacing>("LineSpacing"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Multiline", &T::multiline, &T::setMultiline>(),
+        Property<"Styled", &T::styled, &T::setStyled>(),
+        Property<"HideSelection", &T::hideSelection, &T::setHideSelection>(),
+        Property<"ScrollbarVertical", &T::scrollbarVertical, &T::setScrollbarVertical>(),
+        Property<"ScrollbarHorizontal", &T::scrollbarHorizontal, &T::setScrollbarHorizontal>(),
+        Property<"LineSpacing", &T::lineSpacing, &T::setLineSpacing>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "TextArea",
-        .superclass = &TextEdit::Class,
-        .methods = methods,
-        .properties = properties,
-        .instanceSize = kTextAreaSize,
-        .construct = &Construct<TextArea> });
+    static ClassRecord* cls = RegisterNativeClass<TextArea>(
+        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextAreaSize });
     return cls;
 }
 

@@ -1,4 +1,4 @@
-#include "NativeMethods.h"
+#include "NativeClass.h"
 
 #include <fw/Exceptions.h>
 #include <fw/FrameworkClasses.h>
@@ -15,24 +15,15 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kTimerSize = 64;
-constexpr std::int32_t kPerformActionSlot = 0; // in the actionNotificationReceiver interface
 } // namespace
 
 Timer::Timer() noexcept = default;
 Timer::~Timer() = default;
 
-void Timer::notify() const
-{
-    if (peer_)
-        peer_->update(Aspect::Timer);
-}
-
 void Timer::attachPeer()
 {
     RequireUIThread();
-    if (!peer_)
-        if (auto* factory = InstalledPeerFactory())
-            peer_ = factory->makePeer(*this);
+    peer_.attach(*this);
 }
 
 void Timer::addActionNotificationReceiver(Object* receiver)
@@ -54,7 +45,7 @@ void Timer::removeActionNotificationReceiver(Object* receiver)
 void Timer::Reset()
 {
     RequireUIThread();
-    notify();
+    peer_.notify(Aspect::Timer);
 }
 
 void Timer::CallAction()
@@ -68,8 +59,9 @@ void Timer::CallAction()
         if (!receiver)
             continue;
         auto* entry = FindInterfaceEntry(receiver.get(), ActionNotificationReceiverInterface());
-        if (entry && entry->methodTable[kPerformActionSlot])
-            EntryAs<void (*)(Object*)>(entry->methodTable[kPerformActionSlot])(receiver.get());
+        auto perform = entry ? entry->methodTable[ActionNotificationReceiverSlot::kPerformAction] : nullptr;
+        if (perform)
+            EntryAs<void (*)(Object*)>(perform)(receiver.get());
     }
 }
 
@@ -81,7 +73,7 @@ void Timer::fire()
     Ref<Timer> hold = Ref<Timer>::retain(this);
     if (mode_ == TimerMode::Single) {
         mode_ = TimerMode::Off;
-        notify();
+        peer_.notify(Aspect::Timer);
     }
     CallAction();
 }
@@ -93,10 +85,7 @@ void Timer::setMode(std::int32_t mode)
     RequireUIThread();
     if (mode < static_cast<std::int32_t>(TimerMode::Off) || mode > static_cast<std::int32_t>(TimerMode::Multiple))
         Raise<RuntimeException>("Timer.Mode " + std::to_string(mode) + " is none of 0 (off), 1 (once), 2 (repeating)");
-    if (mode == this->mode())
-        return;
-    mode_ = static_cast<TimerMode>(mode);
-    notify();
+    peer_.change(mode_, static_cast<TimerMode>(mode), Aspect::Timer);
 }
 
 std::int32_t Timer::period() const { return period_; }
@@ -106,22 +95,12 @@ void Timer::setPeriod(std::int32_t milliseconds)
     RequireUIThread();
     if (milliseconds < 0)
         Raise<RuntimeException>("Timer.Period " + std::to_string(milliseconds) + " is negative");
-    if (milliseconds == period_)
-        return;
-    period_ = milliseconds;
-    notify();
+    peer_.change(period_, milliseconds, Aspect::Timer);
 }
 
 bool Timer::enabled() const { return enabled_; }
 
-void Timer::setEnabled(bool value)
-{
-    RequireUIThread();
-    if (value == enabled_)
-        return;
-    enabled_ = value;
-    notify();
-}
+void Timer::setEnabled(bool value) { peer_.change(enabled_, value, Aspect::Timer); }
 
 std::int32_t Timer::tolerance() const { return tolerance_; }
 
@@ -130,44 +109,34 @@ void Timer::setTolerance(std::int32_t milliseconds)
     RequireUIThread();
     if (milliseconds < 0)
         Raise<RuntimeException>("Timer.Tolerance " + std::to_string(milliseconds) + " is negative");
-    if (milliseconds == tolerance_)
-        return;
-    tolerance_ = milliseconds;
-    notify();
+    peer_.change(tolerance_, milliseconds, Aspect::Timer);
 }
 
 ClassRecord* Timer::Class()
 {
     using T = Timer;
-    static const auto methods = JoinArrays(
-        std::array {
-            Routine<&T::addActionNotificationReceiver>(
-                "addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-            Routine<&T::removeActionNotificationReceiver>(
-                "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-            Routine<&T::Reset>("Reset", "%%"),
-            Routine<&T::CallAction>("_CallAction", "%%"),
-        },
-        AccessorRecords<"Mode", &T::mode, &T::setMode>(), AccessorRecords<"Period", &T::period, &T::setPeriod>(),
-        AccessorRecords<"Enabled", &T::enabled, &T::setEnabled>(),
-        AccessorRecords<"Tolerance", &T::tolerance, &T::setTolerance>());
-    static const NativeEvent events[] = {
+    static constexpr NativeMethod methods[] = {
+        Routine<&T::addActionNotificationReceiver>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Routine<&T::removeActionNotificationReceiver>(
+            "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Routine<&T::Reset>("Reset"),
+        Routine<&T::CallAction>("_CallAction"),
+    };
+    static constexpr NativeEvent events[] = {
         { "Action", "%%" },
     };
-    static const NativeProperty properties[] = {
-        Property<&T::mode, &T::setMode>("Mode"),
-        Property<&T::period, &T::setPeriod>("Period"),
-        Property<&T::enabled, &T::setEnabled>("Enabled"),
-        Property<&T::tolerance, &T::setTolerance>("Tolerance"),
+    static constexpr NativeProperty properties[] = {
+        Property<"Mode", &T::mode, &T::setMode>(),
+        Property<"Period", &T::period, &T::setPeriod>(),
+        Property<"Enabled", &T::enabled, &T::setEnabled>(),
+        Property<"Tolerance", &T::tolerance, &T::setTolerance>(),
     };
     static const ClassAccessor interfaces[] = { &ActionSourceInterface };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Timer",
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Timer>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = events,
         .properties = properties,
         .instanceSize = kTimerSize,
-        .construct = &Construct<Timer>,
         .interfaces = interfaces });
     return cls;
 }

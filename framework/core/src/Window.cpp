@@ -1,4 +1,5 @@
-#include "ControlTables.h"
+#include "Handles.h"
+#include "NativeClass.h"
 
 #include <fw/Control.h>
 #include <fw/Exceptions.h>
@@ -18,6 +19,7 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kWindowSize = 204;
+constexpr std::int32_t kNewWindowSide = 300; // pixels, width and height
 
 // Kept past the end of the run: an open window's peer may belong to a toolkit that is gone by then.
 std::vector<Ref<Window>>& openWindows()
@@ -76,7 +78,8 @@ struct FlagScope {
 } // namespace
 
 Window::Window() noexcept
-    : handle_(NextHandle())
+    : ScreenArea(peer_, kNewWindowSide, kNewWindowSide)
+    , handle_(NextHandle())
 {
 }
 
@@ -111,16 +114,15 @@ void Window::Constructor()
         abandon();
         throw;
     }
-    if (stage_ == Stage::Open && visible_ && peer_)
-        peer_->perform(Action::Show);
+    if (stage_ == Stage::Open && visible_)
+        peer_.perform(Action::Show);
 }
 
 void Window::attachPeers()
 {
     if (!InstalledPeerFactory())
         return;
-    if (!peer_)
-        peer_ = InstalledPeerFactory()->makePeer(*this);
+    peer_.attach(*this);
     for (auto& entry : controls_)
         attachPeerOf(entry.control.get());
 }
@@ -149,8 +151,7 @@ void Window::Close()
     bool wasOpen = stage_ == Stage::Open;
     Ref<Window> registered = unregister(this); // dropped last, when this routine returns
     stage_ = Stage::Closed;
-    if (peer_)
-        peer_->perform(Action::Close);
+    peer_.perform(Action::Close);
     // The controls go whatever a Close handler raises.
     struct TearDownAtExit {
         Window& window;
@@ -173,8 +174,7 @@ void Window::abandon()
         return; // a handler closed it before it raised
     Ref<Window> registered = unregister(this);
     stage_ = Stage::Closed;
-    if (peer_)
-        peer_->perform(Action::Close);
+    peer_.perform(Action::Close);
     tearDown();
 }
 
@@ -199,8 +199,7 @@ void Window::Show()
         return;
     Ref<Window> hold = Ref<Window>::retain(this);
     visible_ = true;
-    if (peer_)
-        peer_->perform(Action::Show);
+    peer_.perform(Action::Show);
 }
 
 void Window::ShowModal()
@@ -211,8 +210,7 @@ void Window::ShowModal()
     Ref<Window> hold = Ref<Window>::retain(this);
     visible_ = true;
     FlagScope modal(modal_);
-    if (peer_)
-        peer_->perform(Action::ShowModal);
+    peer_.perform(Action::ShowModal);
 }
 
 void Window::ShowWithin(Window* parent)
@@ -238,7 +236,7 @@ void Window::changeState(WindowState state, bool byUser)
         return;
     state_ = state;
     if (!byUser)
-        notify(Aspect::Geometry);
+        peer_.notify(Aspect::Geometry);
     switch (state) {
     case WindowState::Normal:
         RaiseEvent(*this, WindowEvent::kRestore);
@@ -256,20 +254,10 @@ void Window::Maximize() { changeState(WindowState::Maximized, false); }
 void Window::Minimize() { changeState(WindowState::Minimized, false); }
 void Window::Restore() { changeState(WindowState::Normal, false); }
 
-void Window::Invalidate()
-{
-    RequireUIThread();
-    invalidated_ = true;
-    notify(Aspect::Picture);
-}
-
-void Window::Refresh() { Invalidate(); }
-void Window::RefreshRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) { Invalidate(); }
-
 void Window::UpdateNow()
 {
     RequireUIThread();
-    notify(Aspect::Picture);
+    peer_.notify(Aspect::Picture);
     invalidated_ = false;
 }
 
@@ -285,7 +273,7 @@ void Window::focusOn(RectControl* control)
     if (focus_.get() == control)
         return;
     focus_ = WeakRef(control);
-    notify(Aspect::TabOrder);
+    peer_.notify(Aspect::TabOrder);
 }
 
 void Window::ClearFocus() { focusOn(nullptr); }
@@ -322,36 +310,6 @@ Ref<Window> Window::TrueWindow()
 {
     RequireUIThread();
     return Ref<Window>::retain(this);
-}
-
-void Window::AcceptFileDrop(String* fileType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("file:" + std::string(Text(fileType)));
-}
-
-void Window::AcceptMacDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("data:" + std::string(Text(dataType)));
-}
-
-void Window::AcceptPictureDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("picture");
-}
-
-void Window::AcceptRawDataDrop(String* dataType)
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("raw:" + std::string(Text(dataType)));
-}
-
-void Window::AcceptTextDrop()
-{
-    RequireUIThread();
-    acceptedDrops_.emplace_back("text");
 }
 
 Ref<Object> Window::New(ClassRecord* cls)
@@ -427,26 +385,6 @@ Object* Window::findControl(std::string_view name) const noexcept
     return nullptr;
 }
 
-void Window::AddMenuHandler(String* itemName, MethodEntry handler)
-{
-    RequireUIThread();
-    auto name = Text(itemName);
-    auto found = std::find_if(
-        menuHandlers_.begin(), menuHandlers_.end(), [&](const MenuHandler& entry) { return entry.itemName == name; });
-    if (found != menuHandlers_.end())
-        found->handler = handler;
-    else
-        menuHandlers_.push_back({ std::string(name), handler });
-}
-
-MethodEntry Window::menuHandler(std::string_view itemName) const
-{
-    for (auto& entry : menuHandlers_)
-        if (entry.itemName == itemName)
-            return entry.handler;
-    return nullptr;
-}
-
 void Window::userClose() { Close(); }
 
 void Window::userMoved(std::int32_t left, std::int32_t top)
@@ -481,8 +419,7 @@ void Window::userActivated(bool active)
 void Window::userMovedMouse(std::int32_t x, std::int32_t y)
 {
     RequireUIThread();
-    mouseX_ = x;
-    mouseY_ = y;
+    mouseAt(x, y);
     if (!hovered_) {
         hovered_ = true;
         RaiseEvent(*this, WindowEvent::kMouseEnter);
@@ -525,41 +462,29 @@ std::string_view Window::key() const noexcept
 Window* Window::parentWindow() const noexcept { return static_cast<Window*>(parentWindow_.get()); }
 Ref<Window> Window::parentWindowProperty() const { return Ref<Window>::retain(parentWindow()); }
 
-void Window::setPlacement(std::int32_t placement) { change(placement_, placement, Aspect::Geometry); }
-void Window::setLeft(std::int32_t left) { change(left_, left, Aspect::Geometry); }
-void Window::setTop(std::int32_t top) { change(top_, top, Aspect::Geometry); }
-void Window::setWidth(std::int32_t width) { change(width_, width, Aspect::Geometry); }
-void Window::setHeight(std::int32_t height) { change(height_, height, Aspect::Geometry); }
-void Window::setMinWidth(std::int32_t width) { change(minWidth_, width, Aspect::Geometry); }
-void Window::setMinHeight(std::int32_t height) { change(minHeight_, height, Aspect::Geometry); }
-void Window::setMaxWidth(std::int32_t width) { change(maxWidth_, width, Aspect::Geometry); }
-void Window::setMaxHeight(std::int32_t height) { change(maxHeight_, height, Aspect::Geometry); }
-void Window::setFrame(std::int32_t frame) { change(frame_, frame, Aspect::Style); }
-void Window::setComposite(bool value) { change(composite_, value, Aspect::Style); }
-void Window::setHasBackColor(bool value) { change(hasBackColor_, value, Aspect::Colors); }
-void Window::setBackColor(Color color) { change(backColor_, color, Aspect::Colors); }
-void Window::setTitle(std::string_view title) { change(title_, title, Aspect::Title); }
-void Window::setVisible(bool value) { change(visible_, value, Aspect::Visible); }
-void Window::setFullScreen(bool value) { change(fullScreen_, value, Aspect::Geometry); }
-void Window::setMenuBarVisible(bool value) { change(menuBarVisible_, value, Aspect::MenuBar); }
-void Window::setCloseButton(bool value) { change(closeButton_, value, Aspect::Style); }
-void Window::setResizeable(bool value) { change(resizeable_, value, Aspect::Style); }
-void Window::setLiveResize(bool value) { change(liveResize_, value, Aspect::Style); }
-void Window::setMaximizeButton(bool value) { change(maximizeButton_, value, Aspect::Style); }
-void Window::setMinimizeButton(bool value) { change(minimizeButton_, value, Aspect::Style); }
-void Window::setFullScreenButton(bool value) { change(fullScreenButton_, value, Aspect::Style); }
-void Window::setMacProcID(std::int32_t id) { change(macProcID_, id, Aspect::Style); }
+void Window::setPlacement(std::int32_t placement) { peer_.change(placement_, placement, Aspect::Geometry); }
+void Window::setMinWidth(std::int32_t width) { peer_.change(minWidth_, width, Aspect::Geometry); }
+void Window::setMinHeight(std::int32_t height) { peer_.change(minHeight_, height, Aspect::Geometry); }
+void Window::setMaxWidth(std::int32_t width) { peer_.change(maxWidth_, width, Aspect::Geometry); }
+void Window::setMaxHeight(std::int32_t height) { peer_.change(maxHeight_, height, Aspect::Geometry); }
+void Window::setFrame(std::int32_t frame) { peer_.change(frame_, frame, Aspect::Style); }
+void Window::setComposite(bool value) { peer_.change(composite_, value, Aspect::Style); }
+void Window::setHasBackColor(bool value) { peer_.change(hasBackColor_, value, Aspect::Colors); }
+void Window::setBackColor(Color color) { peer_.change(backColor_, color, Aspect::Colors); }
+void Window::setTitle(std::string_view title) { peer_.change(title_, title, Aspect::Title); }
+void Window::setFullScreen(bool value) { peer_.change(fullScreen_, value, Aspect::Geometry); }
+void Window::setMenuBarVisible(bool value) { peer_.change(menuBarVisible_, value, Aspect::MenuBar); }
+void Window::setCloseButton(bool value) { peer_.change(closeButton_, value, Aspect::Style); }
+void Window::setResizeable(bool value) { peer_.change(resizeable_, value, Aspect::Style); }
+void Window::setLiveResize(bool value) { peer_.change(liveResize_, value, Aspect::Style); }
+void Window::setMaximizeButton(bool value) { peer_.change(maximizeButton_, value, Aspect::Style); }
+void Window::setMinimizeButton(bool value) { peer_.change(minimizeButton_, value, Aspect::Style); }
+void Window::setFullScreenButton(bool value) { peer_.change(fullScreenButton_, value, Aspect::Style); }
+void Window::setMacProcID(std::int32_t id) { peer_.change(macProcID_, id, Aspect::Style); }
 
 Ref<MenuBar> Window::menuBar() const { return menuBar_; }
 
-void Window::setMenuBar(Ref<MenuBar> bar)
-{
-    RequireUIThread();
-    if (bar == menuBar_)
-        return;
-    menuBar_ = std::move(bar);
-    notify(Aspect::MenuBar);
-}
+void Window::setMenuBar(Ref<MenuBar> bar) { peer_.change(menuBar_, bar, Aspect::MenuBar); }
 
 Ref<Window> RuntimeGetImplicitWindow(String* key)
 {
@@ -625,131 +550,98 @@ static_assert(kWindowEvents[WindowEvent::kSetupBindings].name == "SetupBindings"
 ClassRecord* Window::Class()
 {
     using W = Window;
-    static const auto table = std::array {
-        Routine<&W::Constructor>("Constructor", "%%"),
-        Routine<&W::Close>("Close", "%%"),
-        Routine<&W::Show>("Show", "%%"),
-        Routine<&W::ShowModal>("ShowModal", "%%"),
-        Routine<&W::ShowWithin>("ShowWithin", "%%o<Window>"),
-        Routine<&W::ShowModalWithin>("ShowModalWithin", "%%o<Window>"),
-        Routine<&W::Hide>("Hide", "%%"),
-        Routine<&W::Maximize>("Maximize", "%%"),
-        Routine<&W::Minimize>("Minimize", "%%"),
-        Routine<&W::Restore>("Restore", "%%"),
-        Routine<&W::Refresh>("Refresh", "%%"),
-        Routine<&W::RefreshRect>("RefreshRect", "%%i4i4i4i4"),
-        Routine<&W::Invalidate>("Invalidate", "%%"),
-        Routine<&W::UpdateNow>("UpdateNow", "%%"),
-        Routine<&W::ClearFocus>("ClearFocus", "%%"),
-        Routine<&W::FocusNext>("FocusNext", "%%"),
-        Routine<&W::FocusPrevious>("FocusPrevious", "%%"),
-        Routine<&W::ControlAt>("Control", "%o<Object>%i4"),
-        Routine<&W::TrueWindow>("TrueWindow", "%o<Window>%"),
-        Routine<&W::AcceptFileDrop>("AcceptFileDrop", "%%s"),
-        Routine<&W::AcceptMacDataDrop>("AcceptMacDataDrop", "%%s"),
-        Routine<&W::AcceptPictureDrop>("AcceptPictureDrop", "%%"),
-        Routine<&W::AcceptRawDataDrop>("AcceptRawDataDrop", "%%s"),
-        Routine<&W::AcceptTextDrop>("AcceptTextDrop", "%%"),
-        RoutineWithoutInvoker<&W::New>("__New", "%o<Object>%p"),
-        Routine<&W::AddControl>("_AddControl", "%%so<Object>"),
-        Routine<&W::ControlByName>("_ControlByName", "%o<Object>%s"),
-        RoutineWithoutInvoker<&W::AddMenuHandler>("_AddMenuHandler", "%%sp"),
-        Routine<&W::userMoved>("_Move", "%%i4i4"),
-        Routine<&W::userResized>("_Resize", "%%i4i4"),
-        Routine<&W::userClose>("_UserClose", "%%"),
-        Routine<&W::userActivated>("_SetActive", "%%b"),
-        Routine<&W::userMovedMouse>("_MouseMove", "%%i4i4"),
-        Routine<&W::userMouseExited>("_MouseExit", "%%"),
-        Routine<&W::userChangedState>("_SetState", "%%i4"),
+    static constexpr NativeMethod methods[] = {
+        Routine<&W::Constructor>("Constructor", WindowSlot::kConstructor),
+        Routine<&W::Close>("Close", WindowSlot::kClose),
+        Routine<&W::Show>("Show", WindowSlot::kShow),
+        Routine<&W::ShowModal>("ShowModal", WindowSlot::kShowModal),
+        Routine<&W::ShowWithin>("ShowWithin", WindowSlot::kShowWithin),
+        Routine<&W::ShowModalWithin>("ShowModalWithin", WindowSlot::kShowModalWithin),
+        Routine<&W::Hide>("Hide", WindowSlot::kHide),
+        Routine<&W::Maximize>("Maximize", WindowSlot::kMaximize),
+        Routine<&W::Minimize>("Minimize", WindowSlot::kMinimize),
+        Routine<&W::Restore>("Restore", WindowSlot::kRestore),
+        Routine<&W::Refresh>("Refresh", WindowSlot::kRefresh),
+        Routine<&W::RefreshRect>("RefreshRect", WindowSlot::kRefreshRect),
+        Routine<&W::Invalidate>("Invalidate", WindowSlot::kInvalidate),
+        Routine<&W::UpdateNow>("UpdateNow", WindowSlot::kUpdateNow),
+        Routine<&W::ClearFocus>("ClearFocus", WindowSlot::kClearFocus),
+        Routine<&W::FocusNext>("FocusNext", WindowSlot::kFocusNext),
+        Routine<&W::FocusPrevious>("FocusPrevious", WindowSlot::kFocusPrevious),
+        Routine<&W::ControlAt>("Control", WindowSlot::kControl),
+        Routine<&W::TrueWindow>("TrueWindow", WindowSlot::kTrueWindow),
+        Routine<&W::AcceptFileDrop>("AcceptFileDrop", WindowSlot::kAcceptFileDrop),
+        Routine<&W::AcceptMacDataDrop>("AcceptMacDataDrop", WindowSlot::kAcceptMacDataDrop),
+        Routine<&W::AcceptPictureDrop>("AcceptPictureDrop", WindowSlot::kAcceptPictureDrop),
+        Routine<&W::AcceptRawDataDrop>("AcceptRawDataDrop", WindowSlot::kAcceptRawDataDrop),
+        Routine<&W::AcceptTextDrop>("AcceptTextDrop", WindowSlot::kAcceptTextDrop),
+        Routine<&W::New>("__New", WindowSlot::kNew),
+        Routine<&W::AddControl>("_AddControl", WindowSlot::kAddControl),
+        Routine<&W::ControlByName>("_ControlByName", WindowSlot::kControlByName),
+        Routine<&W::AddMenuHandler>("_AddMenuHandler", WindowSlot::kAddMenuHandler),
+        Routine<&W::userMoved>("_Move", WindowSlot::kMove),
+        Routine<&W::userResized>("_Resize", WindowSlot::kResize),
+        Routine<&W::userClose>("_UserClose", WindowSlot::kUserClose),
+        Routine<&W::userActivated>("_SetActive", WindowSlot::kSetActive),
+        Routine<&W::userMovedMouse>("_MouseMove", WindowSlot::kMouseMove),
+        Routine<&W::userMouseExited>("_MouseExit", WindowSlot::kMouseExit),
+        Routine<&W::userChangedState>("_SetState", WindowSlot::kSetState),
     };
-    static_assert(std::tuple_size_v<decltype(table)> == WindowSlot::kCount);
-    static const auto methods = JoinArrays(table, Accessors<"Placement", &W::placement, &W::setPlacement>(),
-        Accessors<"Width", &W::width, &W::setWidth>(), Accessors<"Height", &W::height, &W::setHeight>(),
-        Accessors<"MinWidth", &W::minWidth, &W::setMinWidth>(),
-        Accessors<"MinHeight", &W::minHeight, &W::setMinHeight>(),
-        Accessors<"MaxWidth", &W::maxWidth, &W::setMaxWidth>(),
-        Accessors<"MaxHeight", &W::maxHeight, &W::setMaxHeight>(), Accessors<"Frame", &W::frame, &W::setFrame>(),
-        Accessors<"Composite", &W::composite, &W::setComposite>(),
-        Accessors<"HasBackColor", &W::hasBackColor, &W::setHasBackColor>(),
-        Accessors<"BackColor", &W::backColor, &W::setBackColor>(), Accessors<"Title", &W::title, &W::setTitle>(),
-        Accessors<"Visible", &W::visible, &W::setVisible>(),
-        Accessors<"FullScreen", &W::fullScreen, &W::setFullScreen>(),
-        Accessors<"MenuBarVisible", &W::menuBarVisible, &W::setMenuBarVisible>(),
-        Accessors<"CloseButton", &W::closeButton, &W::setCloseButton>(),
-        Accessors<"Resizeable", &W::resizeable, &W::setResizeable>(),
-        Accessors<"LiveResize", &W::liveResize, &W::setLiveResize>(),
-        Accessors<"MaximizeButton", &W::maximizeButton, &W::setMaximizeButton>(),
-        Accessors<"MinimizeButton", &W::minimizeButton, &W::setMinimizeButton>(),
-        Accessors<"FullScreenButton", &W::fullScreenButton, &W::setFullScreenButton>(),
-        Accessors<"MacProcID", &W::macProcID, &W::setMacProcID>(), Accessors<"Left", &W::left, &W::setLeft>(),
-        Accessors<"Top", &W::top, &W::setTop>(), Accessors<"MenuBar", &W::menuBar, &W::setMenuBar>(),
-        ReadAccessor<"ControlCount", &W::controlCountProperty>(), ReadAccessor<"Focus", &W::focusProperty>(),
-        ReadAccessor<"Handle", &W::handle>(), ReadAccessor<"Modal", &W::modal>(), ReadAccessor<"MouseX", &W::mouseX>(),
-        ReadAccessor<"MouseY", &W::mouseY>(), ReadAccessor<"ScaleFactor", &W::scaleFactor>(),
-        ReadAccessor<"Opened", &W::isOpen>(), ReadAccessor<"Closed", &W::closed>(),
-        ReadAccessor<"Active", &W::active>(), ReadAccessor<"Minimized", &W::minimized>(),
-        ReadAccessor<"Maximized", &W::maximized>(), ReadAccessor<"Right", &W::right>(),
-        ReadAccessor<"Bottom", &W::bottom>(), ReadAccessor<"ImplicitInstance", &W::implicitInstance>(),
-        ReadAccessor<"Key", &W::key>(), ReadAccessor<"Screen", &W::screen>(),
-        ReadAccessor<"ContentWidth", &W::contentWidth>(), ReadAccessor<"ContentHeight", &W::contentHeight>(),
-        ReadAccessor<"Invalidated", &W::invalidated>(), ReadAccessor<"ParentWindow", &W::parentWindowProperty>(),
-        ReadAccessor<"Hovered", &W::hovered>());
-    static const NativeProperty properties[] = {
-        Property<&W::placement, &W::setPlacement>("Placement"),
-        Property<&W::width, &W::setWidth>("Width"),
-        Property<&W::height, &W::setHeight>("Height"),
-        Property<&W::minWidth, &W::setMinWidth>("MinWidth"),
-        Property<&W::minHeight, &W::setMinHeight>("MinHeight"),
-        Property<&W::maxWidth, &W::setMaxWidth>("MaxWidth"),
-        Property<&W::maxHeight, &W::setMaxHeight>("MaxHeight"),
-        Property<&W::frame, &W::setFrame>("Frame"),
-        Property<&W::composite, &W::setComposite>("Composite"),
-        Property<&W::hasBackColor, &W::setHasBackColor>("HasBackColor"),
-        Property<&W::backColor, &W::setBackColor>("BackColor"),
-        Property<&W::title, &W::setTitle>("Title"),
-        Property<&W::visible, &W::setVisible>("Visible"),
-        Property<&W::fullScreen, &W::setFullScreen>("FullScreen"),
-        Property<&W::menuBarVisible, &W::setMenuBarVisible>("MenuBarVisible"),
-        Property<&W::closeButton, &W::setCloseButton>("CloseButton"),
-        Property<&W::resizeable, &W::setResizeable>("Resizeable"),
-        Property<&W::liveResize, &W::setLiveResize>("LiveResize"),
-        Property<&W::maximizeButton, &W::setMaximizeButton>("MaximizeButton"),
-        Property<&W::minimizeButton, &W::setMinimizeButton>("MinimizeButton"),
-        Property<&W::fullScreenButton, &W::setFullScreenButton>("FullScreenButton"),
-        Property<&W::macProcID, &W::setMacProcID>("MacProcID"),
-        Property<&W::left, &W::setLeft>("Left"),
-        Property<&W::top, &W::setTop>("Top"),
-        Property<&W::menuBar, &W::setMenuBar>("MenuBar"),
-        ReadOnlyProperty<&W::controlCountProperty>("ControlCount"),
-        ReadOnlyProperty<&W::focusProperty>("Focus"),
-        ReadOnlyProperty<&W::handle>("Handle"),
-        ReadOnlyProperty<&W::modal>("Modal"),
-        ReadOnlyProperty<&W::mouseX>("MouseX"),
-        ReadOnlyProperty<&W::mouseY>("MouseY"),
-        ReadOnlyProperty<&W::scaleFactor>("ScaleFactor"),
-        ReadOnlyProperty<&W::isOpen>("Opened"),
-        ReadOnlyProperty<&W::closed>("Closed"),
-        ReadOnlyProperty<&W::active>("Active"),
-        ReadOnlyProperty<&W::minimized>("Minimized"),
-        ReadOnlyProperty<&W::maximized>("Maximized"),
-        ReadOnlyProperty<&W::right>("Right"),
-        ReadOnlyProperty<&W::bottom>("Bottom"),
-        ReadOnlyProperty<&W::implicitInstance>("ImplicitInstance"),
-        ReadOnlyProperty<&W::key>("Key"),
-        ReadOnlyProperty<&W::screen>("Screen"),
-        ReadOnlyProperty<&W::contentWidth>("ContentWidth"),
-        ReadOnlyProperty<&W::contentHeight>("ContentHeight"),
-        ReadOnlyProperty<&W::invalidated>("Invalidated"),
-        ReadOnlyProperty<&W::parentWindowProperty>("ParentWindow"),
-        ReadOnlyProperty<&W::hovered>("Hovered"),
+    static_assert(SlotsFit(methods, 0, WindowSlot::kCount));
+    static constexpr NativeProperty properties[] = {
+        Property<"Placement", &W::placement, &W::setPlacement>(),
+        Property<"Width", &W::width, &W::setWidth>(),
+        Property<"Height", &W::height, &W::setHeight>(),
+        Property<"MinWidth", &W::minWidth, &W::setMinWidth>(),
+        Property<"MinHeight", &W::minHeight, &W::setMinHeight>(),
+        Property<"MaxWidth", &W::maxWidth, &W::setMaxWidth>(),
+        Property<"MaxHeight", &W::maxHeight, &W::setMaxHeight>(),
+        Property<"Frame", &W::frame, &W::setFrame>(),
+        Property<"Composite", &W::composite, &W::setComposite>(),
+        Property<"HasBackColor", &W::hasBackColor, &W::setHasBackColor>(),
+        Property<"BackColor", &W::backColor, &W::setBackColor>(),
+        Property<"Title", &W::title, &W::setTitle>(),
+        Property<"Visible", &W::visible, &W::setVisible>(),
+        Property<"FullScreen", &W::fullScreen, &W::setFullScreen>(),
+        Property<"MenuBarVisible", &W::menuBarVisible, &W::setMenuBarVisible>(),
+        Property<"CloseButton", &W::closeButton, &W::setCloseButton>(),
+        Property<"Resizeable", &W::resizeable, &W::setResizeable>(),
+        Property<"LiveResize", &W::liveResize, &W::setLiveResize>(),
+        Property<"MaximizeButton", &W::maximizeButton, &W::setMaximizeButton>(),
+        Property<"MinimizeButton", &W::minimizeButton, &W::setMinimizeButton>(),
+        Property<"FullScreenButton", &W::fullScreenButton, &W::setFullScreenButton>(),
+        Property<"MacProcID", &W::macProcID, &W::setMacProcID>(),
+        Property<"Left", &W::left, &W::setLeft>(),
+        Property<"Top", &W::top, &W::setTop>(),
+        Property<"MenuBar", &W::menuBar, &W::setMenuBar>(),
+        Property<"ControlCount", &W::controlCountProperty>(),
+        Property<"Focus", &W::focusProperty>(),
+        Property<"Handle", &W::handle>(),
+        Property<"Modal", &W::modal>(),
+        Property<"MouseX", &W::mouseX>(),
+        Property<"MouseY", &W::mouseY>(),
+        Property<"ScaleFactor", &W::scaleFactor>(),
+        Property<"Opened", &W::isOpen>(),
+        Property<"Closed", &W::closed>(),
+        Property<"Active", &W::active>(),
+        Property<"Minimized", &W::minimized>(),
+        Property<"Maximized", &W::maximized>(),
+        Property<"Right", &W::right>(),
+        Property<"Bottom", &W::bottom>(),
+        Property<"ImplicitInstance", &W::implicitInstance>(),
+        Property<"Key", &W::key>(),
+        Property<"Screen", &W::screen>(),
+        Property<"ContentWidth", &W::contentWidth>(),
+        Property<"ContentHeight", &W::contentHeight>(),
+        Property<"Invalidated", &W::invalidated>(),
+        Property<"ParentWindow", &W::parentWindowProperty>(),
+        Property<"Hovered", &W::hovered>(),
     };
-    static ClassRecord* cls = RegisterNativeClass({ .name = "Window",
-        .superclass = &ObjectClass,
+    static ClassRecord* cls = RegisterNativeClass<Window>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = kWindowEvents,
         .properties = properties,
-        .instanceSize = kWindowSize,
-        .construct = &Construct<Window> });
+        .instanceSize = kWindowSize });
     return cls;
 }
 

@@ -1,94 +1,54 @@
 // How methods are called through their type-erased entry points.
 //
-// Every method entry point has a uniform calling convention that follows from
-// its signature text alone: the receiver as `Object*`, object parameters as
-// `Object*`, "i4" as `std::int32_t`, "b" as `bool`, "s" as `String*`; an object
-// result comes back as `Ref<Object>` (one reference for the caller). `Entry<F>`
-// adapts a typed function `R F(Self&, Args...)` to that convention: it raises
-// NilObjectException for a nil receiver, holds a reference to the receiver for
-// the whole call, and downcasts to the native classes. `Invoke<Fn>` is the
-// method invoker of a convention, shared by every method with that signature.
+// Every entry point is a plain function whose first parameter is the receiver
+// as `Object*`; its signature text ("%b%i4i4": the result's type code between
+// two "%", then the parameters' codes) says the rest, and Convention.h says how
+// each C++ type crosses. A typed method is a member function of a native class
+// (`&Window::Show`) or a function whose first parameter is the receiver
+// (`void F(Window& self, TextField* sender)`). From its C++ types follow its
+// signature text (`kSignature`), its entry point (`EntryOf`: raises
+// NilObjectException for a nil receiver, holds the receiver for the whole call,
+// and converts through the convention) and its invoker (`InvokerOf`: one per
+// signature, shared by every method of those types).
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/Convention.h>
 #include <fw/Exceptions.h>
 #include <fw/Variant.h>
 
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string_view>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace fw {
 
-template <class T> struct AbiType {
-    using type = T;
-    static T from(T value) { return value; }
+namespace detail {
+
+template <class R, class... Args> struct SignatureText {
+    static constexpr auto chars = [] {
+        std::array<char, 2 + Crossing<R>::code.size() + (std::size_t { 0 } + ... + Crossing<Args>::code.size())>
+            text {};
+        auto at = text.begin();
+        auto put = [&](std::string_view part) { at = std::copy(part.begin(), part.end(), at); };
+        put("%");
+        put(Crossing<R>::code);
+        put("%");
+        (put(Crossing<Args>::code), ...);
+        return text;
+    }();
+    static constexpr std::string_view view { chars.data(), chars.size() };
 };
 
-template <> struct AbiType<void> {
-    using type = void;
-};
-
-template <class T>
-requires std::is_base_of_v<Object, T>
-struct AbiType<T*> {
-    using type = Object*;
-    static T* from(Object* value) { return native_cast<T>(value); }
-};
-
-template <class T>
-requires std::is_base_of_v<Object, T>
-struct AbiType<Ref<T>> {
-    using type = Ref<Object>;
-};
-
-template <auto F> struct Entry;
-
-template <class R, class Self, class... Args, R (*F)(Self&, Args...)> struct Entry<F> {
-    using Result = typename AbiType<R>::type;
-    using Function = Result (*)(Object*, typename AbiType<Args>::type...);
-
-    static Result call(Object* self, typename AbiType<Args>::type... args)
-    {
-        if (!self)
-            RaiseNilObjectException();
-        Ref<Object> hold = Ref<Object>::retain(self);
-        return F(*native_cast<Self>(self), AbiType<Args>::from(args)...);
-    }
-
-    static MethodEntry entry() noexcept { return reinterpret_cast<MethodEntry>(&call); }
-};
-
-// The entry point of a typed method, in the uniform convention.
-template <auto F> MethodEntry EntryOf() noexcept { return Entry<F>::entry(); }
-
-template <class Function> Function EntryAs(MethodEntry entry) noexcept { return reinterpret_cast<Function>(entry); }
-
-// Calls position `slot` of the receiver's method table.
-template <class Result, class... Args> Result CallSlot(Object* self, std::int32_t slot, Args... args)
-{
-    if (!self)
-        RaiseNilObjectException();
-    auto* cls = self->classRecord();
-    assert(slot >= 0 && slot < cls->methodTableCount);
-    return EntryAs<Result (*)(Object*, Args...)>(cls->methodTable[slot])(self, args...);
-}
-
-template <class T> T ArgumentFromVariant(const Variant& value);
-template <> inline std::int32_t ArgumentFromVariant<std::int32_t>(const Variant& value)
-{
-    return VariantToInt32(value);
-}
-template <> inline bool ArgumentFromVariant<bool>(const Variant& value) { return VariantToBoolean(value); }
-
-// Object arguments are checked against the parameter's class by the caller of an
-// invoker that knows it; here they pass as objects.
-template <> inline Object* ArgumentFromVariant<Object*>(const Variant& value)
-{
-    auto object = VariantToObject(value);
-    return object.get(); // the argument list keeps it alive
-}
+} // namespace detail
 
 [[noreturn]] void RaiseWrongArgumentCount(std::size_t expected, std::size_t given);
 
@@ -106,36 +66,146 @@ inline void CheckInvocation(Object* target, const std::vector<Variant>* argument
         RaiseWrongArgumentCount(count, arguments->size());
 }
 
-template <class Function> struct Invoke;
+template <class Function> Function EntryAs(MethodEntry entry) noexcept { return reinterpret_cast<Function>(entry); }
 
-template <class R, class... Args> struct Invoke<R (*)(Object*, Args...)> {
+// The invoker of the signature of these C++ types: argument i from element i of
+// the list, each converted before the method runs.
+template <class R, class... Args> struct Invoke {
+    using Function = detail::ResultOf<R> (*)(Object*, detail::ParamOf<Args>...);
+
     static Variant invoke(MethodEntry method, Object* target, const std::vector<Variant>* arguments)
     {
         CheckInvocation(target, arguments, sizeof...(Args));
-        auto function = EntryAs<R (*)(Object*, Args...)>(method);
-        return call(function, target, arguments, std::index_sequence_for<Args...> {});
+        return call(EntryAs<Function>(method), target, arguments, std::index_sequence_for<Args...> {});
     }
 
 private:
     template <std::size_t... I>
-    static Variant call(R (*function)(Object*, Args...), Object* target, const std::vector<Variant>* arguments,
+    static Variant call(Function function, Object* target, [[maybe_unused]] const std::vector<Variant>* arguments,
         std::index_sequence<I...>)
     {
+        // Braces convert the arguments in their order.
+        std::tuple<typename detail::Crossing<Args>::Held...> held { detail::Crossing<Args>::hold((*arguments)[I])... };
         if constexpr (std::is_void_v<R>) {
-            function(target, ArgumentFromVariant<Args>((*arguments)[I])...);
+            function(target, detail::Crossing<Args>::pass(std::get<I>(held))...);
             return {};
-        } else if constexpr (std::is_same_v<R, bool>) {
-            return BooleanToVariant(function(target, ArgumentFromVariant<Args>((*arguments)[I])...));
-        } else if constexpr (std::is_same_v<R, std::int32_t>) {
-            return Int32ToVariant(function(target, ArgumentFromVariant<Args>((*arguments)[I])...));
         } else {
-            Ref<Object> result = function(target, ArgumentFromVariant<Args>((*arguments)[I])...);
-            return ObjectToVariant(result.get());
+            return detail::Crossing<R>::toVariant(function(target, detail::Crossing<Args>::pass(std::get<I>(held))...));
         }
     }
 };
 
-// The invoker of a typed method's convention.
-template <auto F> MethodInvoker InvokerOf() noexcept { return &Invoke<typename Entry<F>::Function>::invoke; }
+namespace detail {
+
+// The receiver as the class the method belongs to: a native class, or a part that
+// native classes share (a DropTarget), which a window or control inherits.
+template <class Self> Self& ReceiverAs(Object* self)
+{
+    if constexpr (std::is_base_of_v<Object, Self>) {
+        return *native_cast<Self>(self);
+    } else {
+        auto* part = dynamic_cast<Self*>(self);
+        assert(part && "the receiver's class has this part");
+        return *part;
+    }
+}
+
+// The C++ types of a method: its receiver's class, its result and its parameters.
+template <class Self, class R, class... Args> struct MethodShape {
+    using Function = ResultOf<R> (*)(Object*, ParamOf<Args>...);
+    static constexpr std::string_view signature = SignatureText<R, Args...>::view;
+    static constexpr bool invocable = ToVariant<R> && (FromVariant<Args> && ...);
+    using Invoker = Invoke<std::remove_cvref_t<R>, std::remove_cvref_t<Args>...>;
+
+    template <auto F> static ResultOf<R> entry(Object* self, ParamOf<Args>... arguments)
+    {
+        if (!self)
+            RaiseNilObjectException();
+        Ref<Object> hold = Ref<Object>::retain(self);
+        Self& receiver = ReceiverAs<Self>(self);
+        if constexpr (std::is_void_v<R>)
+            std::invoke(F, receiver, Crossing<Args>::in(arguments)...);
+        else
+            return Crossing<R>::out(std::invoke(F, receiver, Crossing<Args>::in(arguments)...));
+    }
+};
+
+template <class F> struct ShapeOf;
+template <class R, class Self, class... Args> struct ShapeOf<R (*)(Self&, Args...)> {
+    using type = MethodShape<Self, R, Args...>;
+};
+template <class R, class Self, class... Args>
+struct ShapeOf<R (*)(Self&, Args...) noexcept> : ShapeOf<R (*)(Self&, Args...)> {
+};
+template <class R, class C, class... Args> struct ShapeOf<R (C::*)(Args...)> {
+    using type = MethodShape<C, R, Args...>;
+};
+template <class R, class C, class... Args> struct ShapeOf<R (C::*)(Args...) const> : ShapeOf<R (C::*)(Args...)> {
+};
+template <class R, class C, class... Args> struct ShapeOf<R (C::*)(Args...) noexcept> : ShapeOf<R (C::*)(Args...)> {
+};
+template <class R, class C, class... Args>
+struct ShapeOf<R (C::*)(Args...) const noexcept> : ShapeOf<R (C::*)(Args...)> {
+};
+// A method declared without an implementation, such as an interface's.
+template <class R, class... Args> struct ShapeOf<R(Args...)> {
+    using type = MethodShape<Object, R, Args...>;
+};
+
+} // namespace detail
+
+// The signature text of a typed method's C++ type: `kSignature<decltype(&Window::Show)>` is "%%".
+template <class F> inline constexpr std::string_view kSignature = detail::ShapeOf<F>::type::signature;
+
+// Whether a written signature text says what the C++ types say: the same codes,
+// except that where the types say only "o<Object>" the text may name any class.
+constexpr bool SignatureFits(std::string_view written, std::string_view derived) noexcept
+{
+    constexpr std::string_view anyObject = "o<Object>";
+    while (!derived.empty()) {
+        if (derived.starts_with(anyObject)) {
+            auto end = written.starts_with("o<") ? written.find('>') : std::string_view::npos;
+            if (end == std::string_view::npos)
+                return false;
+            written.remove_prefix(end + 1);
+            derived.remove_prefix(anyObject.size());
+        } else {
+            if (written.empty() || written.front() != derived.front())
+                return false;
+            written.remove_prefix(1);
+            derived.remove_prefix(1);
+        }
+    }
+    return written.empty();
+}
+
+// A typed method F as an entry point in the uniform convention.
+template <auto F> struct Entry {
+    using Shape = typename detail::ShapeOf<decltype(F)>::type;
+    using Function = typename Shape::Function;
+    static constexpr Function call = &Shape::template entry<F>;
+};
+
+template <auto F> MethodEntry EntryOf() noexcept { return reinterpret_cast<MethodEntry>(Entry<F>::call); }
+
+// The invoker of a typed method's signature; nil for a method that takes a "p".
+template <auto F> constexpr MethodInvoker InvokerOf() noexcept
+{
+    using Shape = typename Entry<F>::Shape;
+    if constexpr (Shape::invocable)
+        return &Shape::Invoker::invoke;
+    else
+        return nullptr;
+}
+
+// Calls position `slot` of the receiver's method table.
+template <class Result, class... Args> Result CallSlot(Object* self, std::int32_t slot, Args... args)
+{
+    if (!self)
+        RaiseNilObjectException();
+    auto* cls = self->classRecord();
+    assert(slot >= 0 && slot < cls->methodTableCount);
+    return EntryAs<Result (*)(Object*, Args...)>(cls->methodTable[slot])(self, args...);
+}
 
 } // namespace fw

@@ -22,6 +22,7 @@
 
 namespace fw {
 
+class FolderItem;
 class MenuBar;
 class MenuItem;
 
@@ -46,7 +47,7 @@ using MenuHandler = bool (*)(Object* application);
 class Application : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Application>";
+    static constexpr std::string_view kClassName = "Application";
 
     Application();
     ~Application() override;
@@ -63,7 +64,7 @@ public:
     void DoEvents(std::int32_t milliseconds);
     void DoSingleEvent();
     void NewDocument();
-    void OpenDocument(Object* item);
+    void OpenDocument(FolderItem* item);
     void SleepCurrentThread(std::int32_t milliseconds);
     void YieldToNextThread();
     void AddPollableObject(Object* object);

@@ -21,7 +21,7 @@ inline constexpr std::int32_t kPaint = 20;
 class Canvas : public RectControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Canvas>";
+    static constexpr std::string_view kClassName = "Canvas";
 
     // Nil: no backdrop.
     Ref<Picture> backdrop() const { return backdrop_; }

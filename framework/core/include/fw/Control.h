@@ -40,13 +40,19 @@ inline constexpr std::int32_t kCreatePane = 1;
 inline constexpr std::int32_t kOpen = 2;
 } // namespace ControlEvent
 
+// Positions in the method table of every control; a subclass's own methods follow them.
+namespace ControlSlot {
+inline constexpr std::int32_t kClose = 0;
+inline constexpr std::int32_t kCount = 1;
+} // namespace ControlSlot
+
 // The Index of a control that is not a member of a control array.
 inline constexpr std::int32_t kNotInControlArray = std::numeric_limits<std::int32_t>::min();
 
 class Control : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Control>";
+    static constexpr std::string_view kClassName = "Control";
 
     ~Control() override;
 
@@ -67,26 +73,17 @@ public:
     EventHandlers* eventHandlers() noexcept override { return &handlers_; }
     Peer* peer() const noexcept { return peer_.get(); }
     // Makes the control's peer with the installed factory, unless it has one.
-    void attachPeer();
+    void attachPeer() { peer_.attach(*this); }
 
 protected:
     Control() noexcept;
 
-    void notify(Aspect aspect) const
-    {
-        if (peer_)
-            peer_->update(aspect);
-    }
-
+    const PeerLink& peerLink() const noexcept { return peer_; }
+    void notify(Aspect aspect) const { peer_.notify(aspect); }
     // Stores a new value and tells the peer; false when the value did not change.
     template <class T, class V> bool change(T& member, const V& value, Aspect aspect)
     {
-        RequireUIThread();
-        if (member == value)
-            return false;
-        member = T(value);
-        notify(aspect);
-        return true;
+        return peer_.change(member, value, aspect);
     }
 
 private:
@@ -99,7 +96,7 @@ private:
     std::int32_t handle_ = 0;
     bool opened_ = false;
     EventHandlers handlers_;
-    std::unique_ptr<Peer> peer_;
+    PeerLink peer_;
 };
 
 } // namespace fw

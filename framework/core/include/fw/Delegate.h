@@ -32,6 +32,7 @@ inline constexpr std::int32_t kDelegateBindsWeakly = 1;
 class Delegate : public Object {
 public:
     static ClassRecord* Class();
+    static constexpr std::string_view kClassName = "Delegate";
 
     InvokeFunction invokeFunction() const noexcept { return invoke_; }
     MethodEntry target() const noexcept { return target_; }

@@ -22,7 +22,6 @@
 
 #include <cassert>
 #include <cstdint>
-#include <initializer_list>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -56,26 +55,6 @@ void RuntimeAddEventHandler(Object* control, std::int32_t index, EventThunk thun
 // The delegate bound to that event of the control, borrowed; nil when none is.
 Delegate* HandlerDelegate(Object* control, std::int32_t index);
 
-namespace detail {
-template <class T> constexpr std::string_view EventTypeCode()
-{
-    if constexpr (std::is_void_v<T>)
-        return "";
-    else if constexpr (std::is_same_v<T, bool>)
-        return "b";
-    else if constexpr (std::is_same_v<T, std::int32_t>)
-        return "i4";
-    else if constexpr (std::is_same_v<T, String*>)
-        return "s";
-    else
-        return "o<"; // any object
-}
-
-// Whether an event's signature text has the result and parameter codes given.
-bool EventSignatureFits(
-    std::string_view signature, std::string_view result, std::initializer_list<std::string_view> parameters) noexcept;
-} // namespace detail
-
 // Fires event `index` of the object; gives the hook's result, or the default
 // value when a bound handler (which returns nothing) or nobody handled it.
 template <class R = void, class... Args> R RaiseEvent(Object& object, std::int32_t index, Args... args)
@@ -85,8 +64,7 @@ template <class R = void, class... Args> R RaiseEvent(Object& object, std::int32
     assert(cls && "objects that raise events are made by RuntimeNewObject");
     assert(index >= 0 && static_cast<std::size_t>(index) < cls->events.size());
     const EventRecord& event = cls->events[static_cast<std::size_t>(index)];
-    assert(
-        detail::EventSignatureFits(event.signature, detail::EventTypeCode<R>(), { detail::EventTypeCode<Args>()... }));
+    assert(SignatureFits(event.signature, kSignature<R(Args...)>));
     if (event.hook)
         return EntryAs<R (*)(Object*, Args...)>(event.hook)(&object, args...);
     if (auto* handlers = object.eventHandlers())

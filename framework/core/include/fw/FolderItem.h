@@ -25,7 +25,7 @@ class Picture;
 class FolderItem : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<FolderItem>";
+    static constexpr std::string_view kClassName = "FolderItem";
 
     // An item for a path, made absolute and normalised.
     static Ref<FolderItem> ForPath(const std::filesystem::path& path);

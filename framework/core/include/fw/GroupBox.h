@@ -12,7 +12,7 @@ namespace fw {
 class GroupBox : public TextFontControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<GroupBox>";
+    static constexpr std::string_view kClassName = "GroupBox";
 
     std::string_view caption() const noexcept { return caption_; }
     void setCaption(std::string_view caption);

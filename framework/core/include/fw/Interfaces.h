@@ -16,6 +16,11 @@ namespace fw {
 
 ClassRecord* ActionSourceInterface();
 ClassRecord* ActionNotificationReceiverInterface();
+// Positions in an actionNotificationReceiver's implementation table.
+namespace ActionNotificationReceiverSlot {
+inline constexpr std::int32_t kPerformAction = 0;
+} // namespace ActionNotificationReceiverSlot
+
 ClassRecord* PaneChildInterface();
 
 // The object's implementation table of the interface, nullptr when its class does not implement it.

@@ -22,7 +22,7 @@ inline constexpr std::int32_t kMouseUp = 18; // "%%i4i4"
 class Label : public TextFontControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Label>";
+    static constexpr std::string_view kClassName = "Label";
 
     // The label's own response to CreatePane: it gets its peer now if it has none.
     void EventCreatePane();

@@ -12,7 +12,7 @@ namespace fw {
 class Line : public RectControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Line>";
+    static constexpr std::string_view kClassName = "Line";
 
     std::int32_t x1() const noexcept { return x1_; }
     void setX1(std::int32_t x);

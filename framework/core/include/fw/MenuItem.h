@@ -45,7 +45,7 @@ enum class MenuItemEvent : std::int32_t {
 class MenuItem : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<MenuItem>";
+    static constexpr std::string_view kClassName = "MenuItem";
 
     MenuItem() noexcept;
     ~MenuItem() override;
@@ -135,7 +135,6 @@ public:
 
 protected:
     explicit MenuItem(MenuRole role) noexcept;
-    void changed(Aspect aspect);
 
 private:
     void detach(std::size_t index);
@@ -160,13 +159,13 @@ private:
     bool bold_ = false;
     bool italic_ = false;
     bool underline_ = false;
-    std::unique_ptr<Peer> peer_;
+    PeerLink peer_;
 };
 
 class MenuBar : public MenuItem {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<MenuBar>";
+    static constexpr std::string_view kClassName = "MenuBar";
 
     // A bar is never shown as a contextual menu.
     Ref<MenuItem> Popup() override;
@@ -178,14 +177,14 @@ public:
 class AppleMenuItem : public MenuItem {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<AppleMenuItem>";
+    static constexpr std::string_view kClassName = "AppleMenuItem";
     AppleMenuItem() noexcept;
 };
 
 class QuitMenuItem : public MenuItem {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<QuitMenuItem>";
+    static constexpr std::string_view kClassName = "QuitMenuItem";
     QuitMenuItem() noexcept;
 };
 

@@ -7,6 +7,8 @@
 // work headless.
 #pragma once
 
+#include <fw/Thread.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -58,5 +60,41 @@ public:
 
 void InstallPeerFactory(PeerFactory* factory) noexcept;
 PeerFactory* InstalledPeerFactory() noexcept;
+
+// The peer of a window, control, menu entry or timer, and how the object's
+// changes reach it: a setter stores the new value with `change`, which tells
+// the peer only when the value really changed.
+class PeerLink {
+public:
+    Peer* get() const noexcept { return peer_.get(); }
+    explicit operator bool() const noexcept { return peer_ != nullptr; }
+    // Makes the object's peer with the installed factory, unless it has one or there is no factory.
+    void attach(Object& object);
+    void reset() noexcept { peer_.reset(); }
+
+    void notify(Aspect aspect) const
+    {
+        if (peer_)
+            peer_->update(aspect);
+    }
+    void perform(Action action) const
+    {
+        if (peer_)
+            peer_->perform(action);
+    }
+    // Stores a new value on the user-interface thread and tells the peer; false when the value did not change.
+    template <class T, class V> bool change(T& member, const V& value, Aspect aspect) const
+    {
+        RequireUIThread();
+        if (member == value)
+            return false;
+        member = T(value);
+        notify(aspect);
+        return true;
+    }
+
+private:
+    std::unique_ptr<Peer> peer_;
+};
 
 } // namespace fw

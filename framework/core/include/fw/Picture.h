@@ -14,7 +14,7 @@ namespace fw {
 class Picture : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Picture>";
+    static constexpr std::string_view kClassName = "Picture";
 
     const std::shared_ptr<const void>& image() const noexcept { return image_; }
     std::int32_t width() const noexcept { return width_; }

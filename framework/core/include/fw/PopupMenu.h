@@ -24,7 +24,7 @@ inline constexpr char kRowSeparator = '\r';
 class PopupMenu : public TextFontControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<PopupMenu>";
+    static constexpr std::string_view kClassName = "PopupMenu";
 
     void AddRow(String* text);
     // Raises RuntimeException for a row the menu does not have.

@@ -9,9 +9,15 @@
 #pragma once
 
 #include <fw/Object.h>
+#include <fw/PropertyKeys.h>
+
+#include <string_view>
 
 namespace fw {
 
 void RuntimeMassPropertySetter(Object* target, String* stream);
+
+// The type code of the properties that a stream value of this type sets: "i4", "b", "c" or "s".
+std::string_view PropertyTypeCode(StreamType type) noexcept;
 
 } // namespace fw

@@ -1,9 +1,12 @@
-// The root of every visual control: a rectangle in its window's coordinates,
-// anchoring, keyboard order, enabled and visible state, a help tag, the control
-// that encloses it, and the entry points through which a peer reports the mouse.
+// The root of every visual control: an area in its window's coordinates,
+// anchoring, keyboard order, enabled state, a help tag, the control that
+// encloses it, and the entry points through which a peer reports the mouse.
 #pragma once
 
 #include <fw/Control.h>
+#include <fw/DropTarget.h>
+#include <fw/MenuHandlerList.h>
+#include <fw/ScreenArea.h>
 
 #include <cstdint>
 #include <string>
@@ -28,36 +31,25 @@ inline constexpr std::int32_t kMouseWheel = 14;
 inline constexpr std::int32_t kFirstOwn = 15; // a concrete class's own events start here
 } // namespace RectControlEvent
 
-// Positions in the method table of every visual control.
+// Positions in the method table of every visual control, after Control's.
 namespace RectControlSlot {
-inline constexpr std::int32_t kClose = 0;
 inline constexpr std::int32_t kConstructor = 6;
 inline constexpr std::int32_t kSetFocus = 13;
 inline constexpr std::int32_t kTrueWindow = 14;
 } // namespace RectControlSlot
 
-class RectControl : public Control {
+class RectControl : public Control, public ScreenArea, public DropTarget, public MenuHandlerList {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<RectControl>";
+    static constexpr std::string_view kClassName = "RectControl";
 
     // The control is ready: nothing more is needed before its properties are set.
     void Constructor();
-    void AcceptFileDrop(String* fileType);
-    void AcceptMacDataDrop(String* dataType);
-    void AcceptPictureDrop();
-    void AcceptRawDataDrop(String* dataType);
-    void AcceptTextDrop();
     void DrawInto(Object* graphics, std::int32_t x, std::int32_t y);
-    // Asks for the control to be drawn anew (the peer hears Aspect::Picture).
-    void Invalidate();
+    using ScreenArea::Invalidate;
     void Invalidate(bool eraseBackground);
-    void Refresh();
-    void RefreshRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
     void SetFocus();
     Ref<Window> TrueWindow() const;
-    // A menu handler of the control, by the menu item's Name: `bool(Object*)` in the uniform convention.
-    void AddMenuHandler(String* itemName, MethodEntry handler);
     Ref<Object> DependencyList() const;
     // Moves the control by an offset, as its enclosing control moves.
     void Move(std::int32_t dx, std::int32_t dy);
@@ -70,17 +62,7 @@ public:
 
     // The control whose Name is this control's InitialParent, borrowed; nil when there is none.
     RectControl* enclosingControl() const;
-    MethodEntry menuHandler(std::string_view itemName) const;
-    const std::vector<std::string>& acceptedDrops() const noexcept { return acceptedDrops_; }
 
-    std::int32_t left() const noexcept { return left_; }
-    void setLeft(std::int32_t left);
-    std::int32_t top() const noexcept { return top_; }
-    void setTop(std::int32_t top);
-    std::int32_t width() const noexcept { return width_; }
-    void setWidth(std::int32_t width);
-    std::int32_t height() const noexcept { return height_; }
-    void setHeight(std::int32_t height);
     bool lockLeft() const noexcept { return lockLeft_; }
     void setLockLeft(bool value);
     bool lockTop() const noexcept { return lockTop_; }
@@ -97,8 +79,6 @@ public:
     void setTabStop(bool value);
     bool enabled() const noexcept { return enabled_; }
     void setEnabled(bool value);
-    bool visible() const noexcept { return visible_; }
-    void setVisible(bool value);
     std::string_view helpTag() const noexcept { return helpTag_; }
     void setHelpTag(std::string_view text);
     bool autoDeactivate() const noexcept { return autoDeactivate_; }
@@ -110,66 +90,37 @@ public:
     std::string_view dataField() const noexcept { return dataField_; }
     void setDataField(std::string_view name);
 
-    std::int32_t right() const noexcept { return left_ + width_; }
-    std::int32_t bottom() const noexcept { return top_ + height_; }
     bool hasFocus() const noexcept;
     // True while the window that holds the control is the active one.
     bool active() const noexcept;
-    bool acceptsDrops() const noexcept { return !acceptedDrops_.empty(); }
-    bool invalidated() const noexcept { return invalidated_; }
-    bool hovered() const noexcept { return hovered_; }
-    std::int32_t mouseX() const noexcept { return mouseX_; }
-    std::int32_t mouseY() const noexcept { return mouseY_; }
+    bool acceptsDrops() const noexcept { return !acceptedDrops().empty(); }
     // The control's position among its window's controls, -1 outside a window.
     std::int32_t zOrder() const noexcept;
-    double scaleFactor() const noexcept { return 1.0; }
 
 protected:
-    RectControl() noexcept = default;
-    // From a peer's mouse report: where the mouse is, relative to the control.
-    void mouseAt(std::int32_t x, std::int32_t y) noexcept
-    {
-        mouseX_ = x;
-        mouseY_ = y;
-    }
+    RectControl() noexcept;
 
 private:
     void legacyConstructor();
     Ref<RectControl> parentProperty() const;
 
-    struct MenuHandler {
-        std::string itemName;
-        MethodEntry handler;
-    };
-
-    std::int32_t left_ = 0;
-    std::int32_t top_ = 0;
-    std::int32_t width_ = 100;
-    std::int32_t height_ = 100;
     std::int32_t tabPanelIndex_ = 0;
     std::int32_t tabIndex_ = 0;
-    std::int32_t mouseX_ = 0;
-    std::int32_t mouseY_ = 0;
     bool lockLeft_ = true;
     bool lockTop_ = true;
     bool lockRight_ = false;
     bool lockBottom_ = false;
     bool tabStop_ = true;
     bool enabled_ = true;
-    bool visible_ = true;
     bool autoDeactivate_ = true;
-    bool invalidated_ = false;
-    bool hovered_ = false;
     std::string helpTag_;
     std::string initialParent_;
     std::string dataSource_;
     std::string dataField_;
-    std::vector<std::string> acceptedDrops_;
-    std::vector<MenuHandler> menuHandlers_;
 };
 
-// The font of a control that shows text; not a framework class of its own: each
-// class that has a font declares these properties itself.
+// The font of a control that shows text; not a framework class of its own: its
+// properties are the last ones of each class that has a font.
 class TextFontControl : public RectControl {
 public:
     std::string_view textFont() const noexcept { return textFont_; }

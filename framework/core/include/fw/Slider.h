@@ -23,7 +23,7 @@ inline constexpr std::int32_t kValueChanged = 20;
 class Slider : public RectControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Slider>";
+    static constexpr std::string_view kClassName = "Slider";
 
     // From the peer: the user moved the slider to this value.
     void userMoved(std::int32_t value);

@@ -10,7 +10,7 @@ namespace fw {
 class TextArea : public TextEdit {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<TextArea>";
+    static constexpr std::string_view kClassName = "TextArea";
 
     bool multiline() const noexcept { return multiline_; }
     void setMultiline(bool value);

@@ -32,7 +32,7 @@ std::string_view LimitCodePoints(std::string_view text, std::int32_t limit) noex
 class TextEdit : public TextFontControl {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<TextEdit>";
+    static constexpr std::string_view kClassName = "TextEdit";
 
     void AppendText(String* text);
 

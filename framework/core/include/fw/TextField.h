@@ -11,7 +11,7 @@ namespace fw {
 class TextField : public TextEdit {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<TextField>";
+    static constexpr std::string_view kClassName = "TextField";
 
     bool password() const noexcept { return password_; }
     void setPassword(bool value);

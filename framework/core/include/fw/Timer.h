@@ -34,7 +34,7 @@ inline constexpr std::int32_t kAction = 0;
 class Timer : public Object {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Timer>";
+    static constexpr std::string_view kClassName = "Timer";
 
     Timer() noexcept;
     ~Timer() override;
@@ -69,15 +69,13 @@ public:
     void attachPeer();
 
 private:
-    void notify() const;
-
     TimerMode mode_ = TimerMode::Off;
     std::int32_t period_ = 1000;
     std::int32_t tolerance_ = 0;
     bool enabled_ = true;
     std::vector<WeakRef> receivers_;
     EventHandlers handlers_;
-    std::unique_ptr<Peer> peer_;
+    PeerLink peer_;
 };
 
 } // namespace fw

@@ -31,8 +31,11 @@
 
 #include <fw/ClassRecord.h>
 #include <fw/Color.h>
+#include <fw/DropTarget.h>
 #include <fw/Events.h>
+#include <fw/MenuHandlerList.h>
 #include <fw/Peer.h>
+#include <fw/ScreenArea.h>
 #include <fw/Thread.h>
 
 #include <cstddef>
@@ -84,6 +87,7 @@ inline constexpr std::int32_t kSetupBindings = 32;
 } // namespace WindowEvent
 
 // Positions in the method table of every window class; a subclass's own methods follow them.
+// Window's method table names each constant on its method's row, where the compiler checks it.
 namespace WindowSlot {
 inline constexpr std::int32_t kConstructor = 0;
 inline constexpr std::int32_t kClose = 1;
@@ -125,10 +129,11 @@ inline constexpr std::int32_t kCount = 35;
 
 enum class WindowState : std::int32_t { Normal = 0, Minimized = 1, Maximized = 2 };
 
-class Window : public Object {
+// A window covers an area, accepts dropped data and keeps menu handlers of its own, as controls do.
+class Window : public Object, public ScreenArea, public DropTarget, public MenuHandlerList {
 public:
     static ClassRecord* Class();
-    static constexpr std::string_view kTypeCode = "o<Window>";
+    static constexpr std::string_view kClassName = "Window";
 
     Window() noexcept;
     ~Window() override;
@@ -145,9 +150,6 @@ public:
     void Maximize();
     void Minimize();
     void Restore();
-    void Refresh();
-    void RefreshRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
-    void Invalidate();
     void UpdateNow();
     void ClearFocus();
     // Moves the focus along the keyboard order (TabIndex, then the order added) of
@@ -157,19 +159,12 @@ public:
     // The control added at that position, nil outside them.
     Ref<Object> ControlAt(std::int32_t position) const;
     Ref<Window> TrueWindow();
-    void AcceptFileDrop(String* fileType);
-    void AcceptMacDataDrop(String* dataType);
-    void AcceptPictureDrop();
-    void AcceptRawDataDrop(String* dataType);
-    void AcceptTextDrop();
     // "__New": a new, not yet constructed object of the class, for this window.
     Ref<Object> New(ClassRecord* cls);
     // "_AddControl": keeps the control under the name. A name already taken raises RuntimeException.
     void AddControl(String* name, Object* control);
     // "_ControlByName": the control added under the name, nil for a name the window lacks.
     Ref<Object> ControlByName(String* name) const;
-    // A menu handler of the window, by the menu item's Name: `bool(Object*)` in the uniform convention.
-    void AddMenuHandler(String* itemName, MethodEntry handler);
 
     // From the peer: what the user did to the window.
     void userClose();
@@ -186,8 +181,6 @@ public:
     Object* controlAt(std::size_t position) const noexcept;
     std::string_view controlName(std::size_t position) const noexcept;
     Object* findControl(std::string_view name) const noexcept;
-    MethodEntry menuHandler(std::string_view itemName) const;
-    const std::vector<std::string>& acceptedDrops() const noexcept { return acceptedDrops_; }
     RectControl* focus() const noexcept;
     // Gives the keyboard focus to a control of this window (nil: to none).
     void focusOn(RectControl* control);
@@ -196,14 +189,6 @@ public:
 
     std::int32_t placement() const noexcept { return placement_; }
     void setPlacement(std::int32_t placement);
-    std::int32_t left() const noexcept { return left_; }
-    void setLeft(std::int32_t left);
-    std::int32_t top() const noexcept { return top_; }
-    void setTop(std::int32_t top);
-    std::int32_t width() const noexcept { return width_; }
-    void setWidth(std::int32_t width);
-    std::int32_t height() const noexcept { return height_; }
-    void setHeight(std::int32_t height);
     std::int32_t minWidth() const noexcept { return minWidth_; }
     void setMinWidth(std::int32_t width);
     std::int32_t minHeight() const noexcept { return minHeight_; }
@@ -222,8 +207,6 @@ public:
     void setBackColor(Color color);
     std::string_view title() const noexcept { return title_; }
     void setTitle(std::string_view title);
-    bool visible() const noexcept { return visible_; }
-    void setVisible(bool value);
     bool fullScreen() const noexcept { return fullScreen_; }
     void setFullScreen(bool value);
     bool menuBarVisible() const noexcept { return menuBarVisible_; }
@@ -250,15 +233,10 @@ public:
     // A number that tells the window apart from every other object of the run.
     std::int32_t handle() const noexcept { return handle_; }
     bool modal() const noexcept { return modal_; }
-    std::int32_t mouseX() const noexcept { return mouseX_; }
-    std::int32_t mouseY() const noexcept { return mouseY_; }
-    double scaleFactor() const noexcept { return 1.0; }
     bool closed() const noexcept { return stage_ == Stage::Closed; }
     bool active() const noexcept { return active_; }
     bool minimized() const noexcept { return state_ == WindowState::Minimized; }
     bool maximized() const noexcept { return state_ == WindowState::Maximized; }
-    std::int32_t right() const noexcept { return left_ + width_; }
-    std::int32_t bottom() const noexcept { return top_ + height_; }
     // True while RuntimeGetImplicitWindow gives this window for its class.
     bool implicitInstance() const;
     // The key the window is registered under while open: its class's registered name.
@@ -266,8 +244,6 @@ public:
     std::int32_t screen() const noexcept { return 0; }
     std::int32_t contentWidth() const noexcept { return width_; }
     std::int32_t contentHeight() const noexcept { return height_; }
-    bool invalidated() const noexcept { return invalidated_; }
-    bool hovered() const noexcept { return hovered_; }
     Window* parentWindow() const noexcept;
 
 private:
@@ -276,25 +252,6 @@ private:
         std::string name;
         Ref<Object> control;
     };
-    struct MenuHandler {
-        std::string itemName;
-        MethodEntry handler;
-    };
-
-    void notify(Aspect aspect) const
-    {
-        if (peer_)
-            peer_->update(aspect);
-    }
-    template <class T, class V> bool change(T& member, const V& value, Aspect aspect)
-    {
-        RequireUIThread();
-        if (member == value)
-            return false;
-        member = T(value);
-        notify(aspect);
-        return true;
-    }
     friend class Control;
     void removeControl(Object* control);
     void tearDown();
@@ -302,28 +259,21 @@ private:
     void abandon();
     void attachPeers();
     void openControls();
-    void showWithin(Window* parent, bool modally);
     void moveFocus(int direction);
     Ref<RectControl> focusProperty() const;
     Ref<Window> parentWindowProperty() const;
     void changeState(WindowState state, bool byUser);
 
     // Declared first so that it goes last: the controls, with their peers, go before it.
-    std::unique_ptr<Peer> peer_;
+    PeerLink peer_;
     EventHandlers handlers_;
     std::vector<NamedControl> controls_;
-    std::vector<MenuHandler> menuHandlers_;
-    std::vector<std::string> acceptedDrops_;
     Ref<MenuBar> menuBar_;
     WeakRef focus_;
     WeakRef parentWindow_;
     std::string title_;
     Color backColor_ { 255, 255, 255 };
     std::int32_t placement_ = 0;
-    std::int32_t left_ = 0;
-    std::int32_t top_ = 0;
-    std::int32_t width_ = 300;
-    std::int32_t height_ = 300;
     std::int32_t minWidth_ = 64;
     std::int32_t minHeight_ = 64;
     std::int32_t maxWidth_ = 32000;
@@ -331,13 +281,10 @@ private:
     std::int32_t frame_ = 0;
     std::int32_t macProcID_ = 0;
     std::int32_t handle_ = 0;
-    std::int32_t mouseX_ = 0;
-    std::int32_t mouseY_ = 0;
     WindowState state_ = WindowState::Normal;
     Stage stage_ = Stage::New;
     bool composite_ = false;
     bool hasBackColor_ = false;
-    bool visible_ = true;
     bool fullScreen_ = false;
     bool menuBarVisible_ = true;
     bool closeButton_ = true;
@@ -348,8 +295,6 @@ private:
     bool fullScreenButton_ = false;
     bool modal_ = false;
     bool active_ = false;
-    bool invalidated_ = false;
-    bool hovered_ = false;
 };
 
 // The open window registered under the key, with one reference for the caller; nil when none is.

@@ -1,0 +1,13 @@
+#include <fw/ScreenArea.h>
+#include <fw/Thread.h>
+
+namespace fw {
+
+void ScreenArea::Invalidate()
+{
+    RequireUIThread();
+    invalidated_ = true;
+    ownerPeer_.notify(Aspect::Picture);
+}
+
+} // namespace fw
