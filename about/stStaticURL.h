@@ -9,7 +9,7 @@
 #include <string_view>
 
 struct stStaticURL {
-    static constexpr std::string_view kTypeCode = "o<stStaticURL>";
+    static constexpr std::string_view kClassName = "stStaticURL";
     static fw::ClassRecord* Class();
     static void ClassInit();
 

@@ -1,7 +1,7 @@
-// Signature texts derived from a class's type code, joined at compile time and
-// stored once: for "o<TextField>", an accessor returning the class has
-// "%o<TextField>%", a handler taking it "%%o<TextField>", and the delegate that
-// binds such a handler "( TextField )".
+// Signature texts derived from a class's name (`kClassName`, as the framework's
+// type codes are), joined at compile time and stored once: for TextField, an
+// accessor returning the class has "%o<TextField>%", a handler taking it
+// "%%o<TextField>", and the delegate that binds such a handler "( TextField )".
 #pragma once
 
 #include <array>
@@ -25,28 +25,27 @@ inline constexpr std::string_view kJoined { JoinedText<Parts...>::kChars.data(),
 
 namespace signature_parts {
 inline constexpr std::string_view kPercent = "%";
+inline constexpr std::string_view kObjectOpen = "o<";
+inline constexpr std::string_view kObjectClose = ">";
 inline constexpr std::string_view kOpen = "( ";
 inline constexpr std::string_view kClose = " )";
 } // namespace signature_parts
 
-// The class name inside an object type code: "o<TextField>" gives "TextField".
+// An object's type code: "o<TextField>".
 template <class Class>
-inline constexpr std::string_view kClassNameOf = [] {
-    constexpr std::string_view code = Class::kTypeCode;
-    static_assert(code.starts_with("o<") && code.ends_with(">"), "an object type code is o<Class>");
-    return code.substr(2, code.size() - 3);
-}();
+inline constexpr std::string_view kObjectCode
+    = kJoined<signature_parts::kObjectOpen, Class::kClassName, signature_parts::kObjectClose>;
 
 template <class Class>
 inline constexpr std::string_view kAccessorSignature
-    = kJoined<signature_parts::kPercent, Class::kTypeCode, signature_parts::kPercent>;
+    = kJoined<signature_parts::kPercent, kObjectCode<Class>, signature_parts::kPercent>;
 
 template <class Class>
 inline constexpr std::string_view kHandlerMethodSignature
-    = kJoined<signature_parts::kPercent, signature_parts::kPercent, Class::kTypeCode>;
+    = kJoined<signature_parts::kPercent, signature_parts::kPercent, kObjectCode<Class>>;
 
 template <class Class>
 inline constexpr std::string_view kHandlerSignature
-    = kJoined<signature_parts::kOpen, kClassNameOf<Class>, signature_parts::kClose>;
+    = kJoined<signature_parts::kOpen, Class::kClassName, signature_parts::kClose>;
 
 } // namespace calculators
