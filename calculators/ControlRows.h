@@ -80,14 +80,13 @@ template <class Control> struct Binding {
     void (*handler)(fw::Window& self, Control* sender);
 };
 
-// Whether two functions are the same one; functions of different types never are.
-template <class A, class B> constexpr bool sameFunction(A a, B b)
-{
-    if constexpr (std::is_same_v<A, B>)
-        return a == b;
-    else
-        return false;
-}
+template <auto F> struct FunctionConstant {
+};
+// Whether two functions are the same one; functions of different types never are. The
+// compiler tells it by the identity of template arguments: unlike a comparison of
+// addresses, that stays a constant expression in every build, sanitizers included.
+template <auto A, auto B>
+inline constexpr bool kSameFunction = std::is_same_v<FunctionConstant<A>, FunctionConstant<B>>;
 
 // The framework class of each kind of design and the setters every control of the kind gets.
 template <class Class, const Setters& DefaultSetters = kNoSetters> struct KindOf {

@@ -156,10 +156,13 @@ private:
     template <std::size_t I> static fw::String* nameLiteral() noexcept { return TextLiteral<kRowName<W, I>>(); }
 
     // Whether the function is one of the window's handlers.
-    template <class Function> static constexpr bool isHandler(Function function)
+    template <auto Function> static constexpr bool isHandler()
     {
-        return std::apply(
-            [&](const auto&... handler) { return (sameFunction(handler.function, function) || ...); }, W::kHandlers);
+        return []<std::size_t... K>(std::index_sequence<K...>)
+        {
+            return (kSameFunction<std::get<K>(W::kHandlers).function, Function> || ...);
+        }
+        (std::make_index_sequence<handlerCount()> {});
     }
 
     template <std::size_t... I>
@@ -186,7 +189,7 @@ private:
     template <std::size_t I, std::size_t B> static void bind(fw::Window& self)
     {
         constexpr auto binding = row<I>().bindings.items[B];
-        static_assert(isHandler(binding.handler), "a binding names one of the window's handlers (kHandlers)");
+        static_assert(isHandler<binding.handler>(), "a binding names one of the window's handlers (kHandlers)");
         BindHandler<typename std::remove_cvref_t<decltype(row<I>())>::Control, binding.event>(
             &self, lookUp<I>(self).get(), fw::EntryOf<binding.handler>());
     }
