@@ -7,7 +7,7 @@
 namespace fw {
 
 namespace {
-constexpr std::int32_t kChannelMaximum = 255;
+[[maybe_unused]] constexpr std::int32_t kChannelMaximum = 255; // read only by the assertion
 
 ShowURLHandler& showURLHandler()
 {
