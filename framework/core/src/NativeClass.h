@@ -146,15 +146,8 @@ template <auto Getter, auto Setter> struct BoundProperty {
     }
 };
 
-template <FixedText A, FixedText B> struct JoinedText {
-    static constexpr auto chars = [] {
-        std::array<char, A.size + B.size> text {};
-        std::copy(A.chars, A.chars + A.size, text.begin());
-        std::copy(B.chars, B.chars + B.size, text.begin() + A.size);
-        return text;
-    }();
-    static constexpr std::string_view view { chars.data(), chars.size() };
-};
+inline constexpr std::string_view kGetSuffix = ".Get";
+inline constexpr std::string_view kSetSuffix = ".Set";
 
 struct NativeProperty {
     std::string_view name;
@@ -171,17 +164,15 @@ inline constexpr struct NoAccessorRecords {
 template <FixedText Name, auto Getter, auto Setter> constexpr NativeProperty PropertyRow(bool accessorRecords)
 {
     using Bound = BoundProperty<Getter, Setter>;
-    NativeProperty property {
-        .name = JoinedText<Name, "">::view, .typeCode = Bound::Type::code, .getInvoker = &Bound::get
-    };
+    NativeProperty property { .name = kTextOf<Name>, .typeCode = Bound::Type::code, .getInvoker = &Bound::get };
     if (accessorRecords)
-        property.get = MethodRow<Getter>(JoinedText<Name, ".Get">::view, false, kNoSlot);
+        property.get = MethodRow<Getter>(kJoined<kTextOf<Name>, kGetSuffix>, false, kNoSlot);
     if constexpr (!std::is_same_v<decltype(Setter), std::nullptr_t>) {
         static_assert(std::is_same_v<typename Bound::Value, typename MemberTraits<decltype(Setter)>::Value>,
             "a property's setter takes what its getter gives");
         property.setInvoker = &Bound::set;
         if (accessorRecords)
-            property.set = MethodRow<Setter>(JoinedText<Name, ".Set">::view, false, kNoSlot);
+            property.set = MethodRow<Setter>(kJoined<kTextOf<Name>, kSetSuffix>, false, kNoSlot);
     }
     return property;
 }

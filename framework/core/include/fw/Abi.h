@@ -33,20 +33,12 @@ namespace fw {
 
 namespace detail {
 
-template <class R, class... Args> struct SignatureText {
-    static constexpr auto chars = [] {
-        std::array<char, 2 + Crossing<R>::code.size() + (std::size_t { 0 } + ... + Crossing<Args>::code.size())>
-            text {};
-        auto at = text.begin();
-        auto put = [&](std::string_view part) { at = std::copy(part.begin(), part.end(), at); };
-        put("%");
-        put(Crossing<R>::code);
-        put("%");
-        (put(Crossing<Args>::code), ...);
-        return text;
-    }();
-    static constexpr std::string_view view { chars.data(), chars.size() };
-};
+inline constexpr std::string_view kSignatureMark = "%";
+
+// "%", the result's code, "%", the parameters' codes.
+template <class R, class... Args>
+inline constexpr const std::string_view& kSignatureText
+    = kJoined<kSignatureMark, Crossing<R>::code, kSignatureMark, Crossing<Args>::code...>;
 
 } // namespace detail
 
@@ -113,7 +105,7 @@ template <class Self> Self& ReceiverAs(Object* self)
 // The C++ types of a method: its receiver's class, its result and its parameters.
 template <class Self, class R, class... Args> struct MethodShape {
     using Function = ResultOf<R> (*)(Object*, ParamOf<Args>...);
-    static constexpr std::string_view signature = SignatureText<R, Args...>::view;
+    static constexpr std::string_view signature = kSignatureText<R, Args...>;
     static constexpr bool invocable = ToVariant<R> && (FromVariant<Args> && ...);
     using Invoker = Invoke<std::remove_cvref_t<R>, std::remove_cvref_t<Args>...>;
 

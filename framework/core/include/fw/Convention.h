@@ -65,24 +65,21 @@ struct TextConvention {
 template <class T>
 concept NativeObject = std::is_base_of_v<Object, T>;
 
+inline constexpr std::string_view kObjectCodeOpen = "o<";
+inline constexpr std::string_view kObjectCodeClose = ">";
+inline constexpr std::string_view kAnyObjectName = "Object";
+
+template <class T> constexpr const std::string_view& ClassNameOf()
+{
+    if constexpr (std::is_same_v<T, Object>)
+        return kAnyObjectName;
+    else
+        return T::kClassName;
+}
+
 // "o<Class>" of a class that names itself (`kClassName`); "o<Object>" for any object.
-template <NativeObject T> struct ObjectCode {
-    static constexpr std::string_view name = [] {
-        if constexpr (std::is_same_v<T, Object>)
-            return std::string_view("Object");
-        else
-            return T::kClassName;
-    }();
-    static constexpr auto chars = [] {
-        std::array<char, name.size() + 3> text {};
-        text[0] = 'o';
-        text[1] = '<';
-        std::copy(name.begin(), name.end(), text.begin() + 2);
-        text.back() = '>';
-        return text;
-    }();
-    static constexpr std::string_view view { chars.data(), chars.size() };
-};
+template <class T>
+inline constexpr const std::string_view& kObjectTypeCode = kJoined<kObjectCodeOpen, ClassNameOf<T>(), kObjectCodeClose>;
 
 // The object with one reference, cast to the class T (any object for Object).
 template <NativeObject T> Ref<Object> CastTo(Object* object)
@@ -94,7 +91,7 @@ template <NativeObject T> Ref<Object> CastTo(Object* object)
 }
 
 template <NativeObject T> struct ObjectConvention {
-    static constexpr const std::string_view& code = ObjectCode<T>::view;
+    static constexpr const std::string_view& code = kObjectTypeCode<T>;
     using Param = Object*;
     using Result = Ref<Object>;
     using Held = Ref<Object>;
@@ -113,6 +110,9 @@ template <class T> struct PointerConvention {
 };
 
 } // namespace detail
+
+// The type code of an object of that class, for the program's classes too.
+using detail::kObjectTypeCode;
 
 template <> struct Convention<void> {
     static constexpr std::string_view code = "";

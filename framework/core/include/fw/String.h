@@ -66,6 +66,25 @@ template <std::size_t N> struct FixedText {
     static constexpr std::size_t size = N - 1;
 };
 
+// A text given in the code, as a view with static storage.
+template <FixedText Text> inline constexpr std::string_view kTextOf { Text.chars, Text.size };
+
+namespace detail {
+template <const std::string_view&... Parts> struct JoinedChars {
+    static constexpr std::array<char, (Parts.size() + ... + 0)> chars = [] {
+        std::array<char, (Parts.size() + ... + 0)> text {};
+        std::size_t at = 0;
+        ((at += Parts.copy(text.data() + at, Parts.size())), ...);
+        return text;
+    }();
+};
+} // namespace detail
+
+// The parts, one after another, as one constant text: signature texts, type codes, "Name.Get".
+template <const std::string_view&... Parts>
+inline constexpr std::string_view kJoined { detail::JoinedChars<Parts...>::chars.data(),
+    detail::JoinedChars<Parts...>::chars.size() };
+
 template <FixedText Text>
 inline constexpr auto kLiteralBytes = [] {
     std::array<std::uint8_t, Text.size + 2> bytes {};
