@@ -12,7 +12,7 @@
 //
 // The widget is the peer's and goes with it, later (deleteLater), since a control
 // may close from inside one of its own widget's signals. Widgets never point to
-// their peer: what a widget reports reaches the model through a WeakRef.
+// their peer: what a widget reports reaches the model through a WeakModel.
 #pragma once
 
 #include <fw/Object.h>
@@ -55,9 +55,6 @@ public:
     static ControlPeer* of(const Object* control) noexcept;
     // The peer whose widget is this one or encloses it, nullptr when none does.
     static ControlPeer* forWidget(const QWidget* widget) noexcept;
-    // The peer of a control that a widget's signal names, when both are still there:
-    // a widget outlives its peer until Qt deletes it.
-    template <class P> static P* live(const WeakRef& control) noexcept { return dynamic_cast<P*>(of(control.get())); }
 
     // Reads the whole state of the model; the factory calls it once the peer is made.
     void attach();

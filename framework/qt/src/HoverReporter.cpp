@@ -20,7 +20,7 @@ bool HoverReporter::eventFilter(QObject* watched, QEvent* event)
     if (watched == parent() && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
         // Through the peer, as every report from a widget: a control on its way out
         // has left the register before Qt, hiding its widget, tells it about the mouse.
-        if (auto* peer = ControlPeer::live<ControlPeer>(control_)) {
+        if (auto* peer = control_.peer<ControlPeer>()) {
             Ref<Object> hold = Ref<Object>::retain(&peer->model());
             RectControl& control = peer->model();
             bool entered = event->type() == QEvent::Enter;

@@ -39,7 +39,7 @@ MenuPeer::MenuPeer(MenuItem& model)
     , action_(new QAction())
 {
     action_->setMenuRole(roleOf(model));
-    QObject::connect(action_, &QAction::triggered, action_, [item = WeakModel<MenuItem>(&model)] {
+    QObject::connect(action_, &QAction::triggered, action_, [item = WeakModel(&model)] {
         auto chosen = item.get();
         if (!chosen || ApplyEditCommand(chosen->name()))
             return;

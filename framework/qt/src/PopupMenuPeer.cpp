@@ -1,6 +1,7 @@
 #include "PopupMenuPeer.h"
 
 #include "TextConversion.h"
+#include "WeakModel.h"
 
 #include <fw/PopupMenu.h>
 
@@ -13,8 +14,8 @@ PopupMenuPeer::PopupMenuPeer(PopupMenu& model)
     : ControlPeerOf(model, new QComboBox)
 {
     // `activated` comes from the user only, by mouse or by key.
-    QObject::connect(view(), &QComboBox::activated, view(), [control = WeakRef(&model)](int row) {
-        if (auto* peer = live<PopupMenuPeer>(control))
+    QObject::connect(view(), &QComboBox::activated, view(), [control = WeakModel(&model)](int row) {
+        if (auto* peer = control.peer<PopupMenuPeer>())
             peer->chosen(row);
     });
 }

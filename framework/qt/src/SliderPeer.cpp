@@ -1,5 +1,7 @@
 #include "SliderPeer.h"
 
+#include "WeakModel.h"
+
 #include <fw/Slider.h>
 
 #include <QSlider>
@@ -28,8 +30,8 @@ QSlider::TickPosition ticksOf(std::int32_t style)
 SliderPeer::SliderPeer(Slider& model)
     : ControlPeerOf(model, new QSlider)
 {
-    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakRef(&model)](int value) {
-        if (auto* peer = live<SliderPeer>(control); peer && !peer->applying_)
+    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakModel(&model)](int value) {
+        if (auto* peer = control.peer<SliderPeer>(); peer && !peer->applying_)
             peer->moved(value);
     });
 }

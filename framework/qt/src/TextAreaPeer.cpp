@@ -1,6 +1,7 @@
 #include "TextAreaPeer.h"
 
 #include "TextConversion.h"
+#include "WeakModel.h"
 
 #include <fw/TextArea.h>
 
@@ -34,8 +35,8 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 TextAreaPeer::TextAreaPeer(TextArea& model)
     : TextEditPeer(model, new QTextEdit)
 {
-    QObject::connect(view(), &QTextEdit::textChanged, view(), [control = WeakRef(&model)] {
-        if (auto* peer = live<TextAreaPeer>(control); peer && !peer->applying_)
+    QObject::connect(view(), &QTextEdit::textChanged, view(), [control = WeakModel(&model)] {
+        if (auto* peer = control.peer<TextAreaPeer>(); peer && !peer->applying_)
             peer->edited(ModelText(peer->view()->toPlainText()));
     });
 }

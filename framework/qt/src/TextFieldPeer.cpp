@@ -2,6 +2,7 @@
 
 #include "CodePointLimit.h"
 #include "TextConversion.h"
+#include "WeakModel.h"
 
 #include <fw/TextField.h>
 
@@ -31,8 +32,8 @@ TextFieldPeer::TextFieldPeer(TextField& model)
     , limit_(new CodePointLimit(view()))
 {
     view()->setValidator(limit_);
-    QObject::connect(view(), &QLineEdit::textEdited, view(), [control = WeakRef(&model)](const QString& text) {
-        if (auto* peer = live<TextFieldPeer>(control))
+    QObject::connect(view(), &QLineEdit::textEdited, view(), [control = WeakModel(&model)](const QString& text) {
+        if (auto* peer = control.peer<TextFieldPeer>())
             peer->edited(FromQt(text));
     });
 }

@@ -1,6 +1,7 @@
 #include "TimerPeer.h"
 
 #include "ModelCall.h"
+#include "WeakModel.h"
 
 #include <fw/Timer.h>
 
@@ -14,9 +15,8 @@ TimerPeer::TimerPeer(Timer& model)
 {
     // A period is kept to the millisecond: Qt's default lets a timer fire 5 % early.
     clock_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(clock_, &QTimer::timeout, clock_, [timer = WeakRef(&model)] {
-        auto ticking = Ref<Timer>::retain(static_cast<Timer*>(timer.get()));
-        if (ticking)
+    QObject::connect(clock_, &QTimer::timeout, clock_, [timer = WeakModel(&model)] {
+        if (auto ticking = timer.get())
             CallModel([&] { ticking->fire(); });
     });
     update(Aspect::Timer);

@@ -1,7 +1,8 @@
 // How a widget, or a connection to one of its signals, reaches its model: a
 // weak reference that yields a counted one of the model's own class while the
-// model lives, and nil once it has gone. A widget may outlive its model until Qt
-// deletes it, and a model may close from inside one of its widget's events.
+// model lives, and nil once it has gone, or the model's peer while both are
+// there. A widget may outlive its model, and its peer, until Qt deletes it, and a
+// model may close from inside one of its widget's events.
 #pragma once
 
 #include <fw/Object.h>
@@ -17,6 +18,8 @@ public:
     }
 
     Ref<Model> get() const { return Ref<Model>::retain(static_cast<Model*>(ref_.get())); }
+    // The model's peer of class P (whose `of` finds a model's peer), nullptr once either has gone.
+    template <class P> P* peer() const noexcept { return dynamic_cast<P*>(P::of(ref_.get())); }
 
 private:
     WeakRef ref_;
