@@ -1,7 +1,7 @@
 #include "HoverReporter.h"
 
 #include "ControlPeer.h"
-#include "ModelCall.h"
+#include "ObjectCall.h"
 
 #include <fw/RectControl.h>
 
@@ -21,10 +21,10 @@ bool HoverReporter::eventFilter(QObject* watched, QEvent* event)
         // Through the peer, as every report from a widget: a control on its way out
         // has left the register before Qt, hiding its widget, tells it about the mouse.
         if (auto* peer = control_.peer<ControlPeer>()) {
-            Ref<Object> hold = Ref<Object>::retain(&peer->model());
-            RectControl& control = peer->model();
+            Ref<Object> hold = Ref<Object>::retain(&peer->object());
+            RectControl& control = peer->object();
             bool entered = event->type() == QEvent::Enter;
-            CallModel([&] { entered ? control.mouseEnter() : control.mouseExit(); });
+            CallObject([&] { entered ? control.mouseEnter() : control.mouseExit(); });
         }
     }
     return false;

@@ -1,7 +1,7 @@
 #include "PopupMenuPeer.h"
 
 #include "TextConversion.h"
-#include "WeakModel.h"
+#include "WeakObject.h"
 
 #include <fw/PopupMenu.h>
 
@@ -10,11 +10,11 @@
 
 namespace fw::qt {
 
-PopupMenuPeer::PopupMenuPeer(PopupMenu& model)
-    : ControlPeerOf(model, new QComboBox)
+PopupMenuPeer::PopupMenuPeer(PopupMenu& object)
+    : ControlPeerOf(object, new QComboBox)
 {
     // `activated` comes from the user only, by mouse or by key.
-    QObject::connect(view(), &QComboBox::activated, view(), [control = WeakModel(&model)](int row) {
+    QObject::connect(view(), &QComboBox::activated, view(), [control = WeakObject(&object)](int row) {
         if (auto* peer = control.peer<PopupMenuPeer>())
             peer->chosen(row);
     });
@@ -22,7 +22,7 @@ PopupMenuPeer::PopupMenuPeer(PopupMenu& model)
 
 void PopupMenuPeer::chosen(int row)
 {
-    if (reportUserChange([&] { model().userSelected(row); }))
+    if (reportUserChange([&] { object().userSelected(row); }))
         showSelection(); // a Change handler may have chosen another row
 }
 
@@ -30,7 +30,7 @@ void PopupMenuPeer::showRows()
 {
     QSignalBlocker quiet(view());
     view()->clear();
-    for (const auto& row : model().rows())
+    for (const auto& row : object().rows())
         view()->addItem(ToQt(row));
     showSelection();
 }
@@ -38,8 +38,8 @@ void PopupMenuPeer::showRows()
 void PopupMenuPeer::showSelection()
 {
     QSignalBlocker quiet(view());
-    std::int32_t row = model().listIndex();
-    view()->setCurrentIndex(row >= 0 && row < model().listCount() ? row : -1);
+    std::int32_t row = object().listIndex();
+    view()->setCurrentIndex(row >= 0 && row < object().listCount() ? row : -1);
 }
 
 void PopupMenuPeer::show(Aspect aspect)

@@ -1,6 +1,6 @@
 #include "SliderPeer.h"
 
-#include "WeakModel.h"
+#include "WeakObject.h"
 
 #include <fw/Slider.h>
 
@@ -27,10 +27,10 @@ QSlider::TickPosition ticksOf(std::int32_t style)
 }
 } // namespace
 
-SliderPeer::SliderPeer(Slider& model)
-    : ControlPeerOf(model, new QSlider)
+SliderPeer::SliderPeer(Slider& object)
+    : ControlPeerOf(object, new QSlider)
 {
-    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakModel(&model)](int value) {
+    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakObject(&object)](int value) {
         if (auto* peer = control.peer<SliderPeer>(); peer && !peer->applying_)
             peer->moved(value);
     });
@@ -38,22 +38,22 @@ SliderPeer::SliderPeer(Slider& model)
 
 void SliderPeer::placeWidget()
 {
-    view()->setOrientation(model().height() > model().width() ? Qt::Vertical : Qt::Horizontal);
+    view()->setOrientation(object().height() > object().width() ? Qt::Vertical : Qt::Horizontal);
     ControlPeer::placeWidget();
 }
 
 void SliderPeer::moved(int value)
 {
-    if (reportUserChange([&] { model().userMoved(value); }))
+    if (reportUserChange([&] { object().userMoved(value); }))
         showValue(); // a ValueChanged handler may have set another value
 }
 
 void SliderPeer::showValue()
 {
-    if (view()->value() == model().value())
+    if (view()->value() == object().value())
         return;
     bool wasApplying = std::exchange(applying_, true);
-    view()->setValue(model().value());
+    view()->setValue(object().value());
     applying_ = wasApplying;
 }
 
@@ -62,9 +62,9 @@ void SliderPeer::show(Aspect aspect)
     switch (aspect) {
     case Aspect::Range: {
         bool wasApplying = std::exchange(applying_, true);
-        view()->setRange(model().minimum(), model().maximum());
-        view()->setSingleStep(model().lineStep());
-        view()->setPageStep(model().pageStep());
+        view()->setRange(object().minimum(), object().maximum());
+        view()->setSingleStep(object().lineStep());
+        view()->setPageStep(object().pageStep());
         applying_ = wasApplying;
         showValue();
         break;
@@ -73,8 +73,8 @@ void SliderPeer::show(Aspect aspect)
         showValue();
         break;
     case Aspect::Style:
-        view()->setTickPosition(ticksOf(model().tickStyle()));
-        view()->setTracking(model().liveScroll());
+        view()->setTickPosition(ticksOf(object().tickStyle()));
+        view()->setTracking(object().liveScroll());
         break;
     default:
         break;
