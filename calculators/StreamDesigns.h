@@ -19,19 +19,17 @@
 #include <calculators/PropertyStreamWriter.h>
 
 #include <fw/Color.h>
+#include <fw/Control.h>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string_view>
 
 namespace calculators {
 
-// Index of a control that is not a member of a control array.
-inline constexpr std::int32_t kNotInControlArray = std::numeric_limits<std::int32_t>::min();
 inline constexpr std::string_view kSystemFont = "System";
 inline constexpr fw::Color kBlack { 0x00, 0x00, 0x00 };
 inline constexpr fw::Color kWhite { 0xFF, 0xFF, 0xFF };
@@ -111,7 +109,7 @@ inline constexpr std::size_t kMostControlKeys = 41;
 
 template <const StreamForm& Form> struct ControlDesign {
     std::string_view name {};
-    std::int32_t index = kNotInControlArray;
+    std::int32_t index = fw::kNotInControlArray;
     std::int32_t left = 0;
     std::int32_t top = 0;
     std::int32_t width = 0;

@@ -144,7 +144,7 @@ TEST_P(ValueEncoding, FollowsTheKeysType)
 }
 
 INSTANTIATE_TEST_SUITE_P(PropertyStreamWriter, ValueEncoding,
-    testing::Values(ValueCase { "SmallestIndex", { "Index", kNotInControlArray }, { 0x80, 0x00, 0x00, 0x00 } },
+    testing::Values(ValueCase { "SmallestIndex", { "Index", fw::kNotInControlArray }, { 0x80, 0x00, 0x00, 0x00 } },
         ValueCase { "NegativeLeft", { "Left", -258 }, { 0xFF, 0xFF, 0xFE, 0xFE } },
         ValueCase { "Maximum100", { "Maximum", 100 }, { 0x00, 0x00, 0x00, 0x64 } },
         ValueCase { "Period1000", { "Period", 1000 }, { 0x00, 0x00, 0x03, 0xE8 } },

@@ -101,6 +101,7 @@ protected:
     RectControl() noexcept;
 
 private:
+    const PeerLink& ownerPeer() const noexcept override { return peerLink(); }
     void legacyConstructor();
     Ref<RectControl> parentProperty() const;
 

@@ -253,6 +253,7 @@ private:
         Ref<Object> control;
     };
     friend class Control;
+    const PeerLink& ownerPeer() const noexcept override { return peer_; }
     void removeControl(Object* control);
     void tearDown();
     // Undoes a construction that raised after the window was registered as open.

@@ -14,7 +14,7 @@
 // loop ends when the application quits (the quit hook, File > Quit) or when the
 // last open window closes, since on Linux no menu stays reachable without one.
 //
-// Every place where Qt calls into a model goes through `ReportExceptions`: an
+// Every place where Qt calls into a framework object goes through `ReportExceptions`: an
 // exception never unwinds through Qt's event loop; it is reported with
 // `RuntimeUnhandledException` and the program goes on.
 #pragma once
