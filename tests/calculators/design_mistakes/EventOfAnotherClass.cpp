@@ -1,4 +1,5 @@
-// Must not compile: a timer's event on a text field's row; its index would bind the field's Close.
+// Must not compile with DESIGN_MISTAKE: a timer's event on a text field's row, whose index
+// would bind the field's Close. Without it the row binds an event of the text field's own.
 #include "calculators/WindowClass.h"
 
 struct W_Mistake : calculators::WindowClass<W_Mistake> {
@@ -9,7 +10,11 @@ struct W_Mistake : calculators::WindowClass<W_Mistake> {
 
     static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Mistake" };
     static constexpr std::tuple kControls {
+#ifdef DESIGN_MISTAKE
         Row(TextFieldDesign { .name = "TF_In" }).On(fw::TimerEvent::kAction, &TF_In_Action),
+#else
+        Row(TextFieldDesign { .name = "TF_In" }).On(fw::TextEditEvent::kTextChange, &TF_In_Action),
+#endif
     };
 };
 
