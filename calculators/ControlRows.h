@@ -12,6 +12,7 @@
 #include "calculators/StreamDesigns.h"
 
 #include <fw/Canvas.h>
+#include <fw/Events.h>
 #include <fw/GroupBox.h>
 #include <fw/Label.h>
 #include <fw/Line.h>
@@ -119,9 +120,14 @@ template <class Design> struct ControlRow {
     fw::ClassRecord* (*castClass)() = &Control::Class;
     std::string_view accessorSignature = kAccessorSignature<Control>;
 
-    // The row with one more binding, made after those before it.
-    constexpr ControlRow On(std::int32_t event, void (*handler)(fw::Window&, Control*)) const
+    // The row with one more binding, made after those before it. The event is one that
+    // the control's class declares or inherits: an index of another class's events
+    // would name a different event of this control.
+    template <class Declaring>
+    constexpr ControlRow On(fw::Event<Declaring> event, void (*handler)(fw::Window&, Control*)) const
     {
+        static_assert(std::is_base_of_v<Declaring, Control>,
+            "the event belongs to neither the control's class nor its superclasses");
         ControlRow row = *this;
         row.bindings.add({ event, handler });
         return row;

@@ -31,7 +31,7 @@ using Bytes = std::vector<std::uint8_t>;
 // The row named `Name` of window W's design table: its design and the literal the
 // creation sequence hands to the framework.
 template <class W, fw::FixedText Name> struct Shipped {
-    static constexpr std::size_t kIndex = W::RowOf(std::string_view(Name.chars, Name.size));
+    static constexpr std::size_t kIndex = W::template RowOf<Name>();
     static constexpr const auto& design = std::get<kIndex>(W::kControls).design;
     static constexpr const auto& literal = kRowStreamBytes<W, kIndex>;
 };
