@@ -169,6 +169,32 @@ TEST(Invokers, ConvertArgumentsAndRefuseNil)
 Ref<Object> keptWindow;
 void keepWindow(Timer&, Window* window) { keptWindow = Ref<Object>::retain(window); }
 
+// A timer class with a Window field of its own, declared as the program declares one
+// (FieldProperty<fw::Window*>).
+ClassRecord* timerWithWindowField()
+{
+    static ClassRecord* cls = [] {
+        ClassRecord* super = Timer::Class();
+        auto* c = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
+            static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()) + 1,
+            0);
+        c->registeredName = "Test.WindowField";
+        c->instanceSize = super->instanceSize + 4;
+        c->methodTableCount = super->methodTableCount;
+        c->methodTable = RuntimeNewVtable(c->methodTableCount);
+        std::copy(super->methodTable, super->methodTable + super->methodTableCount, c->methodTable);
+        auto accessors = FieldAccessorsOf<Window*>();
+        auto& field = c->properties.back();
+        field.name = "ownerWindow";
+        field.typeCode = Convention<Window*>::code;
+        field.fieldOffset = super->instanceSize;
+        field.getInvoker = accessors.getInvoker;
+        field.setInvoker = accessors.setInvoker;
+        return c;
+    }();
+    return cls;
+}
+
 void invokeByName(Object* target, std::string_view name, std::string_view signature, const Variant& argument)
 {
     auto* method = FindMethod(target->classRecord(), name, signature);
@@ -211,6 +237,13 @@ TEST(Invokers, CastObjectArgumentsToTheParameterClassBeforeTheMethodRuns)
                 property->setInvoker(*property, target, argument);
             },
             menuBarOf },
+        { "set invoker of an object field, declared as the program does", &timerWithWindowField, &Window::Class,
+            &Label::Class,
+            [](Object* target, const Variant& argument) {
+                auto* property = FindProperty(target->classRecord(), "ownerWindow");
+                property->setInvoker(*property, target, argument);
+            },
+            [](Object* target) { return ObjectFieldGet(target, Timer::Class()->instanceSize).get(); } },
     };
     for (auto& row : rows) {
         SCOPED_TRACE(row.name);
