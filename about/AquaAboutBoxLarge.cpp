@@ -22,8 +22,8 @@ void AquaAboutBoxLarge::SplashTimer_Action(fw::Window& self, fw::Timer*) { self.
 std::span<const PropertyDeclaration> AquaAboutBoxLarge::Properties()
 {
     static const std::array properties {
-        PropertyDeclaration { "scrollY", "i4", Scope::Protected },
-        PropertyDeclaration { "maxScroll", "i4", Scope::Protected },
+        FieldProperty<std::int32_t>("scrollY", Scope::Protected),
+        FieldProperty<std::int32_t>("maxScroll", Scope::Protected),
     };
     return properties;
 }

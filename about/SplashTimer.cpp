@@ -29,8 +29,8 @@ const ClassDeclaration& declaration()
         Method<&Wrapper::Constructor>("Constructor", "%%"),
     };
     static const std::array properties {
-        PropertyDeclaration { "Index", "i4", Scope::Public },
-        PropertyDeclaration { "ownerWindow", "o<Window>", Scope::Private },
+        FieldProperty<std::int32_t>("Index"),
+        FieldProperty<fw::Window*>("ownerWindow", Scope::Private),
     };
     static const std::array interfaces {
         InterfaceDeclaration { &fw::ActionSourceInterface, kActionSource },

@@ -23,7 +23,7 @@ const ClassDeclaration& declaration()
         Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter", "%%"),
         Method<&stStaticURL::Event_Open>("Event_Open", "%%"),
     };
-    static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
+    static const std::array properties { FieldProperty<fw::String*>("URL") };
     static const std::array hooks {
         EventHook { fw::ControlEvent::kOpen, "Event_Open" },
         EventHook { fw::RectControlEvent::kMouseEnter, "Event_MouseEnter" },

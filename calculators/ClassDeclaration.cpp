@@ -1,7 +1,5 @@
 #include "calculators/ClassDeclaration.h"
 
-#include <fw/Fields.h>
-
 #include <cassert>
 #include <span>
 #include <vector>
@@ -86,7 +84,7 @@ void fillPropertyRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, con
             record.flags = property.scope == Scope::Public ? fw::kPropertyFlagsPublic : fw::kPropertyFlagsRestricted;
             record.typeCode = property.typeCode;
             record.fieldOffset = super->instanceSize + k * kFieldSize;
-            auto accessors = fw::FieldAccessorsFor(property.typeCode);
+            auto accessors = property.accessors();
             record.getter = accessors.getter;
             record.setter = accessors.setter;
             record.getInvoker = accessors.getInvoker;

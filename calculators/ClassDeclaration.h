@@ -13,6 +13,7 @@
 
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
+#include <fw/Fields.h>
 
 #include <cstdint>
 #include <span>
@@ -54,8 +55,18 @@ template <auto F> MethodDeclaration Override(std::string_view name, std::string_
 struct PropertyDeclaration {
     std::string_view name;
     std::string_view typeCode; // "i4", "s" or "o<Class>"
+    fw::FieldAccessors (*accessors)() noexcept = nullptr;
     Scope scope = Scope::Public;
 };
+
+// A property of the class kept in a field of its own, whose value has the C++
+// type T: `FieldProperty<fw::Window*>("ownerWindow", Scope::Private)`. Its type
+// code and accessors follow from T; an object field's set invoker casts to T's
+// class.
+template <class T> constexpr PropertyDeclaration FieldProperty(std::string_view name, Scope scope = Scope::Public)
+{
+    return { name, fw::Convention<T>::code, &fw::FieldAccessorsOf<T>, scope };
+}
 
 // The class's own implementation of an event of its superclass, by event number.
 struct EventHook {

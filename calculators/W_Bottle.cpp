@@ -71,9 +71,9 @@ void sliderPath(fw::Window& self)
 }
 
 constexpr std::array<PropertyDeclaration, 3> kProperties { {
-    { "regBtls", "i4", Scope::Protected },
-    { "BigBtls", "i4", Scope::Protected },
-    { "LftOver", "i4", Scope::Protected },
+    FieldProperty<std::int32_t>("regBtls", Scope::Protected),
+    FieldProperty<std::int32_t>("BigBtls", Scope::Protected),
+    FieldProperty<std::int32_t>("LftOver", Scope::Protected),
 } };
 
 } // namespace

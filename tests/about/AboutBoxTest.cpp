@@ -8,7 +8,9 @@
 
 #include <fw/Canvas.h>
 #include <fw/Desktop.h>
+#include <fw/Exceptions.h>
 #include <fw/FolderItem.h>
+#include <fw/Label.h>
 #include <fw/Run.h>
 #include <fw/TextArea.h>
 
@@ -105,6 +107,30 @@ TEST_F(AboutBox, RegistersItsThreeClassesFacts)
     EXPECT_EQ(link->properties.back().fieldOffset, 160);
     for (int event : { 2, 11, 12, 16, 18 })
         EXPECT_NE(link->events[static_cast<std::size_t>(event)].hook, nullptr) << event;
+}
+
+TEST_F(AboutBox, TheTimersWindowFieldHoldsOnlyAWindow)
+{
+    using SplashTimer = AquaAboutBoxLarge_wrapper_SplashTimer;
+    auto timer = fw::RuntimeNewObject(SplashTimer::Class());
+    auto& self = *fw::native_cast<fw::Timer>(timer.get());
+    auto* field = fw::FindProperty(SplashTimer::Class(), "ownerWindow");
+    ASSERT_NE(field, nullptr);
+    auto set = [&](fw::Object* value) { field->setInvoker(*field, timer.get(), fw::ObjectToVariant(value)); };
+
+    auto window = fw::RuntimeNewObject(fw::Window::Class());
+    set(window.get());
+    EXPECT_EQ(SplashTimer::Window(self).get(), window.get());
+    auto label = fw::RuntimeNewObject(fw::Label::Class());
+    try {
+        set(label.get());
+        ADD_FAILURE() << "a Label was stored where a Window is read back";
+    } catch (const fw::Raised& raised) {
+        EXPECT_EQ(raised.exception()->classRecord(), fw::IllegalCastException::Class()) << raised.what();
+    }
+    EXPECT_EQ(SplashTimer::Window(self).get(), window.get());
+    set(nullptr);
+    EXPECT_EQ(SplashTimer::Window(self), nullptr);
 }
 
 TEST_F(AboutBox, TheSplashIsModalUntilItsTimerClosesIt)

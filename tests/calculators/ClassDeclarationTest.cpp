@@ -146,9 +146,9 @@ const ClassDeclaration& windowWithFields()
 {
     static const std::array methods { Method<&boilOff>("Boil_Off", "%%", Scope::Protected) };
     static const std::array properties {
-        PropertyDeclaration { "regBtls", "i4", Scope::Protected },
-        PropertyDeclaration { "BigBtls", "i4", Scope::Protected },
-        PropertyDeclaration { "LftOver", "i4", Scope::Protected },
+        FieldProperty<std::int32_t>("regBtls", Scope::Protected),
+        FieldProperty<std::int32_t>("BigBtls", Scope::Protected),
+        FieldProperty<std::int32_t>("LftOver", Scope::Protected),
     };
     static const ClassDeclaration declaration { .superclass = &fw::Window::Class,
         .registeredName = "W_Bottle.W_Bottle",
@@ -192,7 +192,7 @@ void open(fw::Label&) { }
 const ClassDeclaration& linkLabel()
 {
     static const std::array methods { Method<&open>("Event_Open", "%%") };
-    static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
+    static const std::array properties { FieldProperty<fw::String*>("URL") };
     static const std::array hooks { EventHook { 2, "Event_Open" } };
     static const ClassDeclaration declaration { .superclass = &fw::Label::Class,
         .registeredName = "stStaticURL",

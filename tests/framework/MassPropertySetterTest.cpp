@@ -26,16 +26,22 @@ ClassRecord* targetClass()
         c->instanceSize = super->instanceSize + 8;
         c->methodTableCount = super->methodTableCount;
         c->methodTable = RuntimeNewVtable(c->methodTableCount);
-        const char* names[] = { "Left", "URL" };
-        const char* types[] = { "i4", "s" };
+        struct Field {
+            const char* name;
+            std::string_view type;
+            FieldAccessors accessors;
+        };
+        const Field fields[] = {
+            { "Left", Convention<std::int32_t>::code, FieldAccessorsOf<std::int32_t>() },
+            { "URL", Convention<String*>::code, FieldAccessorsOf<String*>() },
+        };
         for (int k = 0; k < 2; ++k) {
             auto& record = c->properties[static_cast<std::size_t>(inherited + k)];
-            auto accessors = FieldAccessorsFor(types[k]);
-            record.name = names[k];
-            record.typeCode = types[k];
+            record.name = fields[k].name;
+            record.typeCode = fields[k].type;
             record.fieldOffset = super->instanceSize + 4 * k;
-            record.getInvoker = accessors.getInvoker;
-            record.setInvoker = accessors.setInvoker;
+            record.getInvoker = fields[k].accessors.getInvoker;
+            record.setInvoker = fields[k].accessors.setInvoker;
         }
         return c;
     }();

@@ -1,5 +1,8 @@
 // Objects, Strings, class records and exceptions of the runtime core.
+#include "ActionReceiver.h"
+
 #include <fw/Abi.h>
+#include <fw/Application.h>
 #include <fw/ClassRecord.h>
 #include <fw/Exceptions.h>
 #include <fw/Fields.h>
@@ -169,25 +172,65 @@ TEST(Invokers, ConvertArgumentsAndRefuseNil)
 Ref<Object> keptWindow;
 void keepWindow(Timer&, Window* window) { keptWindow = Ref<Object>::retain(window); }
 
-void invokeByName(Object* target, std::string_view name, std::string_view signature, const Variant& argument)
+// A timer class with a Window field of its own, declared as the program declares one
+// (FieldProperty<fw::Window*>).
+ClassRecord* timerWithWindowField()
+{
+    static ClassRecord* cls = [] {
+        ClassRecord* super = Timer::Class();
+        auto* c = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
+            static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()) + 1,
+            0);
+        c->registeredName = "Test.WindowField";
+        c->instanceSize = super->instanceSize + 4;
+        c->methodTableCount = super->methodTableCount;
+        c->methodTable = RuntimeNewVtable(c->methodTableCount);
+        std::copy(super->methodTable, super->methodTable + super->methodTableCount, c->methodTable);
+        auto accessors = FieldAccessorsOf<Window*>();
+        auto& field = c->properties.back();
+        field.name = "ownerWindow";
+        field.typeCode = Convention<Window*>::code;
+        field.fieldOffset = super->instanceSize;
+        field.getInvoker = accessors.getInvoker;
+        field.setInvoker = accessors.setInvoker;
+        return c;
+    }();
+    return cls;
+}
+
+void invokeByName(Object* target, std::string_view name, std::string_view signature, std::vector<Variant> arguments)
 {
     auto* method = FindMethod(target->classRecord(), name, signature);
     ASSERT_NE(method, nullptr) << name;
-    std::vector<Variant> arguments { argument };
     method->invoker(method->entry, target, &arguments);
 }
 
+// The method kept nothing that a test can read back.
+constexpr std::nullptr_t kKeepsNothingToRead = nullptr;
+// No object is of the parameter's class: the framework only names it.
+constexpr std::nullptr_t kNoObjectIsOne = nullptr;
+
 TEST(Invokers, CastObjectArgumentsToTheParameterClassBeforeTheMethodRuns)
 {
+    enum class Nil { Passes, RefusedByTheMethod };
     struct Row {
         const char* name;
         ClassRecord* (*targetClass)();
-        ClassRecord* (*parameterClass)();
+        ClassRecord* (*parameterClass)(); // a class whose object the method accepts
         ClassRecord* (*otherClass)();
         std::function<void(Object* target, const Variant& argument)> invoke;
-        std::function<Object*(Object* target)> stored;
+        std::function<Object*(Object* target)> kept; // what the method kept of its argument
+        Nil nil = Nil::Passes;
     };
     auto menuBarOf = [](Object* target) { return static_cast<Object*>(native_cast<Window>(target)->menuBar().get()); };
+    auto byName = [](std::string_view name, std::string_view signature) {
+        return [=](Object* target, const Variant& argument) { invokeByName(target, name, signature, { argument }); };
+    };
+    auto receiverTold = [](Object* target) {
+        test_receiver::lastTold = nullptr;
+        native_cast<Timer>(target)->CallAction();
+        return test_receiver::lastTold;
+    };
     const Row rows[] = {
         { "typed function, as the program registers", &Timer::Class, &Window::Class, &Label::Class,
             [](Object* target, const Variant& argument) {
@@ -196,38 +239,74 @@ TEST(Invokers, CastObjectArgumentsToTheParameterClassBeforeTheMethodRuns)
             },
             [](Object*) { return keptWindow.get(); } },
         { "member function of a framework class", &Window::Class, &Window::Class, &Label::Class,
-            [](Object* target, const Variant& argument) {
-                invokeByName(target, "ShowWithin", "%%o<Window>", argument);
-            },
+            byName("ShowWithin", "%%o<Window>"),
             [](Object* target) { return static_cast<Object*>(native_cast<Window>(target)->parentWindow()); } },
         { "accessor record of a property", &Window::Class, &MenuBar::Class, &Picture::Class,
-            [](Object* target, const Variant& argument) {
-                invokeByName(target, "MenuBar.Set", "%%o<MenuBar>", argument);
-            },
-            menuBarOf },
+            byName("MenuBar.Set", "%%o<MenuBar>"), menuBarOf },
         { "set invoker of a property record", &Window::Class, &MenuBar::Class, &Picture::Class,
             [](Object* target, const Variant& argument) {
                 auto* property = FindProperty(target->classRecord(), "MenuBar");
                 property->setInvoker(*property, target, argument);
             },
             menuBarOf },
+        { "set invoker of an object field, declared as the program does", &timerWithWindowField, &Window::Class,
+            &Label::Class,
+            [](Object* target, const Variant& argument) {
+                auto* property = FindProperty(target->classRecord(), "ownerWindow");
+                property->setInvoker(*property, target, argument);
+            },
+            [](Object* target) { return ObjectFieldGet(target, Timer::Class()->instanceSize).get(); } },
+        { "an interface's class: addActionNotificationReceiver", &Timer::Class, &test_receiver::ReceiverClass,
+            &Label::Class, byName("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"), receiverTold,
+            Nil::RefusedByTheMethod },
+        { "an interface's class: removeActionNotificationReceiver", &Timer::Class, &test_receiver::ReceiverClass,
+            &Label::Class, byName("removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+            kKeepsNothingToRead },
+        { "a class the framework only names: DrawInto", &Label::Class, kNoObjectIsOne, &Picture::Class,
+            [](Object* target, const Variant& argument) {
+                invokeByName(
+                    target, "DrawInto", "%%o<Graphics>i4i4", { argument, Int32ToVariant(0), Int32ToVariant(0) });
+            },
+            kKeepsNothingToRead },
+        { "a class the framework only names: AddTrayItem", &Application::Class, kNoObjectIsOne, &MenuItem::Class,
+            byName("AddTrayItem", "%%o<TrayItem>"), kKeepsNothingToRead, Nil::RefusedByTheMethod },
+        { "a class the framework only names: RemoveTrayItem", &Application::Class, kNoObjectIsOne, &MenuItem::Class,
+            byName("RemoveTrayItem", "%%o<TrayItem>"), kKeepsNothingToRead },
+    };
+    auto raisedClass = [](const std::function<void()>& call) -> ClassRecord* {
+        try {
+            call();
+        } catch (const Raised& raised) {
+            return raised.exception()->classRecord();
+        }
+        return nullptr;
     };
     for (auto& row : rows) {
         SCOPED_TRACE(row.name);
         auto target = RuntimeNewObject(row.targetClass());
-        auto accepted = RuntimeNewObject(row.parameterClass());
-        auto refused = RuntimeNewObject(row.otherClass());
-        row.invoke(target.get(), ObjectToVariant(accepted.get()));
-        EXPECT_EQ(row.stored(target.get()), accepted.get());
-        try {
-            row.invoke(target.get(), ObjectToVariant(refused.get()));
-            ADD_FAILURE() << "an object of another class was passed on";
-        } catch (const Raised& raised) {
-            EXPECT_TRUE(RuntimeObjectIsa(raised.exception(), IllegalCastException::Class())) << raised.what();
+        Ref<Object> accepted = row.parameterClass ? RuntimeNewObject(row.parameterClass()) : nullptr;
+        if (accepted) {
+            row.invoke(target.get(), ObjectToVariant(accepted.get()));
+            if (row.kept) {
+                EXPECT_EQ(row.kept(target.get()), accepted.get());
+            }
         }
-        EXPECT_EQ(row.stored(target.get()), accepted.get()) << "the method did not run";
-        row.invoke(target.get(), Variant {});
-        EXPECT_EQ(row.stored(target.get()), nullptr) << "nil passes as nil";
+        auto refused = RuntimeNewObject(row.otherClass());
+        EXPECT_EQ(raisedClass([&] { row.invoke(target.get(), ObjectToVariant(refused.get())); }),
+            IllegalCastException::Class())
+            << "an object of another class is refused";
+        if (row.kept) {
+            EXPECT_EQ(row.kept(target.get()), accepted.get()) << "the method did not run";
+        }
+        if (row.nil == Nil::Passes) {
+            row.invoke(target.get(), Variant {});
+            if (row.kept) {
+                EXPECT_EQ(row.kept(target.get()), nullptr) << "nil passes as nil";
+            }
+        } else {
+            EXPECT_EQ(raisedClass([&] { row.invoke(target.get(), Variant {}); }), NilObjectException::Class())
+                << "nil passes the cast and the method refuses it";
+        }
     }
     keptWindow = nullptr;
 }

@@ -1,5 +1,7 @@
 // Timers: their interface entry, when a firing raises Action, and the receivers
 // told through the actionSource interface.
+#include "ActionReceiver.h"
+
 #include <fw/Delegate.h>
 #include <fw/Events.h>
 #include <fw/Exceptions.h>
@@ -150,42 +152,24 @@ TEST(Timers, RefuseSettingsOutsideTheirRange)
     EXPECT_EQ(timer->period(), 1000);
 }
 
-// A receiver class implementing actionNotificationReceiver, registered by hand.
-int performed = 0;
-void performAction(Object*) { ++performed; }
-
-ClassRecord* receiverClass()
-{
-    static ClassRecord* cls = [] {
-        auto* super = ObjectClass();
-        auto* record = RuntimeNewClass(super, 0, 1, 0, 0, 0, 0);
-        record->registeredName = "TestReceiver";
-        record->construct = [] { return static_cast<Object*>(new Timer); }; // any native object will do
-        record->nativeSize = record->instanceSize = 64;
-        static MethodEntry table[] = { reinterpret_cast<MethodEntry>(&performAction) };
-        record->interfaces[0] = InterfaceEntry { ActionNotificationReceiverInterface(), 1, table };
-        return record;
-    }();
-    return cls;
-}
-
 TEST(Timers, TellTheirReceiversWithoutKeepingThemAlive)
 {
     auto timer = newTimer();
-    auto receiver = RuntimeNewObject(receiverClass());
-    timer->addActionNotificationReceiver(receiver.get());
-    timer->addActionNotificationReceiver(receiver.get());
+    auto receiver = RuntimeNewObject(test_receiver::ReceiverClass());
+    using Receiver = ObjectOf<ActionNotificationReceiver>;
+    timer->addActionNotificationReceiver(Receiver::cast(receiver.get()));
+    timer->addActionNotificationReceiver(Receiver::cast(receiver.get()));
     EXPECT_EQ(receiver->referenceCount(), 1);
-    performed = 0;
+    test_receiver::performed = 0;
     timer->CallAction();
-    EXPECT_EQ(performed, 1) << "a receiver added twice is told once";
+    EXPECT_EQ(test_receiver::performed, 1) << "a receiver added twice is told once";
 
     receiver = nullptr;
     timer->CallAction();
-    EXPECT_EQ(performed, 1);
+    EXPECT_EQ(test_receiver::performed, 1);
 
     auto notAReceiver = newTimer();
-    EXPECT_THROW(timer->addActionNotificationReceiver(notAReceiver.get()), Raised);
+    EXPECT_THROW(timer->addActionNotificationReceiver(Receiver::cast(notAReceiver.get())), Raised);
 }
 
 } // namespace

@@ -115,19 +115,19 @@ MenuHandler Application::menuHandler(std::string_view itemName) const
     return found == handlers_.end() ? nullptr : found->second;
 }
 
-void Application::AddTrayItem(Object* item)
+void Application::AddTrayItem(ObjectOf<TrayItem> item)
 {
     RequireUIThread();
-    if (!item)
+    if (!item.get())
         RaiseNilObjectException();
-    removeFrom(trayItems_, item);
-    trayItems_.push_back(Ref<Object>::retain(item));
+    removeFrom(trayItems_, item.get());
+    trayItems_.push_back(Ref<Object>::retain(item.get()));
 }
 
-void Application::RemoveTrayItem(Object* item)
+void Application::RemoveTrayItem(ObjectOf<TrayItem> item)
 {
     RequireUIThread();
-    removeFrom(trayItems_, item);
+    removeFrom(trayItems_, item.get());
 }
 
 void Application::DoEvents(std::int32_t milliseconds)
@@ -239,11 +239,11 @@ ClassRecord* Application::Class()
 {
     using A = Application;
     static constexpr NativeMethod methods[] = {
-        Routine<&A::AddTrayItem>("AddTrayItem", "%%o<TrayItem>"),
+        Routine<&A::AddTrayItem>("AddTrayItem"),
         Routine<&A::DoEvents>("DoEvents"),
         Routine<&A::NewDocument>("NewDocument"),
         Routine<&A::OpenDocument>("OpenDocument"),
-        Routine<&A::RemoveTrayItem>("RemoveTrayItem", "%%o<TrayItem>"),
+        Routine<&A::RemoveTrayItem>("RemoveTrayItem"),
         Routine<&A::SleepCurrentThread>("SleepCurrentThread"),
         Routine<&A::YieldToNextThread>("YieldToNextThread"),
         Hidden(Routine<&A::AddMenuHandler>("_AddMenuHandler")),

@@ -1,6 +1,7 @@
 #include "NativeClass.h"
 
 #include <fw/Interfaces.h>
+#include <fw/ObjectOf.h>
 #include <fw/Window.h>
 
 namespace fw {
@@ -17,8 +18,8 @@ ClassRecord* registerInterface(std::string_view name, std::span<const NativeMeth
 ClassRecord* ActionSourceInterface()
 {
     static constexpr NativeMethod methods[] = {
-        Declared<void(Object*)>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-        Declared<void(Object*)>("removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Declared<void(ObjectOf<ActionNotificationReceiver>)>("addActionNotificationReceiver"),
+        Declared<void(ObjectOf<ActionNotificationReceiver>)>("removeActionNotificationReceiver"),
     };
     static ClassRecord* cls = registerInterface("actionSource", methods);
     return cls;
@@ -30,7 +31,7 @@ ClassRecord* ActionNotificationReceiverInterface()
         Declared<void()>("PerformAction"),
     };
     static_assert(methods[ActionNotificationReceiverSlot::kPerformAction].name == "PerformAction");
-    static ClassRecord* cls = registerInterface("actionNotificationReceiver", methods);
+    static ClassRecord* cls = registerInterface(ActionNotificationReceiver::kClassName, methods);
     return cls;
 }
 

@@ -25,7 +25,7 @@ void RectControl::Constructor() { RequireUIThread(); }
 void RectControl::legacyConstructor() { Constructor(); }
 
 // Drawing into a graphics context is the user-interface layer's; headless there is nothing to draw.
-void RectControl::DrawInto(Object*, std::int32_t, std::int32_t) { RequireUIThread(); }
+void RectControl::DrawInto(ObjectOf<Graphics>, std::int32_t, std::int32_t) { RequireUIThread(); }
 
 void RectControl::Invalidate(bool) { Invalidate(); }
 
@@ -146,7 +146,7 @@ ClassRecord* RectControl::Class()
         Routine<&R::AcceptRawDataDrop>("AcceptRawDataDrop"),
         Routine<&R::AcceptTextDrop>("AcceptTextDrop"),
         Routine<&R::Constructor>("Constructor", RectControlSlot::kConstructor),
-        Routine<&R::DrawInto>("DrawInto", "%%o<Graphics>i4i4"),
+        Routine<&R::DrawInto>("DrawInto"),
         Routine<&ScreenArea::Invalidate>("Invalidate"),
         Routine<static_cast<void (R::*)(bool)>(&R::Invalidate)>("Invalidate"),
         Routine<&R::legacyConstructor>("RectControl"),

@@ -26,20 +26,19 @@ void Timer::attachPeer()
     peer_.attach(*this);
 }
 
-void Timer::addActionNotificationReceiver(Object* receiver)
+void Timer::addActionNotificationReceiver(ObjectOf<ActionNotificationReceiver> receiver)
 {
     RequireUIThread();
-    if (!receiver)
+    if (!receiver.get())
         RaiseNilObjectException();
-    (void)RuntimeCheckCast(receiver, ActionNotificationReceiverInterface());
     removeActionNotificationReceiver(receiver);
-    receivers_.emplace_back(receiver);
+    receivers_.emplace_back(receiver.get());
 }
 
-void Timer::removeActionNotificationReceiver(Object* receiver)
+void Timer::removeActionNotificationReceiver(ObjectOf<ActionNotificationReceiver> receiver)
 {
     RequireUIThread();
-    std::erase_if(receivers_, [receiver](const WeakRef& held) { return !held.get() || held.get() == receiver; });
+    std::erase_if(receivers_, [receiver](const WeakRef& held) { return !held.get() || held.get() == receiver.get(); });
 }
 
 void Timer::Reset()
@@ -116,9 +115,8 @@ ClassRecord* Timer::Class()
 {
     using T = Timer;
     static constexpr NativeMethod methods[] = {
-        Routine<&T::addActionNotificationReceiver>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-        Routine<&T::removeActionNotificationReceiver>(
-            "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Routine<&T::addActionNotificationReceiver>("addActionNotificationReceiver"),
+        Routine<&T::removeActionNotificationReceiver>("removeActionNotificationReceiver"),
         Routine<&T::Reset>("Reset"),
         Routine<&T::CallAction>("_CallAction"),
     };

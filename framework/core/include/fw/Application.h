@@ -12,6 +12,8 @@
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/ObjectOf.h>
+#include <fw/UnimplementedClasses.h>
 
 #include <cstdint>
 #include <functional>
@@ -59,8 +61,8 @@ public:
     void AddMenuHandler(String* itemName, MenuHandler handler); // "_AddMenuHandler"
     MenuHandler menuHandler(std::string_view itemName) const; // nullptr when none
 
-    void AddTrayItem(Object* item);
-    void RemoveTrayItem(Object* item);
+    void AddTrayItem(ObjectOf<TrayItem> item);
+    void RemoveTrayItem(ObjectOf<TrayItem> item);
     void DoEvents(std::int32_t milliseconds);
     void DoSingleEvent();
     void NewDocument();

@@ -6,7 +6,8 @@
 // uses, how a value of that type crosses:
 //  - `code`: its type code in signature texts and property records: "i4"
 //    Int32, "b" Boolean, "f8" Double, "f4" Single, "u1" byte, "c" Color, "s"
-//    String, "o<Window>" an object of class Window (the class's `kClassName`),
+//    String, "o<Window>" an object of class Window (the class's `kClassName`;
+//    `ObjectOf<C>` for a class that no C++ class is, ObjectOf.h),
 //    "p" a pointer that no Variant carries (a class record, a handler), "" no
 //    result;
 //  - `Param` and `Result`: how it passes into and out of an entry point. An
@@ -24,6 +25,7 @@
 
 #include <fw/ClassRecord.h>
 #include <fw/Color.h>
+#include <fw/ObjectOf.h>
 #include <fw/Variant.h>
 
 #include <algorithm>
@@ -82,7 +84,7 @@ template <class T>
 inline constexpr const std::string_view& kObjectTypeCode = kJoined<kObjectCodeOpen, ClassNameOf<T>(), kObjectCodeClose>;
 
 // The object with one reference, cast to the class T (any object for Object).
-template <NativeObject T> Ref<Object> CastTo(Object* object)
+template <class T> Ref<Object> CastTo(Object* object)
 {
     if constexpr (requires { T::Class(); })
         return RuntimeCheckCast(object, T::Class());
@@ -90,7 +92,7 @@ template <NativeObject T> Ref<Object> CastTo(Object* object)
         return Ref<Object>::retain(object);
 }
 
-template <NativeObject T> struct ObjectConvention {
+template <class T> struct ObjectConvention {
     static constexpr const std::string_view& code = kObjectTypeCode<T>;
     using Param = Object*;
     using Result = Ref<Object>;
@@ -163,6 +165,11 @@ template <detail::NativeObject T> struct Convention<Ref<T>> : detail::ObjectConv
         auto checked = detail::CastTo<T>(value);
         return Ref<T>::adopt(native_cast<T>(checked.release()));
     }
+};
+
+// An object of a class that no C++ class is: the entry point checks its class too.
+template <class C> struct Convention<ObjectOf<C>> : detail::ObjectConvention<C> {
+    static ObjectOf<C> in(Object* value) { return ObjectOf<C>::cast(value); }
 };
 
 template <> struct Convention<ClassRecord*> : detail::PointerConvention<ClassRecord*> {

@@ -12,10 +12,17 @@
 
 #include <fw/ClassRecord.h>
 
+#include <string_view>
+
 namespace fw {
 
 ClassRecord* ActionSourceInterface();
 ClassRecord* ActionNotificationReceiverInterface();
+// The interface as a parameter's class: `ObjectOf<ActionNotificationReceiver>`.
+struct ActionNotificationReceiver {
+    static ClassRecord* Class() { return ActionNotificationReceiverInterface(); }
+    static constexpr std::string_view kClassName = "actionNotificationReceiver";
+};
 // Positions in an actionNotificationReceiver's implementation table.
 namespace ActionNotificationReceiverSlot {
 inline constexpr std::int32_t kPerformAction = 0;

@@ -6,7 +6,9 @@
 #include <fw/Control.h>
 #include <fw/DropTarget.h>
 #include <fw/MenuHandlerList.h>
+#include <fw/ObjectOf.h>
 #include <fw/ScreenArea.h>
+#include <fw/UnimplementedClasses.h>
 
 #include <cstdint>
 #include <string>
@@ -47,7 +49,7 @@ public:
 
     // The control is ready: nothing more is needed before its properties are set.
     void Constructor();
-    void DrawInto(Object* graphics, std::int32_t x, std::int32_t y);
+    void DrawInto(ObjectOf<Graphics> graphics, std::int32_t x, std::int32_t y);
     using ScreenArea::Invalidate;
     void Invalidate(bool eraseBackground);
     void SetFocus();

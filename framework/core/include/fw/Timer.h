@@ -12,6 +12,8 @@
 
 #include <fw/ClassRecord.h>
 #include <fw/Events.h>
+#include <fw/Interfaces.h>
+#include <fw/ObjectOf.h>
 #include <fw/Peer.h>
 
 #include <cstdint>
@@ -41,9 +43,9 @@ public:
     Timer() noexcept;
     ~Timer() override;
 
-    // Raises IllegalCastException for an object that is no actionNotificationReceiver.
-    void addActionNotificationReceiver(Object* receiver);
-    void removeActionNotificationReceiver(Object* receiver);
+    // Raises NilObjectException for nil.
+    void addActionNotificationReceiver(ObjectOf<ActionNotificationReceiver> receiver);
+    void removeActionNotificationReceiver(ObjectOf<ActionNotificationReceiver> receiver);
     // Starts the period anew.
     void Reset();
     // Raises Action and tells the receivers, whatever the mode.
