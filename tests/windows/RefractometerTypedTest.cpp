@@ -82,4 +82,31 @@ TEST_F(RefractometerTyped, ReopenedItComputesFromTheInputsItShows)
     EXPECT_EQ(BrixFormulas::WCF, 1.04);
 }
 
+struct FactorTyped {
+    const char* name;
+    const char* keys; // typed over the selected factor, one key each
+    const char* shows;
+};
+
+void PrintTo(const FactorTyped& row, std::ostream* out) { *out << row.name; }
+
+class FactorTyping : public RefractometerTyped, public testing::WithParamInterface<FactorTyped> { };
+
+// The field is rewritten after every key; the next key must still go where the user is typing.
+TEST_P(FactorTyping, EndsAsTypedWithTheResultsOfThatFactor)
+{
+    TypeInto(*window, "TF_OB", "12.5");
+    TypeInto(*window, "TF_FB", "3.2");
+    TypeInto(*window, "TF_WCF", GetParam().keys);
+    expectShowing(ShownFor("12.5", "3.2", GetParam().shows));
+    EXPECT_EQ(BrixFormulas::WCF, fw::runCDbl(GetParam().shows));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FactorTyping,
+    testing::Values(FactorTyped { "ThreePlaces", "1.05", "1.050" }, FactorTyped { "BelowOne", "0.98", "0.980" },
+        FactorTyped { "WithoutTheLeadingZero", ".98", "0.980" }, FactorTyped { "OnePlace", "1.1", "1.100" },
+        FactorTyped { "Whole", "2", "2.000" }, FactorTyped { "AllThreePlacesTyped", "1.045", "1.045" },
+        FactorTyped { "TheUsualFactor", "1.04", "1.040" }),
+    [](const testing::TestParamInfo<FactorTyped>& info) { return std::string(info.param.name); });
+
 } // namespace

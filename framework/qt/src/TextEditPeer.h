@@ -22,7 +22,7 @@ protected:
         if (!this->reportUserChange([&] { this->model().userEdited(text); }))
             return; // a handler closed the control itself
         editing_ = false;
-        showModelText();
+        showEditRewritten();
     }
     // The share of an aspect that both kinds show alike; each kind's show starts with it.
     void showShared(Aspect aspect)
@@ -32,7 +32,10 @@ protected:
         else if (aspect == Aspect::Colors)
             ApplyTextColors(this->view(), this->model());
     }
+    // The program changed the text.
     virtual void showModelText() = 0;
+    // The text as the handlers left it after the user's own edit of this control.
+    virtual void showEditRewritten() { showModelText(); }
 
 private:
     bool editing_ = false;

@@ -1,5 +1,6 @@
 #include "TextFieldPeer.h"
 
+#include "CaretAnchoredToPoint.h"
 #include "CodePointLimit.h"
 #include "TextConversion.h"
 
@@ -44,18 +45,29 @@ void TextFieldPeer::focusByTab()
     ControlPeer::focusByTab();
 }
 
-void TextFieldPeer::showModelText()
+bool TextFieldPeer::takeModelText()
 {
     QString shown = ToQt(model().text());
     if (view()->text() == shown)
-        return;
-    if (!view()->hasFocus()) {
-        view()->setText(shown);
-        return;
-    }
-    int caret = view()->cursorPosition();
+        return false;
     view()->setText(shown);
-    view()->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
+    return true;
+}
+
+void TextFieldPeer::showModelText()
+{
+    int caret = view()->cursorPosition();
+    bool focused = view()->hasFocus();
+    if (takeModelText() && focused)
+        view()->setCursorPosition(std::min(caret, static_cast<int>(view()->text().size())));
+}
+
+void TextFieldPeer::showEditRewritten()
+{
+    QString typed = view()->text();
+    int caret = view()->cursorPosition();
+    if (takeModelText())
+        view()->setCursorPosition(CaretAnchoredToPoint(typed, caret, view()->text()));
 }
 
 void TextFieldPeer::show(Aspect aspect)

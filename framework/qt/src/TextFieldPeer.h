@@ -2,10 +2,12 @@
 //
 // What the user types goes to the model (`userEdited`); the model's handlers may
 // rewrite the text on the spot, so afterwards the peer shows the model's text
-// again where it differs. A text the model changes while the field has the focus
-// keeps the caret where it was (clamped to the new text), so that a handler that
-// reformats the field on every keystroke lets the user go on typing. A change
-// the program makes is never reported back as the user's.
+// again where it differs, with the caret where the user was typing relative to
+// the decimal point (CaretAnchoredToPoint.h), so that a handler that reformats
+// the field on every keystroke lets the user go on typing. Any other text the
+// model changes while the field has the focus keeps the caret where it was
+// (clamped to the new text). A change the program makes is never reported back
+// as the user's.
 #pragma once
 
 #include "TextEditPeer.h"
@@ -30,6 +32,9 @@ protected:
 
 private:
     void showModelText() override;
+    void showEditRewritten() override;
+    // Shows the model's text where it differs from the view's; whether it did.
+    bool takeModelText();
 
     CodePointLimit* limit_;
 };
