@@ -8,8 +8,6 @@
 
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace fw::qt {
 
 namespace {
@@ -56,10 +54,8 @@ bool TextFieldPeer::takeModelText()
 
 void TextFieldPeer::showModelText()
 {
-    int caret = view()->cursorPosition();
-    bool focused = view()->hasFocus();
-    if (takeModelText() && focused)
-        view()->setCursorPosition(std::min(caret, static_cast<int>(view()->text().size())));
+    if (takeModelText())
+        view()->setCursorPosition(0); // scrolls a text wider than the field back to its start
 }
 
 void TextFieldPeer::showEditRewritten()

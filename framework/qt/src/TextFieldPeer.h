@@ -4,10 +4,10 @@
 // rewrite the text on the spot, so afterwards the peer shows the model's text
 // again where it differs, with the caret where the user was typing relative to
 // the decimal point (CaretAnchoredToPoint.h), so that a handler that reformats
-// the field on every keystroke lets the user go on typing. Any other text the
-// model changes while the field has the focus keeps the caret where it was
-// (clamped to the new text). A change the program makes is never reported back
-// as the user's.
+// the field on every keystroke lets the user go on typing. Any other change the
+// program makes shows the start of the text, focused or not: a number wider
+// than its field shows its leading digits. A change the program makes is never
+// reported back as the user's.
 #pragma once
 
 #include "TextEditPeer.h"
