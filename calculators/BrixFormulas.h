@@ -2,10 +2,10 @@
 
 // Refractometer formulas. Two refractometer readings in degrees Brix, the
 // original (OB, before fermentation) and final (FB, after), and the wort
-// correction factor WCF are the inputs; the refractometer window stores an
-// edited input in its module value, then runs Calc_FG, Calc_OG, Calc_AA,
-// Calc_RA, Calc_ABV and Calc_RE in that order, reading each argument from the
-// module values at the moment of the call, so AA and ABV see the FG and OG
+// correction factor WCF are the inputs; the refractometer window stores the
+// three inputs it shows in their module values, then runs Calc_FG, Calc_OG,
+// Calc_AA, Calc_RA, Calc_ABV and Calc_RE in that order, reading each argument
+// from the module values at the moment of the call, so AA and ABV see the FG and OG
 // just computed and RA the AA just computed. Each routine works on its
 // arguments alone and stores exactly one result: OG and FG (specific gravity),
 // AA and RA (attenuation as a ratio), ABV (percent) and RE (degrees Brix).

@@ -22,9 +22,20 @@ template <fw::FixedText Field> void show(fw::Window& self, const double& moduleV
     field->setText(fw::StringFormat(moduleValue, mask, kFormatFlag));
 }
 
-template <fw::FixedText Input> void inputChanged(fw::Window& self, double& moduleValue)
+template <fw::FixedText Input> double reading(fw::Window& self)
 {
-    moduleValue = fw::runCDbl(W_BRIX::Control<Input>(self)->text());
+    return fw::runCDbl(W_BRIX::Control<Input>(self)->text());
+}
+
+// Any edit stores all three inputs as their fields show them, not only the one
+// edited: a window opened again after a close shows its design texts while the
+// module values still hold the last window's inputs, and the results must
+// follow what this window shows.
+void inputChanged(fw::Window& self)
+{
+    BrixFormulas::OB = reading<"TF_OB">(self);
+    BrixFormulas::FB = reading<"TF_FB">(self);
+    BrixFormulas::WCF = reading<"TF_WCF">(self);
 
     BrixFormulas::RecalculateAll();
 
@@ -42,9 +53,9 @@ template <fw::FixedText Input> void inputChanged(fw::Window& self, double& modul
 
 } // namespace
 
-void W_BRIX::TF_OB_TextChange(fw::Window& self, fw::TextField*) { inputChanged<"TF_OB">(self, BrixFormulas::OB); }
-void W_BRIX::TF_FB_TextChange(fw::Window& self, fw::TextField*) { inputChanged<"TF_FB">(self, BrixFormulas::FB); }
-void W_BRIX::TF_WCF_TextChange(fw::Window& self, fw::TextField*) { inputChanged<"TF_WCF">(self, BrixFormulas::WCF); }
+void W_BRIX::TF_OB_TextChange(fw::Window& self, fw::TextField*) { inputChanged(self); }
+void W_BRIX::TF_FB_TextChange(fw::Window& self, fw::TextField*) { inputChanged(self); }
+void W_BRIX::TF_WCF_TextChange(fw::Window& self, fw::TextField*) { inputChanged(self); }
 
 void W_BRIX::Event_Open(fw::Window&) { }
 

@@ -1,9 +1,9 @@
 // The refractometer tool, the program's default window. Three inputs (original
 // and final Brix, wort correction factor) and six read-only results. An edit of
-// any input stores it in its BrixFormulas module value, runs the six formulas
-// and rewrites the six results and the factor field, in that order; opening the
-// window computes nothing. The window keeps no state: the numbers live in
-// BrixFormulas and outlive it.
+// any input stores all three inputs, as their fields show them, in their
+// BrixFormulas module values, runs the six formulas and rewrites the six results
+// and the factor field, in that order; opening the window computes nothing. The
+// window keeps no state: the numbers live in BrixFormulas and outlive it.
 #pragma once
 
 #include "calculators/WindowClass.h"

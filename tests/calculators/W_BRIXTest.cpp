@@ -150,12 +150,14 @@ TEST_F(RefractometerWindowObserved, WritesTheSevenFieldsInOrderAndNoLabel)
     EXPECT_EQ(shown("TF_WCF"), "1.040");
 }
 
-TEST_F(RefractometerWindow, RewritesTheFactorAfterEveryEdit)
+TEST_F(RefractometerWindow, ComputesWithTheFactorItShowsNotAnEarlierWindows)
 {
-    // The factor in use, not the field's text: an earlier window left 1.02.
+    // An earlier window left 1.02 in the module; this one shows "1.040".
     BrixFormulas::WCF = 1.02;
     field("TF_OB").userEdited("12");
-    EXPECT_EQ(shown("TF_WCF"), "1.020");
+    EXPECT_EQ(BrixFormulas::WCF, 1.04);
+    EXPECT_EQ(shown("TF_WCF"), "1.040");
+    EXPECT_EQ(shown("TF_OG"), "1.046");
 }
 
 TEST_F(RefractometerWindow, TypingInTheFactorKeepsItsThreePlaceReading)
@@ -167,7 +169,7 @@ TEST_F(RefractometerWindow, TypingInTheFactorKeepsItsThreePlaceReading)
     EXPECT_EQ(BrixFormulas::WCF, 1.046);
 }
 
-TEST_F(RefractometerWindow, ReopenedShowsDesignTextsWhileTheModuleValuesPersist)
+TEST_F(RefractometerWindow, ReopenedShowsDesignTextsAndComputesFromThemThoughTheModuleValuesPersist)
 {
     field("TF_OB").userEdited("12");
     field("TF_FB").userEdited("6");
@@ -180,11 +182,14 @@ TEST_F(RefractometerWindow, ReopenedShowsDesignTextsWhileTheModuleValuesPersist)
     EXPECT_EQ(shown("TF_WCF"), "1.040");
     for (auto name : kResults)
         EXPECT_EQ(shown(name), "") << name;
+    EXPECT_EQ(BrixFormulas::OB, 12.0); // never reset
+    EXPECT_EQ(BrixFormulas::FB, 6.0);
 
-    // The final reading alone, retyped: the original one still comes from the module.
+    // The final reading alone, retyped: the original one is the "0" its field shows.
     field("TF_FB").userEdited("6");
-    EXPECT_EQ(shown("TF_OG"), "1.046");
-    EXPECT_EQ(shown("TF_AA"), "80.4%");
+    EXPECT_EQ(BrixFormulas::OB, 0.0);
+    EXPECT_EQ(shown("TF_OG"), "1.000");
+    EXPECT_EQ(shown("TF_FG"), "1.036");
 }
 
 TEST_F(RefractometerWindow, HasOneImplicitInstance)

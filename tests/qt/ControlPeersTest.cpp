@@ -1,6 +1,7 @@
 // What each kind of control shows: geometry in window coordinates (also inside a
 // group box), texts, fonts and colours, field settings, popup rows, slider
 // orientation and range, line end points, canvas pictures and help tags.
+#include "ControlWidgets.h"
 #include "PictureImage.h"
 #include "QtTestSupport.h"
 #include "WidgetOf.h"
@@ -290,6 +291,35 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextFieldSettings,
         FieldRow { "RightWithoutBorder", 3, false, false, false, Qt::AlignRight | Qt::AlignVCenter },
         FieldRow { "Password", 0, false, true, true, Qt::AlignLeft | Qt::AlignVCenter }),
     [](const testing::TestParamInfo<FieldRow>& info) { return info.param.name; });
+
+TEST_F(ControlPeersTest, ALongTextTheProgramWritesShowsItsStartFocusedOrNot)
+{
+    auto window = OpenWindow({}, [](Window& w) {
+        SetRect(AddControl<TextField>(w, TextField::Class(), "Result"), 10, 10, 80, 22).setReadOnly(true);
+        SetRect(AddControl<TextField>(w, TextField::Class(), "Input"), 10, 40, 80, 22);
+    });
+    Activate(*window);
+    struct Row {
+        const char* name;
+        const char* written;
+        const char* focused;
+    } rows[] = {
+        { "AResultElsewhere", "Result", "Input" }, { "AResultWithTheFocus", "Result", "Result" },
+        { "AnInputWithTheFocus", "Input", "Input" }, // by the program, not while the user edits it
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        widgetOf<QLineEdit>(*window, row.focused)->setFocus();
+        auto* field = native_cast<TextField>(window->findControl(row.written));
+        auto* edit = widgetOf<QLineEdit>(*window, row.written);
+        ASSERT_EQ(edit->hasFocus(), std::string_view(row.written) == row.focused);
+        field->setText("1066666666666666666666666666666666666666");
+        edit->end(false); // the caret, and the view, at the end of the old text
+        field->setText("-225865384615384615384615384615384615.000");
+        EXPECT_EQ(edit->cursorPosition(), 0);
+        EXPECT_TRUE(control_widgets::DrawsTheStartOfItsText(*edit));
+    }
+}
 
 TEST_F(ControlPeersTest, ATextAreaShowsLinesAsPlainTextWithItsScrollBars)
 {

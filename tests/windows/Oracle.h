@@ -5,10 +5,11 @@
 // a result that a window reads back from a text it wrote is read back here too.
 //
 // The refractometer's inputs live on in module values that outlive its window:
-// its oracle keeps them across openings, as the program's module does. The
-// bottling window shows whichever path ran last; its oracle keeps the texts
-// and only a change of the volume or of the slider rewrites them. The boil-off
-// window's results follow from its inputs alone.
+// its oracle keeps them across openings, as the program's module does, and an
+// edit stores all three from what the fields show. The bottling window shows
+// whichever path ran last; its oracle keeps the texts and only a change of the
+// volume or of the slider rewrites them. The boil-off window's results follow
+// from its inputs alone.
 #pragma once
 
 #include <fw/Numbers.h>
@@ -110,17 +111,16 @@ private:
         if (current == text)
             return;
         current = text;
-        if (field == "TF_OB")
-            inputChanged(module_.ob, field);
-        else if (field == "TF_FB")
-            inputChanged(module_.fb, field);
-        else if (field == "TF_WCF")
-            inputChanged(module_.wcf, field);
+        if (field == "TF_OB" || field == "TF_FB" || field == "TF_WCF")
+            inputChanged();
     }
 
-    void inputChanged(double& value, std::string_view field)
+    // Every input as its field shows it, whichever was edited.
+    void inputChanged()
     {
-        value = fw::runCDbl(shown_.find(field)->second);
+        module_.ob = fw::runCDbl(shown_.find("TF_OB")->second);
+        module_.fb = fw::runCDbl(shown_.find("TF_FB")->second);
+        module_.wcf = fw::runCDbl(shown_.find("TF_WCF")->second);
         results_ = compute(module_.ob, module_.fb, module_.wcf);
         write("TF_A", format(results_.ra, "#0.0/%"));
         write("TF_RE", format(results_.re, "#0.0"));

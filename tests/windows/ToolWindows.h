@@ -63,6 +63,7 @@ inline void CloseAll()
     QCoreApplication::processEvents();
 }
 
+using control_widgets::DrawsTheStartOfItsText;
 using control_widgets::Showing;
 using control_widgets::TypeInto;
 using control_widgets::WidgetOf;

@@ -22,7 +22,7 @@ protected:
         if (!this->reportUserChange([&] { this->object().userEdited(text); }))
             return; // a handler closed the control itself
         editing_ = false;
-        showObjectText();
+        showEditRewritten();
     }
     // The share of an aspect that both kinds show alike; each kind's show starts with it.
     void showShared(Aspect aspect)
@@ -32,7 +32,10 @@ protected:
         else if (aspect == Aspect::Colors)
             ApplyTextColors(this->view(), this->object());
     }
+    // The program changed the text.
     virtual void showObjectText() = 0;
+    // The text as the handlers left it after the user's own edit of this control.
+    virtual void showEditRewritten() { showObjectText(); }
 
 private:
     bool editing_ = false;

@@ -1,5 +1,6 @@
 #include "TextFieldPeer.h"
 
+#include "CaretAnchoredToPoint.h"
 #include "CodePointLimit.h"
 #include "TextConversion.h"
 #include "WeakObject.h"
@@ -7,8 +8,6 @@
 #include <fw/TextField.h>
 
 #include <QLineEdit>
-
-#include <algorithm>
 
 namespace fw::qt {
 
@@ -45,18 +44,27 @@ void TextFieldPeer::focusByTab()
     ControlPeer::focusByTab();
 }
 
-void TextFieldPeer::showObjectText()
+bool TextFieldPeer::takeObjectText()
 {
     QString shown = ToQt(object().text());
     if (view()->text() == shown)
-        return;
-    if (!view()->hasFocus()) {
-        view()->setText(shown);
-        return;
-    }
-    int caret = view()->cursorPosition();
+        return false;
     view()->setText(shown);
-    view()->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
+    return true;
+}
+
+void TextFieldPeer::showObjectText()
+{
+    if (takeObjectText())
+        view()->setCursorPosition(0); // scrolls a text wider than the field back to its start
+}
+
+void TextFieldPeer::showEditRewritten()
+{
+    QString typed = view()->text();
+    int caret = view()->cursorPosition();
+    if (takeObjectText())
+        view()->setCursorPosition(CaretAnchoredToPoint(typed, caret, view()->text()));
 }
 
 void TextFieldPeer::show(Aspect aspect)

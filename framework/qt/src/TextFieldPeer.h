@@ -2,10 +2,12 @@
 //
 // What the user types goes to the object (`userEdited`); the object's handlers may
 // rewrite the text on the spot, so afterwards the peer shows the object's text
-// again where it differs. A text the object changes while the field has the focus
-// keeps the caret where it was (clamped to the new text), so that a handler that
-// reformats the field on every keystroke lets the user go on typing. A change
-// the program makes is never reported back as the user's.
+// again where it differs, with the caret where the user was typing relative to
+// the decimal point (CaretAnchoredToPoint.h), so that a handler that reformats
+// the field on every keystroke lets the user go on typing. Any other change the
+// program makes shows the start of the text, focused or not: a number wider
+// than its field shows its leading digits. A change the program makes is never
+// reported back as the user's.
 #pragma once
 
 #include "TextEditPeer.h"
@@ -30,6 +32,9 @@ protected:
 
 private:
     void showObjectText() override;
+    void showEditRewritten() override;
+    // Shows the object's text where it differs from the view's; whether it did.
+    bool takeObjectText();
 
     CodePointLimit* limit_;
 };
