@@ -32,13 +32,18 @@
 namespace fw {
 
 namespace detail {
-
 inline constexpr std::string_view kSignatureMark = "%";
+} // namespace detail
 
-// "%", the result's code, "%", the parameters' codes.
+// The signature text of these type codes: "%", the result's code, "%", the parameters' codes.
+template <const std::string_view& Result, const std::string_view&... Parameters>
+inline constexpr const std::string_view& kSignatureOfCodes
+    = kJoined<detail::kSignatureMark, Result, detail::kSignatureMark, Parameters...>;
+
+namespace detail {
+
 template <class R, class... Args>
-inline constexpr const std::string_view& kSignatureText
-    = kJoined<kSignatureMark, Crossing<R>::code, kSignatureMark, Crossing<Args>::code...>;
+inline constexpr const std::string_view& kSignatureText = kSignatureOfCodes<Crossing<R>::code, Crossing<Args>::code...>;
 
 } // namespace detail
 
