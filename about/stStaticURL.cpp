@@ -17,11 +17,11 @@ fw::Color red() { return fw::RuntimeRGBA(255, 0, 0, 0); }
 const ClassDeclaration& declaration()
 {
     static const std::array methods {
-        Method<&stStaticURL::Event_MouseUp>("Event_MouseUp", "%%i4i4"),
-        Method<&stStaticURL::Event_MouseDown>("Event_MouseDown", "%b%i4i4"),
-        Method<&stStaticURL::Event_MouseExit>("Event_MouseExit", "%%"),
-        Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter", "%%"),
-        Method<&stStaticURL::Event_Open>("Event_Open", "%%"),
+        Method<&stStaticURL::Event_MouseUp>("Event_MouseUp"),
+        Method<&stStaticURL::Event_MouseDown>("Event_MouseDown"),
+        Method<&stStaticURL::Event_MouseExit>("Event_MouseExit"),
+        Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter"),
+        Method<&stStaticURL::Event_Open>("Event_Open"),
     };
     static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
     static const std::array hooks {

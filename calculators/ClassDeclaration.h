@@ -1,11 +1,12 @@
 // How each of the program's classes registers itself with the framework.
 //
 // A class states its facts once, in a `ClassDeclaration`: superclass, registered
-// name, class scope, own methods in method order (signature, scope, the Hidden
-// marker, whether it overrides an inherited entry), own properties, the events
-// it implements, its `__Init` and `__Exit` hooks and its interfaces. `ClassInit`
-// derives every count, position, field offset and size from those facts and the
-// superclass's record, and fills the records that RuntimeNewClass allocates.
+// name, class scope, own methods in method order (name and function, whose C++
+// types give the signature; scope, the Hidden marker, whether it overrides an
+// inherited entry), own properties, the events it implements, its `__Init` and
+// `__Exit` hooks and its interfaces. `ClassInit` derives every count, position,
+// field offset and size from those facts and the superclass's record, and fills
+// the records that RuntimeNewClass allocates.
 // A `ClassStorage` is a class's record storage: nil until the class registers,
 // on first use of its accessor or when start-up's initialisation list reaches it,
 // whichever comes first; registering again does nothing.
@@ -30,23 +31,37 @@ struct MethodDeclaration {
     bool overrides = false; // written over the inherited entry of the same name and signature
 };
 
-// A method of the class, typed: `Method<&W_Carb::Layout>("Layout", "%%")`.
-template <auto F>
-MethodDeclaration Method(std::string_view name, std::string_view signature, Scope scope = Scope::Public)
+// A method of the class, typed: `Method<&W_Carb::Layout>("Layout")`. Its signature
+// text, entry point and invoker follow from the function's C++ types.
+template <auto F> MethodDeclaration Method(std::string_view name, Scope scope = Scope::Public)
 {
-    return { name, signature, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope };
+    return { name, fw::kSignature<decltype(F)>, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope };
 }
 
-template <auto F> MethodDeclaration HiddenMethod(std::string_view name, std::string_view signature)
+// A method whose signature text says more than its C++ types: it names the class of
+// an object that the types know only as an Object, a class of the program's own
+// with no C++ type. The text must fit the types.
+template <auto F, const std::string_view& Signature>
+MethodDeclaration Method(std::string_view name, Scope scope = Scope::Public)
 {
-    auto method = Method<F>(name, signature);
+    static_assert(Signature != fw::kSignature<decltype(F)>, "the C++ types say this signature text already");
+    static_assert(fw::SignatureFits(Signature, fw::kSignature<decltype(F)>),
+        "the signature text does not fit the function's C++ types");
+    auto method = Method<F>(name, scope);
+    method.signature = Signature;
+    return method;
+}
+
+template <auto F> MethodDeclaration HiddenMethod(std::string_view name)
+{
+    auto method = Method<F>(name);
     method.hidden = true;
     return method;
 }
 
-template <auto F> MethodDeclaration Override(std::string_view name, std::string_view signature)
+template <auto F> MethodDeclaration Override(std::string_view name)
 {
-    auto method = Method<F>(name, signature);
+    auto method = Method<F>(name);
     method.overrides = true;
     return method;
 }

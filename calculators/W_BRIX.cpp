@@ -50,7 +50,7 @@ void W_BRIX::Event_Open(fw::Window&) { }
 
 std::span<const MethodDeclaration> W_BRIX::OtherMethods()
 {
-    static const std::array methods { Method<&W_BRIX::Event_Open>("Event_Open", "%%") };
+    static const std::array methods { Method<&W_BRIX::Event_Open>("Event_Open") };
     return methods;
 }
 

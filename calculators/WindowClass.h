@@ -20,7 +20,6 @@
 #include "calculators/ClassDeclaration.h"
 #include "calculators/ControlRows.h"
 #include "calculators/EventBinding.h"
-#include "calculators/SignatureTexts.h"
 #include "calculators/StoredLiterals.h"
 
 #include <fw/Exceptions.h>
@@ -119,9 +118,9 @@ template <class W> struct WindowClass : WindowDefaults, DesignVocabulary {
     {
         static const ClassDeclaration declaration = [] {
             static std::vector<MethodDeclaration> methods {
-                Method<&W::Layout>("Layout", "%%"),
-                Method<&WindowClass::CreateControls>("CreateControls", "%%"),
-                HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0", "%%"),
+                Method<&W::Layout>("Layout"),
+                Method<&WindowClass::CreateControls>("CreateControls"),
+                HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0"),
             };
             addAccessors(methods, std::make_index_sequence<controlCount()> {});
             addHandlers(methods, std::make_index_sequence<handlerCount()> {});
@@ -165,18 +164,30 @@ private:
         (std::make_index_sequence<handlerCount()> {});
     }
 
+    // The accessor of row I as its class registers it. A class of the program's own has no
+    // C++ type: its accessor gives the control as an Object, and the signature names the class.
+    template <std::size_t I> static MethodDeclaration accessorMethod()
+    {
+        using ProgramClass = typename std::remove_cvref_t<decltype(row<I>())>::ProgramClass;
+        if constexpr (std::is_void_v<ProgramClass>)
+            return Method<&WindowClass::Accessor<I>>(row<I>().name);
+        else
+            return Method<&WindowClass::ObjectAccessor<I>, fw::kSignatureOfCodes<fw::kObjectTypeCode<ProgramClass>>>(
+                row<I>().name);
+    }
+
+    template <std::size_t I> static fw::Ref<fw::Object> ObjectAccessor(fw::Window& self) { return Accessor<I>(self); }
+
     template <std::size_t... I>
     static void addAccessors(std::vector<MethodDeclaration>& methods, std::index_sequence<I...>)
     {
-        (methods.push_back(Method<&WindowClass::Accessor<I>>(row<I>().name, row<I>().accessorSignature)), ...);
+        (methods.push_back(accessorMethod<I>()), ...);
     }
 
     template <std::size_t... K>
     static void addHandlers(std::vector<MethodDeclaration>& methods, std::index_sequence<K...>)
     {
-        (methods.push_back(Method<std::get<K>(W::kHandlers).function>(
-             std::get<K>(W::kHandlers).name, std::get<K>(W::kHandlers).kSignature)),
-            ...);
+        (methods.push_back(Method<std::get<K>(W::kHandlers).function>(std::get<K>(W::kHandlers).name)), ...);
     }
 
     // A fresh lookup and cast by name, as every step after the control is added makes.

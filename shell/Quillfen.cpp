@@ -54,16 +54,16 @@ const std::array<MenuHandler, 7> kMenuHandlers { {
 const ClassDeclaration& declaration()
 {
     static const std::array methods {
-        Method<&Quillfen::Event_Open>("Event_Open", "%%"),
-        Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems", "%%"),
-        Method<&Quillfen::_EditCopy_Action>("_EditCopy_Action", "%b%"),
-        Method<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action", "%b%"),
-        Method<&showToolWindow<W_Carb>>("_M_Carb_Action", "%b%"),
-        Method<&showToolWindow<W_Bottle>>("_M_Bottles_Action", "%b%"),
-        Method<&showToolWindow<W_BRIX>>("_M_BRIX_Action", "%b%"),
-        Method<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action", "%b%"),
-        Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action", "%b%"),
-        Method<&Quillfen::Constructor>("Constructor", "%%"),
+        Method<&Quillfen::Event_Open>("Event_Open"),
+        Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems"),
+        Method<&Quillfen::_EditCopy_Action>("_EditCopy_Action"),
+        Method<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action"),
+        Method<&showToolWindow<W_Carb>>("_M_Carb_Action"),
+        Method<&showToolWindow<W_Bottle>>("_M_Bottles_Action"),
+        Method<&showToolWindow<W_BRIX>>("_M_BRIX_Action"),
+        Method<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action"),
+        Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action"),
+        Method<&Quillfen::Constructor>("Constructor"),
     };
     static const std::array hooks {
         EventHook { eventIndex(fw::ApplicationEvent::EnableMenuItems), "Event_EnableMenuItems" },
@@ -123,7 +123,7 @@ void InstallMenuHandlers()
         fw::MethodEntry method = cls->methodTable[fw::MethodTableSlot(cls, handler.method, "%b%")];
         fw::Ref<fw::Delegate> delegate
             = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), method, source.get(),
-                "(  ) as Boolean", fw::kDelegateKeepsObject);
+                fw::kDelegateSignature<bool()>, fw::kDelegateKeepsObject);
         receiver->AddMenuHandler(handler.itemName, fw::EntryAs<fw::MenuHandler>(delegate->target()));
     }
 }

@@ -21,10 +21,10 @@ fw::Ref<fw::Label> label1(fw::Window&) { return nullptr; }
 const ClassDeclaration& placeholderWindow()
 {
     static const std::array methods {
-        Method<&layout>("Layout", "%%"),
-        Method<&createControls>("CreateControls", "%%"),
-        HiddenMethod<&doNothing>("_CreateControls0", "%%"),
-        Method<&label1>("Label1", "%o<Label>%"),
+        Method<&layout>("Layout"),
+        Method<&createControls>("CreateControls"),
+        HiddenMethod<&doNothing>("_CreateControls0"),
+        Method<&label1>("Label1"),
     };
     static const std::array hooks { EventHook { 16, "Layout" }, EventHook { 7, "CreateControls" } };
     static const ClassDeclaration declaration { .superclass = &fw::Window::Class,
@@ -103,10 +103,10 @@ void menuBarConstructor(fw::MenuBar&) { ++constructed; }
 const ClassDeclaration& menuBar()
 {
     static const std::array methods {
-        Method<&untitled>("Untitled0", "%%"),
-        Method<&untitled>("Untitled1", "%%"),
-        Method<&untitled>("Untitled2", "%%"),
-        Override<&menuBarConstructor>("Constructor", "%%"),
+        Method<&untitled>("Untitled0"),
+        Method<&untitled>("Untitled1"),
+        Method<&untitled>("Untitled2"),
+        Override<&menuBarConstructor>("Constructor"),
     };
     static const ClassDeclaration declaration { .superclass = &fw::MenuBar::Class,
         .registeredName = "MenuBar1.MenuBar1",
@@ -144,7 +144,7 @@ void boilOff(fw::Window&) { }
 
 const ClassDeclaration& windowWithFields()
 {
-    static const std::array methods { Method<&boilOff>("Boil_Off", "%%", Scope::Protected) };
+    static const std::array methods { Method<&boilOff>("Boil_Off", Scope::Protected) };
     static const std::array properties {
         PropertyDeclaration { "regBtls", "i4", Scope::Protected },
         PropertyDeclaration { "BigBtls", "i4", Scope::Protected },
@@ -191,7 +191,7 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
 void open(fw::Label&) { }
 const ClassDeclaration& linkLabel()
 {
-    static const std::array methods { Method<&open>("Event_Open", "%%") };
+    static const std::array methods { Method<&open>("Event_Open") };
     static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
     static const std::array hooks { EventHook { 2, "Event_Open" } };
     static const ClassDeclaration declaration { .superclass = &fw::Label::Class,
