@@ -3,10 +3,12 @@
 // A class states its facts once, in a `ClassDeclaration`: superclass, registered
 // name, class scope, own methods in method order (name and function, whose C++
 // types give the signature; scope, the Hidden marker, whether it overrides an
-// inherited entry), own properties, the events it implements, its `__Init` and
-// `__Exit` hooks and its interfaces. `ClassInit` derives every count, position,
-// field offset and size from those facts and the superclass's record, and fills
-// the records that RuntimeNewClass allocates.
+// inherited entry, the event of the superclass it implements as the class's
+// hook), own properties, its `__Init` and `__Exit` hooks and its interfaces.
+// `ClassInit` derives every count, position, field offset and size from those
+// facts and the superclass's record, and fills the records that RuntimeNewClass
+// allocates. A method names its function and a hook is stated on the method
+// that implements the event, so neither links to a method by its name.
 // A `ClassStorage` is a class's record storage: nil until the class registers,
 // on first use of its accessor or when start-up's initialisation list reaches it,
 // whichever comes first; registering again does nothing.
@@ -16,6 +18,7 @@
 #include <fw/ClassRecord.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -29,6 +32,16 @@ struct MethodDeclaration {
     Scope scope = Scope::Public;
     bool hidden = false;
     bool overrides = false; // written over the inherited entry of the same name and signature
+    // The event of the superclass, by event number, that the method implements as the class's hook.
+    std::optional<std::int32_t> hookedEvent {};
+
+    // This method as the class's own implementation of that event.
+    MethodDeclaration Hooks(std::int32_t event) const
+    {
+        MethodDeclaration method = *this;
+        method.hookedEvent = event;
+        return method;
+    }
 };
 
 // A method of the class, typed: `Method<&W_Carb::Layout>("Layout")`. Its signature
@@ -72,12 +85,6 @@ struct PropertyDeclaration {
     Scope scope = Scope::Public;
 };
 
-// The class's own implementation of an event of its superclass, by event number.
-struct EventHook {
-    std::int32_t event;
-    std::string_view method; // the name of one of the class's own methods
-};
-
 struct InterfaceDeclaration {
     fw::ClassRecord* (*interface)();
     std::span<const std::string_view> implementations; // method names, in the interface's order
@@ -90,7 +97,6 @@ struct ClassDeclaration {
     Scope classScope = Scope::Public;
     std::span<const MethodDeclaration> methods;
     std::span<const PropertyDeclaration> properties;
-    std::span<const EventHook> eventHooks;
     fw::InstanceHook initHook = nullptr;
     fw::InstanceHook exitHook = nullptr;
     std::span<const InterfaceDeclaration> interfaces;

@@ -8,8 +8,8 @@
 //     binding names one of them by its function, which is checked when compiled;
 //   - `Layout`: the window's Layout event (`ApplyWindowStream` unless the window
 //     first installs a menu bar);
-//   - `OtherMethods()`: the methods that follow the handlers, and `ExtraHooks()`:
-//     events it implements beyond Layout and CreateControls.
+//   - `OtherMethods()`: the methods that follow the handlers, among them those that
+//     implement events beyond Layout and CreateControls.
 // From this `WindowClass<W>` derives the class declaration (Layout, CreateControls,
 // the hidden _CreateControls0, one accessor per control in creation order, the
 // handlers, then the other methods), the control creation sequence, the accessors
@@ -47,7 +47,6 @@ std::int32_t ConstructorSlot(const fw::ClassRecord* cls);
 struct WindowDefaults {
     static constexpr std::tuple<> kHandlers {};
     static std::span<const MethodDeclaration> OtherMethods() { return {}; }
-    static std::span<const EventHook> ExtraHooks() { return {}; }
     static std::span<const PropertyDeclaration> Properties() { return {}; }
     static constexpr fw::InstanceHook kInitHook = nullptr;
 };
@@ -118,25 +117,20 @@ template <class W> struct WindowClass : WindowDefaults, DesignVocabulary {
     {
         static const ClassDeclaration declaration = [] {
             static std::vector<MethodDeclaration> methods {
-                Method<&W::Layout>("Layout"),
-                Method<&WindowClass::CreateControls>("CreateControls"),
+                Method<&W::Layout>("Layout").Hooks(fw::WindowEvent::kLayout),
+                Method<&WindowClass::CreateControls>("CreateControls").Hooks(fw::WindowEvent::kCreateControls),
                 HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0"),
             };
             addAccessors(methods, std::make_index_sequence<controlCount()> {});
             addHandlers(methods, std::make_index_sequence<handlerCount()> {});
             for (auto& method : W::OtherMethods())
                 methods.push_back(method);
-            static std::vector<EventHook> hooks { { fw::WindowEvent::kCreateControls, "CreateControls" },
-                { fw::WindowEvent::kLayout, "Layout" } };
-            for (auto& hook : W::ExtraHooks())
-                hooks.push_back(hook);
             return ClassDeclaration { .superclass = &fw::Window::Class,
                 .registeredName = W::kRegisteredName,
                 .hasClassScope = true,
                 .classScope = Scope::Public,
                 .methods = methods,
                 .properties = W::Properties(),
-                .eventHooks = hooks,
                 .initHook = W::kInitHook };
         }();
         return declaration;

@@ -54,8 +54,9 @@ const std::array<MenuHandler, 7> kMenuHandlers { {
 const ClassDeclaration& declaration()
 {
     static const std::array methods {
-        Method<&Quillfen::Event_Open>("Event_Open"),
-        Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems"),
+        Method<&Quillfen::Event_Open>("Event_Open").Hooks(eventIndex(fw::ApplicationEvent::Open)),
+        Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems")
+            .Hooks(eventIndex(fw::ApplicationEvent::EnableMenuItems)),
         Method<&Quillfen::_EditCopy_Action>("_EditCopy_Action"),
         Method<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action"),
         Method<&showToolWindow<W_Carb>>("_M_Carb_Action"),
@@ -65,12 +66,8 @@ const ClassDeclaration& declaration()
         Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action"),
         Method<&Quillfen::Constructor>("Constructor"),
     };
-    static const std::array hooks {
-        EventHook { eventIndex(fw::ApplicationEvent::EnableMenuItems), "Event_EnableMenuItems" },
-        EventHook { eventIndex(fw::ApplicationEvent::Open), "Event_Open" },
-    };
     static const ClassDeclaration facts {
-        .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods, .eventHooks = hooks
+        .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods
     };
     return facts;
 }

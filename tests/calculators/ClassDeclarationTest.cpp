@@ -21,17 +21,14 @@ fw::Ref<fw::Label> label1(fw::Window&) { return nullptr; }
 const ClassDeclaration& placeholderWindow()
 {
     static const std::array methods {
-        Method<&layout>("Layout"),
-        Method<&createControls>("CreateControls"),
+        Method<&layout>("Layout").Hooks(16),
+        Method<&createControls>("CreateControls").Hooks(7),
         HiddenMethod<&doNothing>("_CreateControls0"),
         Method<&label1>("Label1"),
     };
-    static const std::array hooks { EventHook { 16, "Layout" }, EventHook { 7, "CreateControls" } };
-    static const ClassDeclaration declaration { .superclass = &fw::Window::Class,
-        .registeredName = "W_Carb.W_Carb",
-        .hasClassScope = true,
-        .methods = methods,
-        .eventHooks = hooks };
+    static const ClassDeclaration declaration {
+        .superclass = &fw::Window::Class, .registeredName = "W_Carb.W_Carb", .hasClassScope = true, .methods = methods
+    };
     return declaration;
 }
 using PlaceholderWindow = ClassStorage<&placeholderWindow>;
@@ -191,14 +188,11 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
 void open(fw::Label&) { }
 const ClassDeclaration& linkLabel()
 {
-    static const std::array methods { Method<&open>("Event_Open") };
+    static const std::array methods { Method<&open>("Event_Open").Hooks(2) };
     static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
-    static const std::array hooks { EventHook { 2, "Event_Open" } };
-    static const ClassDeclaration declaration { .superclass = &fw::Label::Class,
-        .registeredName = "stStaticURL",
-        .methods = methods,
-        .properties = properties,
-        .eventHooks = hooks };
+    static const ClassDeclaration declaration {
+        .superclass = &fw::Label::Class, .registeredName = "stStaticURL", .methods = methods, .properties = properties
+    };
     return declaration;
 }
 
