@@ -14,6 +14,7 @@
 #include <fw/Timer.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -35,37 +36,48 @@ template <class W> bool showToolWindow(fw::Application&)
     return false;
 }
 
+// A menu handler: the menu item it handles, by Name, and the method of the class
+// that handles it.
 struct MenuHandler {
     fw::String* itemName;
-    std::string_view method;
+    MethodDeclaration method;
 };
 
-// In registration order, which is not the order of the items in the menus.
-const std::array<MenuHandler, 7> kMenuHandlers { {
-    { fw::Literal<"EditCopy">(), "_EditCopy_Action" },
-    { fw::Literal<"M_Boil_Calc">(), "_M_Boil_Calc_Action" },
-    { fw::Literal<"M_Carb">(), "_M_Carb_Action" },
-    { fw::Literal<"M_Bottles">(), "_M_Bottles_Action" },
-    { fw::Literal<"M_BRIX">(), "_M_BRIX_Action" },
-    { fw::Literal<"About_Quillfen">(), "_About_Quillfen_Action" },
-    { fw::Literal<"M_Parti_Gyle">(), "_M_Parti_Gyle_Action" },
-} };
+// A menu handler's method takes nothing and answers whether it handled the item.
+template <bool (*Handler)(fw::Application&)> MethodDeclaration HandlerMethod(std::string_view name)
+{
+    return Method<Handler>(name);
+}
+
+// In registration order, which is not the order of the items in the menus; the
+// class's methods follow one another in this order too.
+const std::array<MenuHandler, 7>& menuHandlers()
+{
+    static const std::array<MenuHandler, 7> handlers { {
+        { fw::Literal<"EditCopy">(), HandlerMethod<&Quillfen::_EditCopy_Action>("_EditCopy_Action") },
+        { fw::Literal<"M_Boil_Calc">(), HandlerMethod<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action") },
+        { fw::Literal<"M_Carb">(), HandlerMethod<&showToolWindow<W_Carb>>("_M_Carb_Action") },
+        { fw::Literal<"M_Bottles">(), HandlerMethod<&showToolWindow<W_Bottle>>("_M_Bottles_Action") },
+        { fw::Literal<"M_BRIX">(), HandlerMethod<&showToolWindow<W_BRIX>>("_M_BRIX_Action") },
+        { fw::Literal<"About_Quillfen">(), HandlerMethod<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action") },
+        { fw::Literal<"M_Parti_Gyle">(), HandlerMethod<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action") },
+    } };
+    return handlers;
+}
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
-        Method<&Quillfen::Event_Open>("Event_Open").Hooks(eventIndex(fw::ApplicationEvent::Open)),
-        Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems")
-            .Hooks(eventIndex(fw::ApplicationEvent::EnableMenuItems)),
-        Method<&Quillfen::_EditCopy_Action>("_EditCopy_Action"),
-        Method<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action"),
-        Method<&showToolWindow<W_Carb>>("_M_Carb_Action"),
-        Method<&showToolWindow<W_Bottle>>("_M_Bottles_Action"),
-        Method<&showToolWindow<W_BRIX>>("_M_BRIX_Action"),
-        Method<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action"),
-        Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action"),
-        Method<&Quillfen::Constructor>("Constructor"),
-    };
+    static const std::vector<MethodDeclaration> methods = [] {
+        std::vector<MethodDeclaration> list {
+            Method<&Quillfen::Event_Open>("Event_Open").Hooks(eventIndex(fw::ApplicationEvent::Open)),
+            Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems")
+                .Hooks(eventIndex(fw::ApplicationEvent::EnableMenuItems)),
+        };
+        for (const MenuHandler& handler : menuHandlers())
+            list.push_back(handler.method);
+        list.push_back(Method<&Quillfen::Constructor>("Constructor"));
+        return list;
+    }();
     static const ClassDeclaration facts {
         .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods
     };
@@ -113,14 +125,12 @@ void CreateApplicationObject()
 
 void InstallMenuHandlers()
 {
-    for (const MenuHandler& handler : kMenuHandlers) {
+    for (const MenuHandler& handler : menuHandlers()) {
         fw::Ref<fw::Application> receiver = checked(ApplicationInstance());
         fw::Ref<fw::Application> source = checked(ApplicationInstance());
-        fw::ClassRecord* cls = source->classRecord();
-        fw::MethodEntry method = cls->methodTable[fw::MethodTableSlot(cls, handler.method, "%b%")];
         fw::Ref<fw::Delegate> delegate
-            = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), method, source.get(),
-                fw::kDelegateSignature<bool()>, fw::kDelegateKeepsObject);
+            = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), handler.method.entry,
+                source.get(), fw::kDelegateSignature<bool()>, fw::kDelegateKeepsObject);
         receiver->AddMenuHandler(handler.itemName, fw::EntryAs<fw::MenuHandler>(delegate->target()));
     }
 }
