@@ -11,6 +11,7 @@
 #include "calculators/StreamDesigns.h"
 
 #include <fw/Canvas.h>
+#include <fw/Events.h>
 #include <fw/GroupBox.h>
 #include <fw/Label.h>
 #include <fw/Line.h>
@@ -117,9 +118,14 @@ template <class Design, class Program = void> struct ControlRow {
     fw::ClassRecord* (*allocatedClass)() = &Control::Class;
     fw::ClassRecord* (*castClass)() = &Control::Class;
 
-    // The row with one more binding, made after those before it.
-    constexpr ControlRow On(std::int32_t event, void (*handler)(fw::Window&, Control*)) const
+    // The row with one more binding, made after those before it. The event is one that
+    // the control's class declares or inherits: an index of another class's events
+    // would name a different event of this control.
+    template <class Declaring>
+    constexpr ControlRow On(fw::Event<Declaring> event, void (*handler)(fw::Window&, Control*)) const
     {
+        static_assert(std::is_base_of_v<Declaring, Control>,
+            "the event belongs to neither the control's class nor its superclasses");
         ControlRow row = *this;
         row.bindings.add({ event, handler });
         return row;

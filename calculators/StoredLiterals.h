@@ -39,8 +39,10 @@ template <const auto& Design> fw::String* StreamLiteral() noexcept { return &kLi
 // argument that refers into a tuple would not be told apart from its siblings.
 template <class W, std::size_t I> inline constexpr std::string_view kRowName = std::get<I>(W::kControls).name;
 
-template <class W, std::size_t I>
-inline constexpr auto kRowStreamBytes
-    = encodeDesign<streamLength(std::get<I>(W::kControls).design)>(std::get<I>(W::kControls).design);
+template <class W, std::size_t I> constexpr const auto& rowDesign() noexcept
+{
+    return std::get<I>(W::kControls).design;
+}
+template <class W, std::size_t I> inline constexpr const auto& kRowStreamBytes = kStoredStreamOf<&rowDesign<W, I>>;
 
 } // namespace calculators

@@ -19,19 +19,17 @@
 #include <calculators/PropertyStreamWriter.h>
 
 #include <fw/Color.h>
+#include <fw/Control.h>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string_view>
 
 namespace calculators {
 
-// Index of a control that is not a member of a control array.
-inline constexpr std::int32_t kNotInControlArray = std::numeric_limits<std::int32_t>::min();
 inline constexpr std::string_view kSystemFont = "System";
 inline constexpr fw::Color kBlack { 0x00, 0x00, 0x00 };
 inline constexpr fw::Color kWhite { 0xFF, 0xFF, 0xFF };
@@ -111,7 +109,7 @@ inline constexpr std::size_t kMostControlKeys = 41;
 
 template <const StreamForm& Form> struct ControlDesign {
     std::string_view name {};
-    std::int32_t index = kNotInControlArray;
+    std::int32_t index = fw::kNotInControlArray;
     std::int32_t left = 0;
     std::int32_t top = 0;
     std::int32_t width = 0;
@@ -265,7 +263,6 @@ template <const StreamForm& Form> struct ControlDesign {
     constexpr StreamEntryList<kMostControlKeys> entries() const
     {
         const StreamEntryList<kControlKeyCount> all = allEntries();
-        std::array<bool, kControlKeyCount> stored {};
         StreamEntryList<kMostControlKeys> list;
         for (std::string_view keys = Form.keys; !keys.empty();) {
             const std::string_view key = keys.substr(0, keys.find(' '));
@@ -274,18 +271,26 @@ template <const StreamForm& Form> struct ControlDesign {
                 continue;
             if (key == "InitialParent" && Form.initialParentOnlyWhenGiven && !initialParent)
                 continue;
-            const std::size_t at = positionOf(all, key);
-            stored[at] = true;
-            list.add(key, all[at].value);
+            list.add(key, all[positionOf(all, key)].value);
         }
-        // A value the stream does not store would be lost without a word.
-        const StreamEntryList<kControlKeyCount> defaults = ControlDesign {}.allEntries();
-        for (std::size_t at = 0; at < all.size(); ++at)
-            if (!stored[at] && !(all[at].value == defaults[at].value))
-                designMistake("a value for a key that this kind's streams do not store");
         if (keyOrder == KeyOrder::Reversed)
             list.reverse();
         return list;
+    }
+
+    // Whether the stream keeps every value the design gives: one for a key that the
+    // stream does not store would be lost without a word.
+    constexpr bool keepsEveryValue() const
+    {
+        const StreamEntryList<kControlKeyCount> all = allEntries();
+        const StreamEntryList<kControlKeyCount> defaults = ControlDesign {}.allEntries();
+        const StreamEntryList<kMostControlKeys> stored = entries();
+        for (std::size_t at = 0; at < all.size(); ++at)
+            if (!(all[at].value == defaults[at].value)
+                && std::none_of(
+                    stored.begin(), stored.end(), [&](const StreamEntry& entry) { return entry.key == all[at].key; }))
+                return false;
+        return true;
     }
 
 private:
@@ -393,8 +398,28 @@ constexpr std::array<std::uint8_t, L + 2> encodeDesign(const Design& design)
     return encodeStream<L>(design.entries());
 }
 
-// The stored literal of a constexpr design variable, made once at compile time.
-template <const auto& Design> inline constexpr auto kStoredStream = encodeDesign<streamLength(Design)>(Design);
+// Whether the design's stream keeps every value it gives; a window's and a timer's store every key.
+template <StreamDesign Design> constexpr bool keepsEveryValue(const Design& design)
+{
+    if constexpr (requires { design.keepsEveryValue(); })
+        return design.keepsEveryValue();
+    else
+        return true;
+}
+
+// The stored literal of the design that the constexpr function `DesignOf` gives, made
+// once at compile time. The program's streams are all made here, so here a design that
+// would lose a value is stopped, with the reason in the compiler's message.
+template <auto DesignOf>
+inline constexpr auto kStoredStreamOf = [] {
+    static_assert(keepsEveryValue(DesignOf()), "a value for a key that this kind's streams do not store");
+    return encodeDesign<streamLength(DesignOf())>(DesignOf());
+}();
+
+template <const auto& Design> constexpr const auto& designOf() noexcept { return Design; }
+
+// The stored literal of a constexpr design variable.
+template <const auto& Design> inline constexpr const auto& kStoredStream = kStoredStreamOf<&designOf<Design>>;
 
 // Every kind's keys are in the key table with their types, in every form.
 static_assert(entriesFitKeyTable(WindowDesign {}.entries()));

@@ -96,20 +96,20 @@ template <class W> struct WindowClass : WindowDefaults, DesignVocabulary {
     // when there is none. The name is checked when compiled.
     template <fw::FixedText Name> static auto Control(fw::Window& self)
     {
-        auto control = Accessor<RowOf(std::string_view(Name.chars, Name.size))>(self);
-        if (!control)
-            fw::RaiseNilObjectException();
-        return control;
+        constexpr std::size_t I = RowOf<Name>();
+        if constexpr (I < controlCount()) { // else RowOf's check reports the name, and nothing more is to compile
+            auto control = Accessor<I>(self);
+            if (!control)
+                fw::RaiseNilObjectException();
+            return control;
+        }
     }
 
     // The position of the control of that name in the design, when compiled.
-    static consteval std::size_t RowOf(std::string_view name)
+    template <fw::FixedText Name> static consteval std::size_t RowOf()
     {
-        std::size_t found = controlCount();
-        [&]<std::size_t... I>(std::index_sequence<I...>) { ((row<I>().name == name ? (found = I) : 0), ...); }
-        (std::make_index_sequence<controlCount()> {});
-        if (found == controlCount())
-            throw "no control of that name in the window's design";
+        constexpr std::size_t found = rowNamed(std::string_view(Name.chars, Name.size));
+        static_assert(found < controlCount(), "no control of that name in the window's design");
         return found;
     }
 
@@ -147,6 +147,15 @@ private:
     template <std::size_t I> static constexpr const auto& row() noexcept { return std::get<I>(W::kControls); }
 
     template <std::size_t I> static fw::String* nameLiteral() noexcept { return TextLiteral<kRowName<W, I>>(); }
+
+    // The position of the row of that name; controlCount() when there is none.
+    static constexpr std::size_t rowNamed(std::string_view name)
+    {
+        std::size_t found = controlCount();
+        [&]<std::size_t... I>(std::index_sequence<I...>) { ((row<I>().name == name ? (found = I) : 0), ...); }
+        (std::make_index_sequence<controlCount()> {});
+        return found;
+    }
 
     // Whether the function is one of the window's handlers.
     template <auto Function> static constexpr bool isHandler()

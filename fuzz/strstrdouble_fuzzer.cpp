@@ -1,7 +1,7 @@
 // Eight bytes as a Double, shown by StringStrDouble and read back by runCDbl:
 // whole numbers below 1e15 show as plain digits and read back exactly, other
 // finite values read back to within the seven significant digits shown, and
-// NaN and the infinities each have their one text.
+// NaN and the infinities each have their one text, which reads back as the value.
 #include <fw/Numbers.h>
 
 #include <cmath>
@@ -56,11 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::isnan(value)) {
         if (shown != "NaN")
             fault("NaN has one text", value, shown, back);
+        if (!std::isnan(back))
+            fault("NaN reads back as NaN", value, shown, back);
         return 0;
     }
     if (std::isinf(value)) {
         if (shown != (value > 0 ? "Infinity" : "-Infinity"))
             fault("an infinity has one text", value, shown, back);
+        if (back != value)
+            fault("an infinity reads back as itself", value, shown, back);
         return 0;
     }
     if (value == std::trunc(value) && std::fabs(value) < kPlainWholeLimit) {

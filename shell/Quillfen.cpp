@@ -115,9 +115,9 @@ void CreateApplicationObject()
 {
     fw::ClassRecord* cls = Quillfen::Class();
     fw::Ref<fw::Object> created = fw::RuntimeNewObject(cls);
-    fw::CallSlot<void>(created.get(), fw::MethodTableSlot(cls, "Constructor", "%%"));
     if (!created)
         fw::RaiseNilObjectException();
+    fw::CallSlot<void>(created.get(), fw::MethodTableSlot(cls, "Constructor", "%%"));
     auto* app = fw::native_cast<fw::Application>(created.get());
     app->setMenuBar(MenuBar1::ImplicitInstance());
     fw::RuntimeRegisterAppObject(app);

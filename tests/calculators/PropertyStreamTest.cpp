@@ -31,7 +31,7 @@ using Bytes = std::vector<std::uint8_t>;
 // The row named `Name` of window W's design table: its design and the literal the
 // creation sequence hands to the framework.
 template <class W, fw::FixedText Name> struct Shipped {
-    static constexpr std::size_t kIndex = W::RowOf(std::string_view(Name.chars, Name.size));
+    static constexpr std::size_t kIndex = W::template RowOf<Name>();
     static constexpr const auto& design = std::get<kIndex>(W::kControls).design;
     static constexpr const auto& literal = kRowStreamBytes<W, kIndex>;
 };
@@ -144,7 +144,7 @@ TEST_P(ValueEncoding, FollowsTheKeysType)
 }
 
 INSTANTIATE_TEST_SUITE_P(PropertyStreamWriter, ValueEncoding,
-    testing::Values(ValueCase { "SmallestIndex", { "Index", kNotInControlArray }, { 0x80, 0x00, 0x00, 0x00 } },
+    testing::Values(ValueCase { "SmallestIndex", { "Index", fw::kNotInControlArray }, { 0x80, 0x00, 0x00, 0x00 } },
         ValueCase { "NegativeLeft", { "Left", -258 }, { 0xFF, 0xFF, 0xFE, 0xFE } },
         ValueCase { "Maximum100", { "Maximum", 100 }, { 0x00, 0x00, 0x00, 0x64 } },
         ValueCase { "Period1000", { "Period", 1000 }, { 0x00, 0x00, 0x03, 0xE8 } },

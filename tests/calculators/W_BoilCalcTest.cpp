@@ -114,6 +114,8 @@ TEST_F(BoilOffWindow, ComputesFromTheShownInputs)
         {"no diameter and no water",         "0",   "0",  "0",        nan},
         {"a negative volume",                "15",  "-5", "1.178097", "-23.56194"},
         {"text that reads as no number",     "abc", "5",  "0",        "0"},
+        // The percent re-reads the infinite rate it shows.
+        {"a pot too wide for a Double",      "1e200", "5", infinity,  infinity},
     };
     // clang-format on
     for (const Case& c : cases) {

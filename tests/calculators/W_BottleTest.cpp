@@ -41,6 +41,10 @@ const Split kSplits[] = {
     {"0 gal at 60",  "0",   60,  {"0", "0", "0"},    {"0", "0", "0"}},
     // Counts go toward minus infinity; the slider path's 22 oz count is -0 there.
     {"-1 gal at 0",  "-1",  0,   {"-11", "0", "4"},  {"-11", "0", "4"}},
+    // A volume past the Doubles: the second count re-reads the first as shown, and
+    // infinity less infinity (or infinity times a share of 0) is no number.
+    {"1e999 gal at 0",  "1e999", 0,  {"Infinity", "NaN", "NaN"}, {"NaN", "NaN", "NaN"}},
+    {"1e999 gal at 50", "1e999", 50, {"Infinity", "NaN", "NaN"}, {"NaN", "Infinity", "NaN"}},
 };
 // clang-format on
 

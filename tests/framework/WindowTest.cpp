@@ -4,9 +4,12 @@
 #include "EventBinding.h"
 #include "OffThread.h"
 
+#include <fw/Canvas.h>
 #include <fw/Interfaces.h>
 #include <fw/Label.h>
 #include <fw/Peer.h>
+#include <fw/PopupMenu.h>
+#include <fw/Slider.h>
 #include <fw/TextField.h>
 #include <fw/Timer.h>
 #include <fw/Window.h>
@@ -179,6 +182,43 @@ TEST(WindowClasses, EventConstantsNameTheirEvents)
     EXPECT_EQ(window->events[WindowEvent::kLayout].name, "Layout");
     EXPECT_EQ(window->events[WindowEvent::kOpen].name, "Open");
     EXPECT_EQ(TextField::Class()->events[21].name, "TextChange");
+}
+
+// Each event constant is typed by the class whose own event records hold it: the
+// class has the event at that index and its superclass has no event there.
+TEST(WindowClasses, EventConstantsAreTypedByTheClassThatDeclaresThem)
+{
+    struct Declared {
+        std::string_view name;
+        ClassRecord* (*cls)();
+        std::int32_t index;
+    };
+    const auto declared = []<class Class>(std::string_view name, Event<Class> event) {
+        return Declared { name, &Class::Class, event };
+    };
+    const Declared rows[] = {
+        declared("Close", ControlEvent::kClose),
+        declared("Open", ControlEvent::kOpen),
+        declared("MouseEnter", RectControlEvent::kMouseEnter),
+        declared("MouseWheel", RectControlEvent::kMouseWheel),
+        declared("TextChange", TextEditEvent::kTextChange),
+        declared("GotFocus", TextEditEvent::kGotFocus),
+        declared("Change", PopupMenuEvent::kChange),
+        declared("ValueChanged", SliderEvent::kValueChanged),
+        declared("Paint", CanvasEvent::kPaint),
+        declared("MouseDown", LabelEvent::kMouseDown),
+        declared("MouseUp", LabelEvent::kMouseUp),
+        declared("Action", TimerEvent::kAction),
+        declared("Open", WindowEvent::kOpen),
+        declared("SetupBindings", WindowEvent::kSetupBindings),
+    };
+    for (const Declared& row : rows) {
+        const ClassRecord* cls = row.cls();
+        const auto at = static_cast<std::size_t>(row.index);
+        ASSERT_LT(at, cls->events.size()) << cls->registeredName << " " << row.name;
+        EXPECT_EQ(cls->events[at].name, row.name) << cls->registeredName;
+        EXPECT_LE(cls->superclass->events.size(), at) << cls->registeredName << " " << row.name;
+    }
 }
 
 TEST(WindowClasses, SlotConstantsNameTheirMethods)

@@ -1,4 +1,4 @@
-// Menu bars on screen: built from a model menu tree (mnemonics, separators,
+// Menu bars on screen: built from the framework's menu tree (mnemonics, separators,
 // shortcuts, roles, hidden and disabled entries), shared actions across windows,
 // the application's bar, choices by mouse and by shortcut reaching the
 // application's handlers, and the standard edit entries acting on the focused field.
@@ -135,7 +135,7 @@ TEST_F(MenuPeerTest, AWindowShowsTheApplicationsBarBuiltFromTheMenuTree)
     EXPECT_FALSE(redo->isEnabled());
     EXPECT_EQ(redo->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
 
-    // The model changes afterwards, and the bar follows.
+    // The object changes afterwards, and the bar follows.
     entryNamed(*bar, "FileSave")->setText("Save &As");
     EXPECT_EQ(actions[0]->text(), "Save &As");
     auto added = makeEntry({ "FileClose", "&Close", "Cmd+W" });
@@ -219,7 +219,7 @@ TEST_F(MenuPeerTest, StandardEditEntriesActOnTheFocusedFieldAndOtherwiseOnTheHan
     EXPECT_EQ(edit->selectedText(), "hello");
     choose(*window, 1, entryNamed(*bar, "EditCut"));
     EXPECT_EQ(QApplication::clipboard()->text(), "hello");
-    EXPECT_EQ(field->text(), ""); // the cut reaches the model as the user's edit
+    EXPECT_EQ(field->text(), ""); // the cut reaches the object as the user's edit
     choose(*window, 1, entryNamed(*bar, "EditPaste"));
     choose(*window, 1, entryNamed(*bar, "EditPaste"));
     EXPECT_EQ(field->text(), "hellohello");

@@ -1,5 +1,5 @@
 // What installing the Qt platform puts in place, and that installing it again
-// changes nothing.
+// changes nothing; the event pump that DoEvents runs.
 #include "QtTestSupport.h"
 
 #include <fw/Application.h>
@@ -10,8 +10,12 @@
 #include <fw/qt/Platform.h>
 
 #include <QApplication>
+#include <QObject>
 
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -56,5 +60,42 @@ TEST_F(PlatformTest, TheDecoderGivesNoPictureForBytesThatHoldNone)
     EXPECT_EQ(decoder(notAnImage), nullptr);
     EXPECT_EQ(decoder({}), nullptr);
 }
+
+// The links of a chain of posted calls, each posting the next.
+constexpr int kChain = 3;
+constexpr std::int32_t kLongEnough = 60000; // milliseconds: far more than a chain needs
+
+struct PumpCase {
+    const char* name;
+    std::function<void(Application&)> pump;
+    int handled; // at least, of the chain's links
+};
+void PrintTo(const PumpCase& pump, std::ostream* out) { *out << pump.name; }
+
+class EventPumpTest : public PlatformTest, public testing::WithParamInterface<PumpCase> { };
+
+// A posted call runs only when the program pumps: a pump given time handles what the
+// calls it handles post in turn, and returns once none wait, long before its time is up.
+TEST_P(EventPumpTest, HandlesTheEventsThatWait)
+{
+    QObject context; // takes with it what the pump left waiting
+    int ran = 0;
+    std::function<void()> link = [&] {
+        if (++ran < kChain)
+            QMetaObject::invokeMethod(&context, link, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(&context, link, Qt::QueuedConnection);
+    ASSERT_EQ(ran, 0);
+
+    auto object = RuntimeNewObject(Application::Class());
+    GetParam().pump(*native_cast<Application>(object.get()));
+    EXPECT_GE(ran, GetParam().handled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pumps, EventPumpTest,
+    testing::Values(PumpCase { "DoEventsWithTime", [](Application& app) { app.DoEvents(kLongEnough); }, kChain },
+        PumpCase { "DoEventsNow", [](Application& app) { app.DoEvents(0); }, 1 },
+        PumpCase { "DoSingleEvent", [](Application& app) { app.DoSingleEvent(); }, 1 }),
+    [](const testing::TestParamInfo<PumpCase>& info) { return info.param.name; });
 
 } // namespace

@@ -30,7 +30,7 @@ class QWidget;
 
 namespace qt_test {
 
-// The Qt objects behind a model, as every peer test looks at them.
+// The Qt objects behind a framework object, as every peer test looks at them.
 using fw::qt::ActionOf;
 using fw::qt::ContentOf;
 using fw::qt::MenuBarOf;

@@ -1,4 +1,4 @@
-// Real key and mouse events reaching the models: typing into a field whose
+// Real key and mouse events reaching the framework's objects: typing into a field whose
 // handler rewrites it, the length limit, popup and slider choices, the label's
 // mouse events, and timers firing on the event loop.
 #include "QtTestSupport.h"
@@ -152,7 +152,7 @@ TEST_F(UserInputTest, AUsersChoiceInAPopupMenuReachesItsChangeEvent)
     EXPECT_EQ(Journal().back(), "change 0");
 }
 
-TEST_F(UserInputTest, SliderMovesByKeyAndByDragReachTheModel)
+TEST_F(UserInputTest, SliderMovesByKeyAndByDragReachTheObject)
 {
     auto window = OpenWindow({}, [](Window& w) {
         auto& slider = placed(AddControl<Slider>(w, RecordingSliderClass(), "Slider"), 10, 20);
@@ -264,7 +264,7 @@ TEST_F(UserInputTest, ATimerInModeOneFiresOnceAndModeTwoGoesOn)
     EXPECT_EQ(Journal().size(), count);
 }
 
-TEST_F(UserInputTest, UserEditsOfATextAreaReachTheModelWithCRBetweenLines)
+TEST_F(UserInputTest, UserEditsOfATextAreaReachTheObjectWithCRBetweenLines)
 {
     auto window
         = OpenWindow({}, [](Window& w) { placed(AddControl<TextArea>(w, TextArea::Class(), "Notes"), 10, 80); });

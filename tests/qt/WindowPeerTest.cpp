@@ -27,7 +27,7 @@ class WindowPeerTest : public QtPeerTest { };
 std::string nameOf(QWidget* widget)
 {
     auto* peer = fw::qt::ControlPeer::forWidget(widget);
-    return peer ? std::string(peer->model().name()) : "?";
+    return peer ? std::string(peer->object().name()) : "?";
 }
 
 TEST_F(WindowPeerTest, ContentAreaHasTheWindowsSizeAndLimitsBelowTheMenuBar)
@@ -107,7 +107,7 @@ TEST_F(WindowPeerTest, PlacementTwoCentresTheWindowOnTheScreen)
     EXPECT_LE((centre - screenCentre).manhattanLength(), 2) << centre.x() << "," << centre.y();
 }
 
-TEST_F(WindowPeerTest, TheCloseBoxClosesTheModelWindow)
+TEST_F(WindowPeerTest, TheCloseBoxClosesTheWindowObject)
 {
     auto window = OpenWindow([](Window& w) { w.setTitle("Closing"); });
     QPointer<QWidget> top = WidgetOf(window.get());
@@ -128,7 +128,7 @@ TEST_F(WindowPeerTest, ClosingTheLastWindowEitherWayTellsTheEventLoop)
         void (*close)(Window&);
     } rows[] = {
         { "CloseBox", [](Window& w) { WidgetOf(&w)->close(); } },
-        { "ModelClose", [](Window& w) { w.Close(); } },
+        { "ObjectClose", [](Window& w) { w.Close(); } },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -207,7 +207,7 @@ TEST_F(WindowPeerTest, TabFollowsTabIndexThenCreationOrderAndSkipsNonTabStops)
     }
     EXPECT_EQ(visited, "BDCAB");
 
-    // Out of the tab chain, but a click still gives it the focus, and the model's Focus follows.
+    // Out of the tab chain, but a click still gives it the focus, and the object's Focus follows.
     QTest::mouseClick(widget("E"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), widget("E"));
     EXPECT_EQ(window->focus(), window->findControl("E"));

@@ -164,6 +164,24 @@ TEST_F(Startup, AFailureWhileTheApplicationIsMadeIsReportedAndShutDownStillRuns)
     }
 }
 
+TEST_F(Startup, AFailureWhoseReportCannotBeMadeStillEndsWithTheEscapeStatus)
+{
+    // Memory runs out while the application is made, and again for the exception
+    // that would carry the failure to the reporter.
+    fw::SetNewObjectHook([](fw::ClassRecord* cls) {
+        if (cls == MenuBar1::Class() || cls == fw::RuntimeException::Class())
+            throw std::bad_alloc();
+    });
+    OnceTheDefaultWindowIsOpen([] { ADD_FAILURE() << "the event loop ran"; });
+    testing::internal::CaptureStderr();
+    const std::int32_t status = ProgramMain();
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, fw::kExitStatusAfterEscape) << "a start-up that failed never exits as a success";
+    EXPECT_TRUE(reports.empty()) << "the reporter had no exception to show";
+    EXPECT_NE(printed.find("Unhandled RuntimeException: std::bad_alloc\n"), std::string::npos) << printed;
+    EXPECT_TRUE(fw::OpenWindows().empty()) << "no default window";
+}
+
 TEST_F(Startup, AFailureWhileTheDefaultWindowOpensEndsTheRunAndShutDownStillRuns)
 {
     for (const Fault& fault : kFaults) {

@@ -52,7 +52,7 @@ TEST_P(ToolWindowFocus, OpensInTheFirstControlOfTheTabOrderAndTakesWhatIsTypedTh
 
     fw::Object* expected = row.first ? window->findControl(row.first) : nullptr;
     auto* focused = fw::qt::ControlPeer::forWidget(QApplication::focusWidget());
-    EXPECT_EQ(focused ? &focused->model() : nullptr, expected) << "the keyboard is not where the tab order starts";
+    EXPECT_EQ(focused ? &focused->object() : nullptr, expected) << "the keyboard is not where the tab order starts";
     EXPECT_EQ(window->focus(), expected) << "the window's Focus";
 
     QTest::keyClicks(nullptr, row.keys); // wherever the keyboard is, as a user types

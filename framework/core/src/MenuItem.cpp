@@ -18,12 +18,6 @@ namespace {
 constexpr std::int32_t kMenuItemSize = 52; // every entry class shares it: none adds fields
 constexpr std::string_view kSeparatorText = "-";
 
-MenuPopupHandler& popupHandler()
-{
-    static MenuPopupHandler handler;
-    return handler;
-}
-
 void raiseHook(MenuItem& item, MenuItemEvent event)
 {
     auto hook = item.classRecord()->events[static_cast<std::size_t>(event)].hook;
@@ -38,11 +32,6 @@ void MenuItem::attachPeer()
     peer_.attach(*this);
     for (auto& entry : entries_)
         entry->attachPeer();
-}
-
-MenuPopupHandler SetMenuPopupHandler(MenuPopupHandler handler)
-{
-    return std::exchange(popupHandler(), std::move(handler));
 }
 
 MenuItem::MenuItem() noexcept = default;
@@ -248,16 +237,13 @@ Ref<MenuItem> MenuItem::Clone() const
 Ref<MenuItem> MenuItem::Popup()
 {
     RequireUIThread();
-    Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
-    return popupHandler() ? popupHandler()(*this, nullptr) : nullptr;
+    return nullptr;
 }
 
-Ref<MenuItem> MenuItem::Popup(std::int32_t x, std::int32_t y)
+Ref<MenuItem> MenuItem::Popup(std::int32_t, std::int32_t)
 {
     RequireUIThread();
-    Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
-    PopupPoint at { x, y };
-    return popupHandler() ? popupHandler()(*this, &at) : nullptr;
+    return nullptr;
 }
 
 bool MenuItem::Choose()

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -43,6 +44,16 @@ constexpr bool isBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 std::int64_t saturatedAdd(std::int64_t a, std::int64_t b) noexcept
 {
     return std::clamp(a + b, -kExponentSaturation, kExponentSaturation);
+}
+
+// The word alone on the text but for blanks after it: how a non-finite value's
+// text reads back, and no other word that merely begins with it.
+bool isOnlyWord(std::string_view text, std::string_view word) noexcept
+{
+    if (!text.starts_with(word))
+        return false;
+    text.remove_prefix(word.size());
+    return std::all_of(text.begin(), text.end(), isBlank);
 }
 
 std::string nonFiniteText(double value)
@@ -212,6 +223,14 @@ double runCDbl(std::string_view text) noexcept
         }
     }
     if (!sawDigit) {
+        // What StringStrDouble writes for NaN and the infinities reads back as itself.
+        const std::string_view word(numberStart, static_cast<std::size_t>(end - numberStart));
+        if (isOnlyWord(word, kInfinityText)) {
+            return negative ? -HUGE_VAL : HUGE_VAL;
+        }
+        if (isOnlyWord(word, kNaNText)) {
+            return std::numeric_limits<double>::quiet_NaN();
+        }
         return 0.0;
     }
     if (at != end && (*at == 'e' || *at == 'E')) {

@@ -1,4 +1,4 @@
-#include "ControlRows.h"
+#include "SharedRegistrationRows.h"
 
 #include <fw/Exceptions.h>
 #include <fw/PopupMenu.h>

@@ -15,7 +15,7 @@ constexpr std::int32_t kNewControlSide = 100; // pixels, width and height
 } // namespace
 
 RectControl::RectControl() noexcept
-    : ScreenArea(peerLink(), kNewControlSide, kNewControlSide)
+    : ScreenArea(kNewControlSide, kNewControlSide)
 {
 }
 

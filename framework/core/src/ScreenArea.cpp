@@ -7,7 +7,7 @@ void ScreenArea::Invalidate()
 {
     RequireUIThread();
     invalidated_ = true;
-    ownerPeer_.notify(Aspect::Picture);
+    ownerPeer().notify(Aspect::Picture);
 }
 
 } // namespace fw

@@ -1,4 +1,4 @@
-#include "ControlRows.h"
+#include "SharedRegistrationRows.h"
 
 #include <fw/Slider.h>
 

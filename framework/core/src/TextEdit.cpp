@@ -1,4 +1,4 @@
-#include "ControlRows.h"
+#include "SharedRegistrationRows.h"
 
 #include <fw/TextArea.h>
 #include <fw/TextEdit.h>

@@ -78,7 +78,7 @@ struct FlagScope {
 } // namespace
 
 Window::Window() noexcept
-    : ScreenArea(peer_, kNewWindowSide, kNewWindowSide)
+    : ScreenArea(kNewWindowSide, kNewWindowSide)
     , handle_(NextHandle())
 {
 }

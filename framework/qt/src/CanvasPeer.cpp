@@ -10,8 +10,8 @@
 
 namespace fw::qt {
 
-CanvasWidget::CanvasWidget(Canvas& model)
-    : model_(&model)
+CanvasWidget::CanvasWidget(Canvas& object)
+    : object_(&object)
 {
 }
 
@@ -19,7 +19,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     if (IsOpaque(*this))
         PaintParentBackground(*this, event->region());
-    auto canvas = model_.get();
+    auto canvas = object_.get();
     if (!canvas)
         return;
     if (const QImage* image = ImageOf(canvas->backdrop().get())) {
@@ -29,12 +29,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     canvas->drawn();
 }
 
-CanvasPeer::CanvasPeer(Canvas& model)
-    : ControlPeerOf(model, new CanvasWidget(model))
+CanvasPeer::CanvasPeer(Canvas& object)
+    : ControlPeerOf(object, new CanvasWidget(object))
 {
 }
 
-Qt::FocusPolicy CanvasPeer::tabStopFocus() const { return model().acceptFocus() ? Qt::StrongFocus : Qt::NoFocus; }
+Qt::FocusPolicy CanvasPeer::tabStopFocus() const { return object().acceptFocus() ? Qt::StrongFocus : Qt::NoFocus; }
 
 void CanvasPeer::show(Aspect aspect)
 {
@@ -43,7 +43,7 @@ void CanvasPeer::show(Aspect aspect)
         view()->update();
         break;
     case Aspect::Colors:
-        SetOpaque(*view(), !model().transparent());
+        SetOpaque(*view(), !object().transparent());
         break;
     default:
         break;

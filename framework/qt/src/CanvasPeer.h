@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ControlPeer.h"
-#include "WeakModel.h"
+#include "WeakObject.h"
 
 #include <QWidget>
 
@@ -16,18 +16,18 @@ namespace fw::qt {
 
 class CanvasWidget : public QWidget {
 public:
-    explicit CanvasWidget(Canvas& model);
+    explicit CanvasWidget(Canvas& object);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    WeakModel<Canvas> model_;
+    WeakObject<Canvas> object_;
 };
 
 class CanvasPeer : public ControlPeerOf<Canvas, CanvasWidget> {
 public:
-    explicit CanvasPeer(Canvas& model);
+    explicit CanvasPeer(Canvas& object);
 
 protected:
     void show(Aspect aspect) override;

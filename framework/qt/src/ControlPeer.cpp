@@ -1,7 +1,7 @@
 #include "ControlPeer.h"
 
 #include "HoverReporter.h"
-#include "ModelCall.h"
+#include "ObjectCall.h"
 #include "Styling.h"
 #include "TextConversion.h"
 #include "WholeTextFields.h"
@@ -17,7 +17,7 @@
 namespace fw::qt {
 
 namespace {
-QHash<const Object*, ControlPeer*>& peersByModel()
+QHash<const Object*, ControlPeer*>& peersByObject()
 {
     static QHash<const Object*, ControlPeer*> peers;
     return peers;
@@ -29,26 +29,26 @@ QHash<const QWidget*, ControlPeer*>& peersByWidget()
     return peers;
 }
 
-// The order in which a new peer reads its model: what a value depends on comes first
+// The order in which a new peer reads its object: what a value depends on comes first
 // (a popup's rows before its row, a slider's range before its value, a field's limit
 // before its text), and the widget shows itself last.
 constexpr std::array kAttachOrder { Aspect::Style, Aspect::Font, Aspect::Colors, Aspect::Range, Aspect::Text,
     Aspect::Selection, Aspect::Picture, Aspect::Enabled, Aspect::TabOrder, Aspect::Timer };
 } // namespace
 
-ControlPeer::ControlPeer(RectControl& model, QWidget* widget)
-    : model_(model)
+ControlPeer::ControlPeer(RectControl& object, QWidget* widget)
+    : object_(object)
     , widget_(widget)
     , naturalFocus_(widget->focusPolicy())
 {
-    peersByModel().insert(&model, this);
+    peersByObject().insert(&object, this);
     peersByWidget().insert(widget, this);
-    widget->installEventFilter(new HoverReporter(model, widget));
+    widget->installEventFilter(new HoverReporter(object, widget));
 }
 
 ControlPeer::~ControlPeer()
 {
-    peersByModel().remove(&model_);
+    peersByObject().remove(&object_);
     if (!widget_)
         return;
     peersByWidget().remove(widget_);
@@ -61,7 +61,7 @@ ControlPeer::~ControlPeer()
     widget_->deleteLater();
 }
 
-ControlPeer* ControlPeer::of(const Object* control) noexcept { return peersByModel().value(control, nullptr); }
+ControlPeer* ControlPeer::of(const Object* control) noexcept { return peersByObject().value(control, nullptr); }
 
 ControlPeer* ControlPeer::forWidget(const QWidget* widget) noexcept
 {
@@ -93,14 +93,14 @@ void ControlPeer::update(Aspect aspect)
         keepTextFieldsWhole();
         break;
     case Aspect::Enabled:
-        widget_->setEnabled(model_.enabled());
+        widget_->setEnabled(object_.enabled());
         break;
     case Aspect::Font:
-        if (auto* text = dynamic_cast<const TextFontControl*>(&model_))
+        if (auto* text = dynamic_cast<const TextFontControl*>(&object_))
             ApplyFont(widget_, *text);
         break;
     case Aspect::Text:
-        widget_->setToolTip(ShownText(model_.helpTag()));
+        widget_->setToolTip(ShownText(object_.helpTag()));
         break;
     case Aspect::Parent:
         reparent();
@@ -116,24 +116,24 @@ void ControlPeer::update(Aspect aspect)
 
 QWidget* ControlPeer::parentWidget() const
 {
-    if (auto* enclosing = model_.enclosingControl())
+    if (auto* enclosing = object_.enclosingControl())
         if (auto* peer = of(enclosing); peer && peer->widget_)
             return peer->widget_;
-    auto* window = WindowPeer::of(model_.window());
+    auto* window = WindowPeer::of(object_.window());
     return window ? window->content() : nullptr;
 }
 
 bool ControlPeer::reportUserChange(const std::function<void()>& report)
 {
-    WeakRef control(&model_);
-    Ref<Object> hold = Ref<Object>::retain(&model_);
-    CallModel(report);
+    WeakRef control(&object_);
+    Ref<Object> hold = Ref<Object>::retain(&object_);
+    CallObject(report);
     return of(control.get()) == this;
 }
 
 QPoint ControlPeer::parentOrigin() const
 {
-    if (auto* enclosing = model_.enclosingControl())
+    if (auto* enclosing = object_.enclosingControl())
         if (auto* peer = of(enclosing); peer && peer->widget_ && widget_->parentWidget() == peer->widget_)
             return QPoint(enclosing->left(), enclosing->top());
     return QPoint(0, 0);
@@ -149,23 +149,23 @@ void ControlPeer::reparent()
     placeWidget();
     applyVisible();
     keepTextFieldsWhole();
-    if (auto* window = WindowPeer::of(model_.window()))
+    if (auto* window = WindowPeer::of(object_.window()))
         window->orderTabs();
 }
 
 void ControlPeer::keepTextFieldsWhole()
 {
-    if (auto* window = model_.window())
+    if (auto* window = object_.window())
         KeepTextFieldsWhole(*window);
 }
 
 // Controls that name this one as their InitialParent and got their peers first.
 void ControlPeer::reparentEnclosed()
 {
-    auto* window = model_.window();
+    auto* window = object_.window();
     for (std::size_t k = 0; window && k < window->controlCount(); ++k) {
         auto* peer = of(window->controlAt(k));
-        if (peer && peer != this && peer->model_.enclosingControl() == &model_)
+        if (peer && peer != this && peer->object_.enclosingControl() == &object_)
             peer->reparent();
     }
 }
@@ -173,9 +173,9 @@ void ControlPeer::reparentEnclosed()
 void ControlPeer::placeWidget()
 {
     QPoint origin = parentOrigin();
-    widget_->setGeometry(model_.left() - origin.x(), model_.top() - origin.y(), model_.width(), model_.height());
+    widget_->setGeometry(object_.left() - origin.x(), object_.top() - origin.y(), object_.width(), object_.height());
     // Controls enclosed by this one keep their window position.
-    auto* window = model_.window();
+    auto* window = object_.window();
     for (std::size_t k = 0; window && k < window->controlCount(); ++k) {
         auto* peer = of(window->controlAt(k));
         if (peer && peer != this && peer->widget_ && peer->widget_->parentWidget() == widget_)
@@ -194,16 +194,16 @@ void ControlPeer::focusByTab() { widget_->setFocus(Qt::TabFocusReason); }
 void ControlPeer::applyVisible()
 {
     // A widget without a parent would become a window of its own.
-    widget_->setVisible(model_.visible() && widget_->parentWidget());
+    widget_->setVisible(object_.visible() && widget_->parentWidget());
 }
 
 void ControlPeer::applyTabStop()
 {
     Qt::FocusPolicy focus = tabStopFocus();
-    if (!model_.tabStop() && (focus & Qt::ClickFocus))
+    if (!object_.tabStop() && (focus & Qt::ClickFocus))
         focus = Qt::ClickFocus;
     widget_->setFocusPolicy(focus);
-    if (auto* window = WindowPeer::of(model_.window()))
+    if (auto* window = WindowPeer::of(object_.window()))
         window->orderTabs();
 }
 

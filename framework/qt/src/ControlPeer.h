@@ -3,7 +3,7 @@
 // help tag, tab stop, mouse enter and exit, and the font of those that show text).
 //
 // A control's widget is a child of its window's content widget, or of the widget
-// of the control that its InitialParent names; the model's rectangle is in window
+// of the control that its InitialParent names; the object's rectangle is in window
 // coordinates, and the peer converts it into the parent's by the enclosing
 // control's own window position. Peers are made in the order the controls were
 // added, but a label may get its peer before its window has one, and an enclosing
@@ -12,7 +12,7 @@
 //
 // The widget is the peer's and goes with it, later (deleteLater), since a control
 // may close from inside one of its own widget's signals. Widgets never point to
-// their peer: what a widget reports reaches the model through a WeakRef.
+// their peer: what a widget reports reaches the object through a WeakObject.
 #pragma once
 
 #include <fw/Object.h>
@@ -38,12 +38,12 @@ public:
 
     void update(Aspect aspect) final;
 
-    RectControl& model() const noexcept { return model_; }
+    RectControl& object() const noexcept { return object_; }
     QWidget* widget() const noexcept { return widget_; }
 
     // Moves the widget under the parent widget it belongs to now and shows it there.
     void reparent();
-    // Places the widget by the model's rectangle again.
+    // Places the widget by the object's rectangle again.
     virtual void placeWidget();
 
     // True when the Tab key can bring the keyboard here: shown, enabled, and a tab stop of a kind that takes it.
@@ -55,15 +55,12 @@ public:
     static ControlPeer* of(const Object* control) noexcept;
     // The peer whose widget is this one or encloses it, nullptr when none does.
     static ControlPeer* forWidget(const QWidget* widget) noexcept;
-    // The peer of a control that a widget's signal names, when both are still there:
-    // a widget outlives its peer until Qt deletes it.
-    template <class P> static P* live(const WeakRef& control) noexcept { return dynamic_cast<P*>(of(control.get())); }
 
-    // Reads the whole state of the model; the factory calls it once the peer is made.
+    // Reads the whole state of the object; the factory calls it once the peer is made.
     void attach();
 
 protected:
-    ControlPeer(RectControl& model, QWidget* widget);
+    ControlPeer(RectControl& object, QWidget* widget);
 
     // The kind's own share of an aspect; the common share is done by then.
     virtual void show(Aspect aspect) = 0;
@@ -71,8 +68,8 @@ protected:
     virtual Qt::FocusPolicy tabStopFocus() const { return naturalFocus_; }
     // The window position that the parent widget's origin stands for.
     QPoint parentOrigin() const;
-    // Hands a user's change to the model, whose handlers may close the window that holds the control: the
-    // model is held meanwhile. True when this peer is still there to show what the handlers left.
+    // Hands a user's change to the object, whose handlers may close the window that holds the control: the
+    // object is held meanwhile. True when this peer is still there to show what the handlers left.
     bool reportUserChange(const std::function<void()>& report);
 
 private:
@@ -82,19 +79,19 @@ private:
     void keepTextFieldsWhole();
     void reparentEnclosed();
 
-    RectControl& model_;
+    RectControl& object_;
     QPointer<QWidget> widget_;
     Qt::FocusPolicy naturalFocus_;
 };
 
-// The base of a kind of control's peer: the model and the widget as their own classes.
-template <class Model, class View> class ControlPeerOf : public ControlPeer {
+// The base of a kind of control's peer: the object and the widget as their own classes.
+template <class ObjectType, class View> class ControlPeerOf : public ControlPeer {
 public:
-    Model& model() const noexcept { return static_cast<Model&>(ControlPeer::model()); }
+    ObjectType& object() const noexcept { return static_cast<ObjectType&>(ControlPeer::object()); }
 
 protected:
-    ControlPeerOf(Model& model, View* view)
-        : ControlPeer(model, view)
+    ControlPeerOf(ObjectType& object, View* view)
+        : ControlPeer(object, view)
     {
     }
     // Null once Qt has deleted the widget.

@@ -1,7 +1,7 @@
 #include "FocusTracking.h"
 
 #include "ControlPeer.h"
-#include "ModelCall.h"
+#include "ObjectCall.h"
 
 #include <fw/RectControl.h>
 #include <fw/Window.h>
@@ -16,10 +16,10 @@ void TrackFocus(QApplication& application)
         auto* peer = ControlPeer::forWidget(now);
         if (!peer)
             return;
-        RectControl& control = peer->model();
+        RectControl& control = peer->object();
         Ref<Window> window = Ref<Window>::retain(control.window());
         if (window && window->isOpen() && window->focus() != &control)
-            CallModel([&] { window->focusOn(&control); });
+            CallObject([&] { window->focusOn(&control); });
     });
 }
 

@@ -17,15 +17,15 @@ void GroupBoxWidget::paintOwnBackground(QPainter& painter) const
     style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
 }
 
-GroupBoxPeer::GroupBoxPeer(GroupBox& model)
-    : ControlPeerOf(model, new GroupBoxWidget)
+GroupBoxPeer::GroupBoxPeer(GroupBox& object)
+    : ControlPeerOf(object, new GroupBoxWidget)
 {
 }
 
 void GroupBoxPeer::show(Aspect aspect)
 {
     if (aspect == Aspect::Text)
-        view()->setTitle(ToQt(model().caption()));
+        view()->setTitle(ToQt(object().caption()));
 }
 
 } // namespace fw::qt

@@ -21,7 +21,7 @@ public:
 
 class GroupBoxPeer : public ControlPeerOf<GroupBox, QGroupBox> {
 public:
-    explicit GroupBoxPeer(GroupBox& model);
+    explicit GroupBoxPeer(GroupBox& object);
 
 protected:
     void show(Aspect aspect) override;

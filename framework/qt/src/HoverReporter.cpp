@@ -1,7 +1,7 @@
 #include "HoverReporter.h"
 
 #include "ControlPeer.h"
-#include "ModelCall.h"
+#include "ObjectCall.h"
 
 #include <fw/RectControl.h>
 
@@ -20,11 +20,11 @@ bool HoverReporter::eventFilter(QObject* watched, QEvent* event)
     if (watched == parent() && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
         // Through the peer, as every report from a widget: a control on its way out
         // has left the register before Qt, hiding its widget, tells it about the mouse.
-        if (auto* peer = ControlPeer::live<ControlPeer>(control_)) {
-            Ref<Object> hold = Ref<Object>::retain(&peer->model());
-            RectControl& control = peer->model();
+        if (auto* peer = control_.peer<ControlPeer>()) {
+            Ref<Object> hold = Ref<Object>::retain(&peer->object());
+            RectControl& control = peer->object();
             bool entered = event->type() == QEvent::Enter;
-            CallModel([&] { entered ? control.mouseEnter() : control.mouseExit(); });
+            CallObject([&] { entered ? control.mouseEnter() : control.mouseExit(); });
         }
     }
     return false;

@@ -1,7 +1,7 @@
 // Tells a control when the mouse enters or leaves its widget.
 #pragma once
 
-#include <fw/Object.h>
+#include "WeakObject.h"
 
 #include <QObject>
 
@@ -17,7 +17,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    WeakRef control_;
+    WeakObject<RectControl> control_;
 };
 
 } // namespace fw::qt

@@ -1,6 +1,6 @@
 #include "LabelPeer.h"
 
-#include "ModelCall.h"
+#include "ObjectCall.h"
 #include "ParentBackground.h"
 #include "Styling.h"
 #include "TextConversion.h"
@@ -27,8 +27,8 @@ Qt::Alignment alignmentOf(std::int32_t textAlign)
 }
 } // namespace
 
-LabelWidget::LabelWidget(Label& model)
-    : model_(&model)
+LabelWidget::LabelWidget(Label& object)
+    : object_(&object)
 {
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
@@ -49,8 +49,8 @@ void LabelWidget::mousePressEvent(QMouseEvent* event)
     event->accept();
     pressed_ = true;
     QPoint at = event->position().toPoint();
-    if (auto label = model_.get())
-        CallModel([&] { (void)label->mouseDown(at.x(), at.y()); });
+    if (auto label = object_.get())
+        CallObject([&] { (void)label->mouseDown(at.x(), at.y()); });
 }
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event)
@@ -59,8 +59,8 @@ void LabelWidget::mouseMoveEvent(QMouseEvent* event)
     if (!pressed_)
         return;
     QPoint at = event->position().toPoint();
-    if (auto label = model_.get())
-        CallModel([&] { label->mouseDrag(at.x(), at.y()); });
+    if (auto label = object_.get())
+        CallObject([&] { label->mouseDrag(at.x(), at.y()); });
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -71,12 +71,12 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     pressed_ = false;
     QPoint at = event->position().toPoint();
-    if (auto label = model_.get())
-        CallModel([&] { label->mouseUp(at.x(), at.y()); });
+    if (auto label = object_.get())
+        CallObject([&] { label->mouseUp(at.x(), at.y()); });
 }
 
-LabelPeer::LabelPeer(Label& model)
-    : ControlPeerOf(model, new LabelWidget(model))
+LabelPeer::LabelPeer(Label& object)
+    : ControlPeerOf(object, new LabelWidget(object))
 {
 }
 
@@ -84,16 +84,16 @@ void LabelPeer::show(Aspect aspect)
 {
     switch (aspect) {
     case Aspect::Text:
-        view()->setText(ShownText(model().text()));
+        view()->setText(ShownText(object().text()));
         break;
     case Aspect::Style:
-        view()->setAlignment(alignmentOf(model().textAlign()));
-        view()->setWordWrap(model().multiline());
-        view()->setTextInteractionFlags(model().selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        view()->setAlignment(alignmentOf(object().textAlign()));
+        view()->setWordWrap(object().multiline());
+        view()->setTextInteractionFlags(object().selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
         break;
     case Aspect::Colors:
-        SetEnabledColor(view(), QPalette::WindowText, model().textColor());
-        SetOpaque(*view(), !model().transparent());
+        SetEnabledColor(view(), QPalette::WindowText, object().textColor());
+        SetOpaque(*view(), !object().transparent());
         break;
     default:
         break;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ControlPeer.h"
-#include "WeakModel.h"
+#include "WeakObject.h"
 
 #include <QLabel>
 
@@ -18,7 +18,7 @@ namespace fw::qt {
 
 class LabelWidget : public QLabel {
 public:
-    explicit LabelWidget(Label& model);
+    explicit LabelWidget(Label& object);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,13 +27,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    WeakModel<Label> model_;
+    WeakObject<Label> object_;
     bool pressed_ = false;
 };
 
 class LabelPeer : public ControlPeerOf<Label, QLabel> {
 public:
-    explicit LabelPeer(Label& model);
+    explicit LabelPeer(Label& object);
 
 protected:
     void show(Aspect aspect) override;

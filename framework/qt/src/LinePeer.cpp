@@ -35,8 +35,8 @@ void LineWidget::paintEvent(QPaintEvent*)
     painter.drawLine(line_);
 }
 
-LinePeer::LinePeer(Line& model)
-    : ControlPeerOf(model, new LineWidget)
+LinePeer::LinePeer(Line& object)
+    : ControlPeerOf(object, new LineWidget)
 {
 }
 
@@ -44,13 +44,13 @@ LinePeer::LinePeer(Line& model)
 void LinePeer::placeWidget()
 {
     QPoint origin = parentOrigin();
-    QPoint from = QPoint(model().x1(), model().y1()) - origin;
-    QPoint to = QPoint(model().x2(), model().y2()) - origin;
-    int margin = std::max(1, (model().borderWidth() + 1) / 2);
+    QPoint from = QPoint(object().x1(), object().y1()) - origin;
+    QPoint to = QPoint(object().x2(), object().y2()) - origin;
+    int margin = std::max(1, (object().borderWidth() + 1) / 2);
     QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
     view()->setGeometry(box);
     view()->setLine(
-        QLine(from - box.topLeft(), to - box.topLeft()), model().borderWidth(), ToQColor(model().lineColor()));
+        QLine(from - box.topLeft(), to - box.topLeft()), object().borderWidth(), ToQColor(object().lineColor()));
 }
 
 void LinePeer::show(Aspect aspect)

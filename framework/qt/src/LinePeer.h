@@ -31,7 +31,7 @@ private:
 
 class LinePeer : public ControlPeerOf<Line, LineWidget> {
 public:
-    explicit LinePeer(Line& model);
+    explicit LinePeer(Line& object);
     void placeWidget() override;
 
 protected:

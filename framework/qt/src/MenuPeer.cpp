@@ -1,10 +1,10 @@
 #include "MenuPeer.h"
 
 #include "EditCommands.h"
-#include "ModelCall.h"
+#include "ObjectCall.h"
 #include "ShortcutText.h"
 #include "TextConversion.h"
-#include "WeakModel.h"
+#include "WeakObject.h"
 
 #include <fw/MenuItem.h>
 
@@ -34,16 +34,16 @@ QAction::MenuRole roleOf(const MenuItem& item)
 
 } // namespace
 
-MenuPeer::MenuPeer(MenuItem& model)
-    : model_(model)
+MenuPeer::MenuPeer(MenuItem& object)
+    : object_(object)
     , action_(new QAction())
 {
-    action_->setMenuRole(roleOf(model));
-    QObject::connect(action_, &QAction::triggered, action_, [item = WeakModel<MenuItem>(&model)] {
+    action_->setMenuRole(roleOf(object));
+    QObject::connect(action_, &QAction::triggered, action_, [item = WeakObject(&object)] {
         auto chosen = item.get();
         if (!chosen || ApplyEditCommand(chosen->name()))
             return;
-        CallModel([&] { chosen->Choose(); });
+        CallObject([&] { chosen->Choose(); });
     });
     applyTo(action_);
     applyShortcut();
@@ -89,24 +89,24 @@ void MenuPeer::update(Aspect aspect)
 void MenuPeer::applyTo(QAction* action) const
 {
     // A separator's "-" only marks it: Qt would draw the text beside the line.
-    action->setSeparator(model_.isSeparator());
-    action->setText(model_.isSeparator() ? QString() : ToQt(model_.text()));
-    action->setToolTip(ShownText(model_.helpTag()));
-    action->setVisible(model_.visible());
-    action->setEnabled(model_.enabled());
-    action->setCheckable(model_.checked());
-    action->setChecked(model_.checked());
+    action->setSeparator(object_.isSeparator());
+    action->setText(object_.isSeparator() ? QString() : ToQt(object_.text()));
+    action->setToolTip(ShownText(object_.helpTag()));
+    action->setVisible(object_.visible());
+    action->setEnabled(object_.enabled());
+    action->setCheckable(object_.checked());
+    action->setChecked(object_.checked());
     QFont font = action->font();
-    font.setBold(model_.bold());
-    font.setItalic(model_.italic());
-    font.setUnderline(model_.underline());
+    font.setBold(object_.bold());
+    font.setItalic(object_.italic());
+    font.setUnderline(object_.underline());
     action->setFont(font);
 }
 
 void MenuPeer::applyShortcut()
 {
     if (action_)
-        action_->setShortcut(KeySequenceFor(model_.keyboardShortcut(), model_.shortcutModifiers()));
+        action_->setShortcut(KeySequenceFor(object_.keyboardShortcut(), object_.shortcutModifiers()));
 }
 
 std::vector<QMenu*> MenuPeer::menus() const
@@ -137,8 +137,8 @@ void MenuPeer::populate(QWidget* container)
         }
     for (QAction* action : container->actions())
         container->removeAction(action);
-    for (std::int32_t k = 0; k < model_.count(); ++k) {
-        MenuItem* entry = model_.item(k);
+    for (std::int32_t k = 0; k < object_.count(); ++k) {
+        MenuItem* entry = object_.item(k);
         entry->attachPeer();
         auto* peer = of(entry);
         if (!peer || !peer->action_)
@@ -146,9 +146,9 @@ void MenuPeer::populate(QWidget* container)
         if (entry->count() > 0 && !entry->isSeparator()) {
             auto* menu = new QMenu(container);
             menu->setProperty(kBuiltMenu, true);
-            QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakModel<MenuItem>(entry)] {
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakObject<MenuItem>(entry)] {
                 if (auto shown = item.get())
-                    CallModel([&] { shown->EnableMenu(); });
+                    CallObject([&] { shown->EnableMenu(); });
             });
             peer->fill(menu);
             peer->applyTo(menu->menuAction());
@@ -157,7 +157,7 @@ void MenuPeer::populate(QWidget* container)
             container->addAction(peer->action_);
         }
     }
-    shownAsMenu_ = model_.count() > 0;
+    shownAsMenu_ = object_.count() > 0;
 }
 
 void MenuPeer::refill()
@@ -165,11 +165,11 @@ void MenuPeer::refill()
     std::erase_if(containers_, [](const QPointer<QWidget>& container) {
         return !container || (qobject_cast<QMenu*>(container.data()) && !container->property(kBuiltMenu).toBool());
     });
-    bool asMenu = model_.count() > 0;
-    if (asMenu != shownAsMenu_ && model_.parent()) {
+    bool asMenu = object_.count() > 0;
+    if (asMenu != shownAsMenu_ && object_.parent()) {
         // An entry that became a menu, or stopped being one, shows anew in its own menu.
         shownAsMenu_ = asMenu;
-        if (auto* parent = of(model_.parent()))
+        if (auto* parent = of(object_.parent()))
             parent->refill();
         return;
     }

@@ -7,7 +7,7 @@
 // for a menu) with its entries and fills it anew when the entries change.
 //
 // Choosing an entry offers it to the focused text widget first when it is one of
-// the standard edit entries, and otherwise to the model (`MenuItem::Choose`: the
+// the standard edit entries, and otherwise to the object (`MenuItem::Choose`: the
 // entry's own Action, then the application's handler).
 #pragma once
 
@@ -31,7 +31,7 @@ namespace fw::qt {
 
 class MenuPeer : public Peer {
 public:
-    explicit MenuPeer(MenuItem& model);
+    explicit MenuPeer(MenuItem& object);
     MenuPeer(const MenuPeer&) = delete;
     MenuPeer& operator=(const MenuPeer&) = delete;
     ~MenuPeer() override;
@@ -52,7 +52,7 @@ private:
     void chosen();
     std::vector<QMenu*> menus() const;
 
-    MenuItem& model_;
+    MenuItem& object_;
     QPointer<QAction> action_;
     std::vector<QPointer<QWidget>> containers_;
     bool shownAsMenu_ = false;

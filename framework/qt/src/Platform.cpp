@@ -6,14 +6,17 @@
 #include "QtPeerFactory.h"
 #include "TextConversion.h"
 
+#include <fw/Application.h>
 #include <fw/Desktop.h>
 #include <fw/FolderItem.h>
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QUrl>
 
 #include <cassert>
+#include <cstdint>
 
 namespace fw {
 
@@ -22,6 +25,10 @@ namespace {
 int argumentCount = 1;
 char programName[] = "quillfen";
 char* arguments[] = { programName, nullptr };
+
+// Handles the events waiting on this thread and those they post, for at most that many
+// milliseconds; it returns once none wait and never waits for more.
+void pumpEvents(std::int32_t milliseconds) { QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds); }
 } // namespace
 
 void InstallQtPlatform()
@@ -42,6 +49,7 @@ void InstallQtPlatform()
     static qt::QtPeerFactory factory;
     InstallPeerFactory(&factory);
     InstallPictureDecoder(&qt::DecodePicture);
+    SetEventPump(&pumpEvents);
     SetShowURLHandler([](std::string_view url) { QDesktopServices::openUrl(QUrl(qt::ToQt(url), QUrl::TolerantMode)); });
     qt::TrackFocus(*application);
 }

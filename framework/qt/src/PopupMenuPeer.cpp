@@ -1,6 +1,7 @@
 #include "PopupMenuPeer.h"
 
 #include "TextConversion.h"
+#include "WeakObject.h"
 
 #include <fw/PopupMenu.h>
 
@@ -9,19 +10,19 @@
 
 namespace fw::qt {
 
-PopupMenuPeer::PopupMenuPeer(PopupMenu& model)
-    : ControlPeerOf(model, new QComboBox)
+PopupMenuPeer::PopupMenuPeer(PopupMenu& object)
+    : ControlPeerOf(object, new QComboBox)
 {
     // `activated` comes from the user only, by mouse or by key.
-    QObject::connect(view(), &QComboBox::activated, view(), [control = WeakRef(&model)](int row) {
-        if (auto* peer = live<PopupMenuPeer>(control))
+    QObject::connect(view(), &QComboBox::activated, view(), [control = WeakObject(&object)](int row) {
+        if (auto* peer = control.peer<PopupMenuPeer>())
             peer->chosen(row);
     });
 }
 
 void PopupMenuPeer::chosen(int row)
 {
-    if (reportUserChange([&] { model().userSelected(row); }))
+    if (reportUserChange([&] { object().userSelected(row); }))
         showSelection(); // a Change handler may have chosen another row
 }
 
@@ -29,7 +30,7 @@ void PopupMenuPeer::showRows()
 {
     QSignalBlocker quiet(view());
     view()->clear();
-    for (const auto& row : model().rows())
+    for (const auto& row : object().rows())
         view()->addItem(ToQt(row));
     showSelection();
 }
@@ -37,8 +38,8 @@ void PopupMenuPeer::showRows()
 void PopupMenuPeer::showSelection()
 {
     QSignalBlocker quiet(view());
-    std::int32_t row = model().listIndex();
-    view()->setCurrentIndex(row >= 0 && row < model().listCount() ? row : -1);
+    std::int32_t row = object().listIndex();
+    view()->setCurrentIndex(row >= 0 && row < object().listCount() ? row : -1);
 }
 
 void PopupMenuPeer::show(Aspect aspect)

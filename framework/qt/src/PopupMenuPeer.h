@@ -1,5 +1,5 @@
-// A popup menu as a QComboBox with the model's rows; a ListIndex outside the rows
-// shows none. Only the user's choices reach the model (`userSelected`).
+// A popup menu as a QComboBox with the object's rows; a ListIndex outside the rows
+// shows none. Only the user's choices reach the object (`userSelected`).
 #pragma once
 
 #include "ControlPeer.h"
@@ -14,7 +14,7 @@ namespace fw::qt {
 
 class PopupMenuPeer : public ControlPeerOf<PopupMenu, QComboBox> {
 public:
-    explicit PopupMenuPeer(PopupMenu& model);
+    explicit PopupMenuPeer(PopupMenu& object);
 
 protected:
     void show(Aspect aspect) override;

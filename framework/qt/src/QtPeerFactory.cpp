@@ -28,9 +28,9 @@
 namespace fw::qt {
 
 namespace {
-template <class P, class M> std::unique_ptr<Peer> controlPeer(M& model)
+template <class P, class M> std::unique_ptr<Peer> controlPeer(M& object)
 {
-    auto peer = std::make_unique<P>(model);
+    auto peer = std::make_unique<P>(object);
     peer->attach();
     return peer;
 }

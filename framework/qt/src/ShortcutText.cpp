@@ -11,7 +11,7 @@ constexpr std::int32_t kExtraShift = 1;
 constexpr std::int32_t kExtraAlt = 2;
 constexpr std::int32_t kExtraSecondary = 4;
 
-// The model's modifier words in Qt's portable spelling.
+// The object's modifier words in Qt's portable spelling.
 QString portableModifier(const QString& word)
 {
     QString lower = word.trimmed().toLower();

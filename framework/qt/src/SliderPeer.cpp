@@ -1,5 +1,7 @@
 #include "SliderPeer.h"
 
+#include "WeakObject.h"
+
 #include <fw/Slider.h>
 
 #include <QSlider>
@@ -25,33 +27,33 @@ QSlider::TickPosition ticksOf(std::int32_t style)
 }
 } // namespace
 
-SliderPeer::SliderPeer(Slider& model)
-    : ControlPeerOf(model, new QSlider)
+SliderPeer::SliderPeer(Slider& object)
+    : ControlPeerOf(object, new QSlider)
 {
-    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakRef(&model)](int value) {
-        if (auto* peer = live<SliderPeer>(control); peer && !peer->applying_)
+    QObject::connect(view(), &QSlider::valueChanged, view(), [control = WeakObject(&object)](int value) {
+        if (auto* peer = control.peer<SliderPeer>(); peer && !peer->applying_)
             peer->moved(value);
     });
 }
 
 void SliderPeer::placeWidget()
 {
-    view()->setOrientation(model().height() > model().width() ? Qt::Vertical : Qt::Horizontal);
+    view()->setOrientation(object().height() > object().width() ? Qt::Vertical : Qt::Horizontal);
     ControlPeer::placeWidget();
 }
 
 void SliderPeer::moved(int value)
 {
-    if (reportUserChange([&] { model().userMoved(value); }))
+    if (reportUserChange([&] { object().userMoved(value); }))
         showValue(); // a ValueChanged handler may have set another value
 }
 
 void SliderPeer::showValue()
 {
-    if (view()->value() == model().value())
+    if (view()->value() == object().value())
         return;
     bool wasApplying = std::exchange(applying_, true);
-    view()->setValue(model().value());
+    view()->setValue(object().value());
     applying_ = wasApplying;
 }
 
@@ -60,9 +62,9 @@ void SliderPeer::show(Aspect aspect)
     switch (aspect) {
     case Aspect::Range: {
         bool wasApplying = std::exchange(applying_, true);
-        view()->setRange(model().minimum(), model().maximum());
-        view()->setSingleStep(model().lineStep());
-        view()->setPageStep(model().pageStep());
+        view()->setRange(object().minimum(), object().maximum());
+        view()->setSingleStep(object().lineStep());
+        view()->setPageStep(object().pageStep());
         applying_ = wasApplying;
         showValue();
         break;
@@ -71,8 +73,8 @@ void SliderPeer::show(Aspect aspect)
         showValue();
         break;
     case Aspect::Style:
-        view()->setTickPosition(ticksOf(model().tickStyle()));
-        view()->setTracking(model().liveScroll());
+        view()->setTickPosition(ticksOf(object().tickStyle()));
+        view()->setTracking(object().liveScroll());
         break;
     default:
         break;

@@ -1,5 +1,5 @@
 // A slider as a QSlider, vertical when it is taller than wide. The user's moves,
-// by key or by mouse, reach the model (`userMoved`); with LiveScroll False a drag
+// by key or by mouse, reach the object (`userMoved`); with LiveScroll False a drag
 // reports only where it ends.
 #pragma once
 
@@ -15,7 +15,7 @@ namespace fw::qt {
 
 class SliderPeer : public ControlPeerOf<Slider, QSlider> {
 public:
-    explicit SliderPeer(Slider& model);
+    explicit SliderPeer(Slider& object);
     void placeWidget() override;
 
 protected:

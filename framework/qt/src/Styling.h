@@ -1,4 +1,4 @@
-// Fonts and colours of the models, as Qt widgets show them.
+// Fonts and colours of the framework's objects, as Qt widgets show them.
 #pragma once
 
 #include <fw/Color.h>

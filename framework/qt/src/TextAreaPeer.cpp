@@ -1,6 +1,7 @@
 #include "TextAreaPeer.h"
 
 #include "TextConversion.h"
+#include "WeakObject.h"
 
 #include <fw/TextArea.h>
 
@@ -31,18 +32,18 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 }
 } // namespace
 
-TextAreaPeer::TextAreaPeer(TextArea& model)
-    : TextEditPeer(model, new QTextEdit)
+TextAreaPeer::TextAreaPeer(TextArea& object)
+    : TextEditPeer(object, new QTextEdit)
 {
-    QObject::connect(view(), &QTextEdit::textChanged, view(), [control = WeakRef(&model)] {
-        if (auto* peer = live<TextAreaPeer>(control); peer && !peer->applying_)
-            peer->edited(ModelText(peer->view()->toPlainText()));
+    QObject::connect(view(), &QTextEdit::textChanged, view(), [control = WeakObject(&object)] {
+        if (auto* peer = control.peer<TextAreaPeer>(); peer && !peer->applying_)
+            peer->edited(ObjectText(peer->view()->toPlainText()));
     });
 }
 
-void TextAreaPeer::showModelText()
+void TextAreaPeer::showObjectText()
 {
-    QString shown = ShownText(model().text());
+    QString shown = ShownText(object().text());
     if (view()->toPlainText() == shown)
         return;
     bool wasApplying = std::exchange(applying_, true);
@@ -63,9 +64,9 @@ void TextAreaPeer::applyParagraphs()
 {
     bool wasApplying = std::exchange(applying_, true);
     QTextBlockFormat format;
-    double spacing = model().lineSpacing() > 0 ? model().lineSpacing() : 1.0;
+    double spacing = object().lineSpacing() > 0 ? object().lineSpacing() : 1.0;
     format.setLineHeight(spacing * kPercent, QTextBlockFormat::ProportionalHeight);
-    format.setAlignment(alignmentOf(model().alignment()));
+    format.setAlignment(alignmentOf(object().alignment()));
     QTextCursor all(view()->document());
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(format);
@@ -77,15 +78,15 @@ void TextAreaPeer::show(Aspect aspect)
     showShared(aspect);
     switch (aspect) {
     case Aspect::Style:
-        view()->setReadOnly(model().readOnly());
-        view()->setAcceptRichText(model().styled());
-        view()->setFrameStyle(model().border() ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+        view()->setReadOnly(object().readOnly());
+        view()->setAcceptRichText(object().styled());
+        view()->setFrameStyle(object().border() ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
         view()->setVerticalScrollBarPolicy(
-            model().scrollbarVertical() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            object().scrollbarVertical() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         view()->setHorizontalScrollBarPolicy(
-            model().scrollbarHorizontal() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            object().scrollbarHorizontal() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         // A horizontal scroll bar is for lines longer than the area; without one, words wrap.
-        view()->setLineWrapMode(model().scrollbarHorizontal() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        view()->setLineWrapMode(object().scrollbarHorizontal() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
         applyParagraphs();
         break;
     case Aspect::Font:

@@ -1,6 +1,6 @@
 // A text area as a QTextEdit: multi-line text, CR between lines, read-only or
 // editable, with its scroll bars, font size and line spacing. User edits reach
-// the model as a text field's do (see TextFieldPeer.h).
+// the object as a text field's do (see TextFieldPeer.h).
 #pragma once
 
 #include "TextEditPeer.h"
@@ -15,13 +15,13 @@ namespace fw::qt {
 
 class TextAreaPeer : public TextEditPeer<TextArea, QTextEdit> {
 public:
-    explicit TextAreaPeer(TextArea& model);
+    explicit TextAreaPeer(TextArea& object);
 
 protected:
     void show(Aspect aspect) override;
 
 private:
-    void showModelText() override;
+    void showObjectText() override;
     void applyParagraphs();
 
     bool applying_ = false; // the peer's own changes of the document are no edits

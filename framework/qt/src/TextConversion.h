@@ -1,4 +1,4 @@
-// Texts between the models (UTF-8, CR between lines) and Qt (QString, LF).
+// Texts between the framework's objects (UTF-8, CR between lines) and Qt (QString, LF).
 #pragma once
 
 #include <QString>
@@ -19,17 +19,17 @@ inline std::string FromQt(const QString& text)
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
-// A model's text as Qt shows it: CR, and CR LF, become line breaks.
-inline QString ShownText(std::string_view modelText)
+// An object's text as Qt shows it: CR, and CR LF, become line breaks.
+inline QString ShownText(std::string_view objectText)
 {
-    QString text = ToQt(modelText);
+    QString text = ToQt(objectText);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 
-// What a user typed across lines, as the model keeps it: CR between lines.
-inline std::string ModelText(QString shown)
+// What a user typed across lines, as the object keeps it: CR between lines.
+inline std::string ObjectText(QString shown)
 {
     shown.replace(QLatin1Char('\n'), QLatin1Char('\r'));
     return FromQt(shown);

@@ -2,6 +2,7 @@
 
 #include "CodePointLimit.h"
 #include "TextConversion.h"
+#include "WeakObject.h"
 
 #include <fw/TextField.h>
 
@@ -26,13 +27,13 @@ Qt::Alignment alignmentOf(std::int32_t alignment)
 }
 } // namespace
 
-TextFieldPeer::TextFieldPeer(TextField& model)
-    : TextEditPeer(model, new QLineEdit)
+TextFieldPeer::TextFieldPeer(TextField& object)
+    : TextEditPeer(object, new QLineEdit)
     , limit_(new CodePointLimit(view()))
 {
     view()->setValidator(limit_);
-    QObject::connect(view(), &QLineEdit::textEdited, view(), [control = WeakRef(&model)](const QString& text) {
-        if (auto* peer = live<TextFieldPeer>(control))
+    QObject::connect(view(), &QLineEdit::textEdited, view(), [control = WeakObject(&object)](const QString& text) {
+        if (auto* peer = control.peer<TextFieldPeer>())
             peer->edited(FromQt(text));
     });
 }
@@ -44,9 +45,9 @@ void TextFieldPeer::focusByTab()
     ControlPeer::focusByTab();
 }
 
-void TextFieldPeer::showModelText()
+void TextFieldPeer::showObjectText()
 {
-    QString shown = ToQt(model().text());
+    QString shown = ToQt(object().text());
     if (view()->text() == shown)
         return;
     if (!view()->hasFocus()) {
@@ -63,16 +64,16 @@ void TextFieldPeer::show(Aspect aspect)
     showShared(aspect);
     switch (aspect) {
     case Aspect::Text:
-        view()->setPlaceholderText(ToQt(model().cueText()));
+        view()->setPlaceholderText(ToQt(object().cueText()));
         break;
     case Aspect::Range:
-        limit_->setLimit(model().limitText());
+        limit_->setLimit(object().limitText());
         break;
     case Aspect::Style:
-        view()->setReadOnly(model().readOnly());
-        view()->setAlignment(alignmentOf(model().alignment()));
-        view()->setFrame(model().border());
-        view()->setEchoMode(model().password() ? QLineEdit::Password : QLineEdit::Normal);
+        view()->setReadOnly(object().readOnly());
+        view()->setAlignment(alignmentOf(object().alignment()));
+        view()->setFrame(object().border());
+        view()->setEchoMode(object().password() ? QLineEdit::Password : QLineEdit::Normal);
         break;
     default:
         break;

@@ -1,8 +1,8 @@
 // A text field as a QLineEdit.
 //
-// What the user types goes to the model (`userEdited`); the model's handlers may
-// rewrite the text on the spot, so afterwards the peer shows the model's text
-// again where it differs. A text the model changes while the field has the focus
+// What the user types goes to the object (`userEdited`); the object's handlers may
+// rewrite the text on the spot, so afterwards the peer shows the object's text
+// again where it differs. A text the object changes while the field has the focus
 // keeps the caret where it was (clamped to the new text), so that a handler that
 // reformats the field on every keystroke lets the user go on typing. A change
 // the program makes is never reported back as the user's.
@@ -22,14 +22,14 @@ class CodePointLimit;
 
 class TextFieldPeer : public TextEditPeer<TextField, QLineEdit> {
 public:
-    explicit TextFieldPeer(TextField& model);
+    explicit TextFieldPeer(TextField& object);
     void focusByTab() override;
 
 protected:
     void show(Aspect aspect) override;
 
 private:
-    void showModelText() override;
+    void showObjectText() override;
 
     CodePointLimit* limit_;
 };

@@ -1,6 +1,7 @@
 #include "TimerPeer.h"
 
-#include "ModelCall.h"
+#include "ObjectCall.h"
+#include "WeakObject.h"
 
 #include <fw/Timer.h>
 
@@ -8,16 +9,15 @@
 
 namespace fw::qt {
 
-TimerPeer::TimerPeer(Timer& model)
-    : model_(model)
+TimerPeer::TimerPeer(Timer& object)
+    : object_(object)
     , clock_(new QTimer)
 {
     // A period is kept to the millisecond: Qt's default lets a timer fire 5 % early.
     clock_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(clock_, &QTimer::timeout, clock_, [timer = WeakRef(&model)] {
-        auto ticking = Ref<Timer>::retain(static_cast<Timer*>(timer.get()));
-        if (ticking)
-            CallModel([&] { ticking->fire(); });
+    QObject::connect(clock_, &QTimer::timeout, clock_, [timer = WeakObject(&object)] {
+        if (auto ticking = timer.get())
+            CallObject([&] { ticking->fire(); });
     });
     update(Aspect::Timer);
 }
@@ -38,12 +38,12 @@ void TimerPeer::update(Aspect aspect)
 {
     if (aspect != Aspect::Timer || !clock_)
         return;
-    if (!model_.running()) {
+    if (!object_.running()) {
         clock_->stop();
         return;
     }
-    clock_->setSingleShot(model_.mode() == static_cast<std::int32_t>(TimerMode::Single));
-    clock_->setInterval(model_.period());
+    clock_->setSingleShot(object_.mode() == static_cast<std::int32_t>(TimerMode::Single));
+    clock_->setInterval(object_.period());
     clock_->start(); // a change of period or a Reset starts the period anew
 }
 

@@ -1,6 +1,6 @@
 // A timer as a QTimer on the main thread: Mode 1 fires once after Period
 // milliseconds, 2 every Period, 0 (or Enabled False) stops it. Each timeout calls
-// the model's `fire`.
+// the object's `fire`.
 #pragma once
 
 #include <fw/Peer.h>
@@ -17,7 +17,7 @@ namespace fw::qt {
 
 class TimerPeer : public Peer {
 public:
-    explicit TimerPeer(Timer& model);
+    explicit TimerPeer(Timer& object);
     TimerPeer(const TimerPeer&) = delete;
     TimerPeer& operator=(const TimerPeer&) = delete;
     ~TimerPeer() override;
@@ -26,7 +26,7 @@ public:
     QTimer* clock() const noexcept;
 
 private:
-    Timer& model_;
+    Timer& object_;
     QPointer<QTimer> clock_;
 };
 

@@ -61,12 +61,14 @@ Ref<RuntimeException> newException(ClassRecord* cls, const char* message)
 }
 
 // A failure that carries no framework exception, reported as a RuntimeException with that
-// message; when even that cannot be made (memory has run out), as its line alone.
+// message; when even that cannot be made (memory has run out), as its line alone, and
+// the exit status still tells that it escaped.
 void reportForeign(const char* what) noexcept
 {
     try {
         RuntimeUnhandledException(newException(RuntimeException::Class(), what ? what : "").get());
     } catch (...) {
+        NoteReportOutsideRun();
         std::fprintf(stderr, "Unhandled RuntimeException: %s\n", what ? what : "");
     }
 }

@@ -47,10 +47,10 @@ void KeepTextFieldsWhole(const Window& window)
         auto* peer = ControlPeer::of(window.controlAt(k));
         if (!peer || !peer->widget())
             continue;
-        if (dynamic_cast<const TextEdit*>(&peer->model())) {
-            if (peer->model().visible())
+        if (dynamic_cast<const TextEdit*>(&peer->object())) {
+            if (peer->object().visible())
                 fields.push_back(peer->widget());
-        } else if (dynamic_cast<const Label*>(&peer->model())) {
+        } else if (dynamic_cast<const Label*>(&peer->object())) {
             if (auto* label = qobject_cast<QLabel*>(peer->widget()))
                 labels.push_back(label);
         }

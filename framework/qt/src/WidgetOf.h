@@ -1,5 +1,5 @@
 // The Qt objects behind the framework's objects, for tests and tools that look
-// at what a model shows. Each gives nullptr when the object has no Qt peer (or its
+// at what an object shows. Each gives nullptr when the object has no Qt peer (or its
 // widget is gone).
 #pragma once
 

@@ -34,25 +34,25 @@ QHash<const Window*, WindowPeer*>& peersByWindow()
 constexpr std::int32_t kPlacementCentredOnScreen = 2;
 } // namespace
 
-WindowPeer::WindowPeer(Window& model)
-    : model_(model)
-    , widget_(new WindowWidget(model))
+WindowPeer::WindowPeer(Window& object)
+    : object_(object)
+    , widget_(new WindowWidget(object))
 {
-    peersByWindow().insert(&model, this);
-    widget_->setWindowTitle(ToQt(model_.title()));
+    peersByWindow().insert(&object, this);
+    widget_->setWindowTitle(ToQt(object_.title()));
     applyStyle();
     applyColors();
     applyMenuBar();
     applyGeometry();
     // A control may have its peer before its window has one (a label makes it on CreatePane).
-    for (std::size_t k = 0; k < model_.controlCount(); ++k)
-        if (auto* control = ControlPeer::of(model_.controlAt(k)))
+    for (std::size_t k = 0; k < object_.controlCount(); ++k)
+        if (auto* control = ControlPeer::of(object_.controlAt(k)))
             control->reparent();
 }
 
 WindowPeer::~WindowPeer()
 {
-    peersByWindow().remove(&model_);
+    peersByWindow().remove(&object_);
     close();
 }
 
@@ -68,7 +68,7 @@ void WindowPeer::update(Aspect aspect)
         return;
     switch (aspect) {
     case Aspect::Title:
-        widget_->setWindowTitle(ToQt(model_.title()));
+        widget_->setWindowTitle(ToQt(object_.title()));
         break;
     case Aspect::Geometry:
         applyGeometry();
@@ -87,7 +87,7 @@ void WindowPeer::update(Aspect aspect)
         applyFocus();
         break;
     case Aspect::Visible:
-        if (model_.visible() && model_.isOpen())
+        if (object_.visible() && object_.isOpen())
             show();
         else
             widget_->hide();
@@ -117,11 +117,12 @@ void WindowPeer::perform(Action action)
 
 void WindowPeer::applyGeometry()
 {
-    widget_->setContentGeometry(QSize(model_.width(), model_.height()), QSize(model_.minWidth(), model_.minHeight()),
-        QSize(model_.maxWidth(), model_.maxHeight()), model_.resizeable());
-    Qt::WindowStates state = model_.minimized() ? Qt::WindowMinimized
-        : model_.maximized()                    ? Qt::WindowMaximized
-                                                : Qt::WindowNoState;
+    widget_->setContentGeometry(QSize(object_.width(), object_.height()),
+        QSize(object_.minWidth(), object_.minHeight()), QSize(object_.maxWidth(), object_.maxHeight()),
+        object_.resizeable());
+    Qt::WindowStates state = object_.minimized() ? Qt::WindowMinimized
+        : object_.maximized()                    ? Qt::WindowMaximized
+                                                 : Qt::WindowNoState;
     if ((widget_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != state)
         widget_->setWindowState(state);
 }
@@ -129,11 +130,11 @@ void WindowPeer::applyGeometry()
 void WindowPeer::applyStyle()
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (model_.closeButton())
+    if (object_.closeButton())
         flags |= Qt::WindowCloseButtonHint;
-    if (model_.minimizeButton())
+    if (object_.minimizeButton())
         flags |= Qt::WindowMinimizeButtonHint;
-    if (model_.maximizeButton() && model_.resizeable())
+    if (object_.maximizeButton() && object_.resizeable())
         flags |= Qt::WindowMaximizeButtonHint;
     if (widget_->windowFlags() == flags)
         return;
@@ -146,9 +147,9 @@ void WindowPeer::applyStyle()
 void WindowPeer::applyColors()
 {
     QWidget* content = widget_->content();
-    content->setAutoFillBackground(model_.hasBackColor());
-    if (model_.hasBackColor())
-        SetEnabledColor(content, QPalette::Window, model_.backColor());
+    content->setAutoFillBackground(object_.hasBackColor());
+    if (object_.hasBackColor())
+        SetEnabledColor(content, QPalette::Window, object_.backColor());
     else
         content->setPalette(QPalette());
 }
@@ -156,8 +157,8 @@ void WindowPeer::applyColors()
 void WindowPeer::applyMenuBar()
 {
     Ref<MenuBar> bar;
-    if (!modal_ && model_.menuBarVisible()) {
-        bar = model_.menuBar();
+    if (!modal_ && object_.menuBarVisible()) {
+        bar = object_.menuBar();
         if (!bar)
             if (auto application = getAppObject())
                 bar = application->menuBar();
@@ -179,7 +180,7 @@ void WindowPeer::applyMenuBar()
 
 void WindowPeer::applyFocus()
 {
-    if (auto* focus = model_.focus()) {
+    if (auto* focus = object_.focus()) {
         auto* peer = ControlPeer::of(focus);
         if (peer && peer->widget() && !peer->widget()->hasFocus())
             peer->widget()->setFocus(Qt::OtherFocusReason);
@@ -194,13 +195,13 @@ void WindowPeer::applyFocus()
 std::vector<ControlPeer*> WindowPeer::tabOrder() const
 {
     std::vector<ControlPeer*> order;
-    for (std::size_t k = 0; k < model_.controlCount(); ++k) {
-        auto* peer = ControlPeer::of(model_.controlAt(k));
+    for (std::size_t k = 0; k < object_.controlCount(); ++k) {
+        auto* peer = ControlPeer::of(object_.controlAt(k));
         if (peer && peer->widget() && peer->widget()->window() == widget_)
             order.push_back(peer);
     }
     std::stable_sort(order.begin(), order.end(),
-        [](const ControlPeer* a, const ControlPeer* b) { return a->model().tabIndex() < b->model().tabIndex(); });
+        [](const ControlPeer* a, const ControlPeer* b) { return a->object().tabIndex() < b->object().tabIndex(); });
     return order;
 }
 
@@ -215,7 +216,7 @@ void WindowPeer::orderTabs()
 
 void WindowPeer::focusFirstControl()
 {
-    if (model_.focus())
+    if (object_.focus())
         return;
     for (ControlPeer* control : tabOrder())
         if (control->takesTabFocus()) {
@@ -227,7 +228,7 @@ void WindowPeer::focusFirstControl()
 // Before the first show the frame is only guessed; once shown, the real frame is centred.
 void WindowPeer::place()
 {
-    if (placed_ || model_.placement() != kPlacementCentredOnScreen)
+    if (placed_ || object_.placement() != kPlacementCentredOnScreen)
         return;
     QScreen* screen = widget_->screen() ? widget_->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -263,7 +264,7 @@ void WindowPeer::showModal()
         widget_->hide(); // modality is set on a hidden window
     widget_->setWindowModality(Qt::ApplicationModal);
     show();
-    if (!widget_ || !model_.isOpen())
+    if (!widget_ || !object_.isOpen())
         return;
     QEventLoop loop;
     modalLoop_ = &loop;

@@ -32,7 +32,7 @@ class WindowWidget;
 
 class WindowPeer : public Peer {
 public:
-    explicit WindowPeer(Window& model);
+    explicit WindowPeer(Window& object);
     WindowPeer(const WindowPeer&) = delete;
     WindowPeer& operator=(const WindowPeer&) = delete;
     ~WindowPeer() override;
@@ -64,7 +64,7 @@ private:
     void showModal();
     void close();
 
-    Window& model_;
+    Window& object_;
     QPointer<WindowWidget> widget_;
     QEventLoop* modalLoop_ = nullptr;
     WeakRef shownBar_;

@@ -1,7 +1,7 @@
 #include "WindowWidget.h"
 
 #include "DesktopTitle.h"
-#include "ModelCall.h"
+#include "ObjectCall.h"
 
 #include <fw/Window.h>
 
@@ -14,9 +14,9 @@
 
 namespace fw::qt {
 
-WindowWidget::WindowWidget(Window& model)
+WindowWidget::WindowWidget(Window& object)
     : QWidget(nullptr, Qt::Window)
-    , model_(&model)
+    , object_(&object)
     , content_(new QWidget(this))
 {
 }
@@ -84,11 +84,11 @@ bool WindowWidget::event(QEvent* event)
 
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
-    auto window = model_.get();
+    auto window = object_.get();
     if (window && window->isOpen()) {
-        // The close box asks the model; Qt closes the widget only once the model has closed.
+        // The close box asks the object; Qt closes the widget only once the object has closed.
         bool wasClosing = std::exchange(inCloseEvent_, true);
-        CallModel([&] { window->userClose(); });
+        CallObject([&] { window->userClose(); });
         inCloseEvent_ = wasClosing;
     }
     event->setAccepted(!window || !window->isOpen());
@@ -100,8 +100,8 @@ void WindowWidget::resizeEvent(QResizeEvent* event)
     layOut();
     if (sizing_)
         return;
-    if (auto window = model_.get(); window && window->isOpen())
-        CallModel([&] { window->userResized(content_->width(), content_->height()); });
+    if (auto window = object_.get(); window && window->isOpen())
+        CallObject([&] { window->userResized(content_->width(), content_->height()); });
 }
 
 void WindowWidget::moveEvent(QMoveEvent* event)
@@ -109,27 +109,27 @@ void WindowWidget::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
     if (sizing_ || !isVisible())
         return;
-    if (auto window = model_.get(); window && window->isOpen()) {
+    if (auto window = object_.get(); window && window->isOpen()) {
         QPoint origin = mapToGlobal(content_->pos());
-        CallModel([&] { window->userMoved(origin.x(), origin.y()); });
+        CallObject([&] { window->userMoved(origin.x(), origin.y()); });
     }
 }
 
 void WindowWidget::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    auto window = model_.get();
+    auto window = object_.get();
     if (!window || !window->isOpen())
         return;
     if (event->type() == QEvent::ActivationChange) {
         bool active = isActiveWindow();
-        CallModel([&] { window->userActivated(active); });
+        CallObject([&] { window->userActivated(active); });
     } else if (event->type() == QEvent::WindowStateChange) {
         auto state = windowState();
         auto shown = state & Qt::WindowMinimized ? WindowState::Minimized
             : state & Qt::WindowMaximized        ? WindowState::Maximized
                                                  : WindowState::Normal;
-        CallModel([&] { window->userChangedState(static_cast<std::int32_t>(shown)); });
+        CallObject([&] { window->userChangedState(static_cast<std::int32_t>(shown)); });
     }
 }
 

@@ -1,4 +1,5 @@
-// Must not compile: the row binds a function the window does not register as a handler.
+// Must not compile with DESIGN_MISTAKE: the row binds a function the window does not
+// register as a handler. Without it the row binds the handler, and it compiles.
 #include "calculators/WindowClass.h"
 
 struct W_Mistake : calculators::WindowClass<W_Mistake> {
@@ -10,7 +11,11 @@ struct W_Mistake : calculators::WindowClass<W_Mistake> {
 
     static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Mistake" };
     static constexpr std::tuple kControls {
+#ifdef DESIGN_MISTAKE
         Row(TextFieldDesign { .name = "TF_In" }).On(fw::TextEditEvent::kTextChange, &TF_In_Typed),
+#else
+        Row(TextFieldDesign { .name = "TF_In" }).On(fw::TextEditEvent::kTextChange, &TF_In_TextChange),
+#endif
     };
 };
 

@@ -1,5 +1,10 @@
-// Must not compile: a text field's stream stores no Caption, so the value would be lost.
+// Must not compile with DESIGN_MISTAKE: a text field's stream stores no Caption, so the
+// value would be lost. Without it the value is a Text, which the stream stores.
 #include "calculators/StreamDesigns.h"
 
+#ifdef DESIGN_MISTAKE
 constexpr calculators::TextFieldDesign kField { .name = "TF_In", .caption = "Lost" };
+#else
+constexpr calculators::TextFieldDesign kField { .name = "TF_In", .text = "Kept" };
+#endif
 constexpr auto& kStream = calculators::kStoredStream<kField>;

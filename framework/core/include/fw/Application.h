@@ -70,8 +70,6 @@ public:
     void AddPollableObject(Object* object);
     void RemovePollableObject(Object* object);
     Ref<Object> DependencyList() const; // none
-    std::int32_t pollableCount() const noexcept { return static_cast<std::int32_t>(pollables_.size()); }
-    std::int32_t trayItemCount() const noexcept { return static_cast<std::int32_t>(trayItems_.size()); }
 
     Ref<MenuBar> menuBar() const;
     void setMenuBar(Ref<MenuBar> bar);

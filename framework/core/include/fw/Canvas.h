@@ -9,13 +9,15 @@
 
 namespace fw {
 
+class Canvas;
+
 namespace CanvasEvent {
-inline constexpr std::int32_t kGotFocus = 15;
-inline constexpr std::int32_t kLostFocus = 16;
-inline constexpr std::int32_t kMouseDown = 17;
-inline constexpr std::int32_t kMouseDrag = 18;
-inline constexpr std::int32_t kMouseUp = 19;
-inline constexpr std::int32_t kPaint = 20;
+inline constexpr Event<Canvas> kGotFocus { 15 };
+inline constexpr Event<Canvas> kLostFocus { 16 };
+inline constexpr Event<Canvas> kMouseDown { 17 };
+inline constexpr Event<Canvas> kMouseDrag { 18 };
+inline constexpr Event<Canvas> kMouseUp { 19 };
+inline constexpr Event<Canvas> kPaint { 20 };
 } // namespace CanvasEvent
 
 class Canvas : public RectControl {

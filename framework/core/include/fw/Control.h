@@ -32,12 +32,13 @@
 
 namespace fw {
 
+class Control;
 class Window;
 
 namespace ControlEvent {
-inline constexpr std::int32_t kClose = 0;
-inline constexpr std::int32_t kCreatePane = 1;
-inline constexpr std::int32_t kOpen = 2;
+inline constexpr Event<Control> kClose { 0 };
+inline constexpr Event<Control> kCreatePane { 1 };
+inline constexpr Event<Control> kOpen { 2 };
 } // namespace ControlEvent
 
 // Positions in the method table of every control; a subclass's own methods follow them.

@@ -1,7 +1,9 @@
 // Events of the framework's objects and the handlers bound to them.
 //
 // An event is known by its index in the class's event records (a control's
-// `Open` is 2, a text field's `TextChange` 21, a timer's `Action` 0). A class may
+// `Open` is 2, a text field's `TextChange` 21, a timer's `Action` 0). Its constant
+// is an `Event<Class>`, typed by the class that declares it, so that a binding
+// can tell whether the event is one of its object's class. A class may
 // implement an event itself: its event hook, word 4 of the event record, an entry
 // point in the uniform convention of the event's signature ("%%" is
 // `void(Object*)`, "%b%i4i4" `bool(Object*, std::int32_t, std::int32_t)`).
@@ -29,6 +31,14 @@
 namespace fw {
 
 using EventThunk = void (*)(Object* control);
+
+// An event that `Class` declares. A subclass's own events follow its superclass's,
+// so the index is the same in the records of `Class` and of every subclass; the
+// constant reads as that index wherever an index is wanted.
+template <class Class> struct Event {
+    std::int32_t index;
+    constexpr operator std::int32_t() const noexcept { return index; }
+};
 
 class EventHandlers {
 public:

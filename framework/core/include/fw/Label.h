@@ -12,11 +12,13 @@
 
 namespace fw {
 
+class Label;
+
 namespace LabelEvent {
-inline constexpr std::int32_t kAcceleratorKey = 15;
-inline constexpr std::int32_t kMouseDown = 16; // "%b%i4i4"
-inline constexpr std::int32_t kMouseDrag = 17; // "%%i4i4"
-inline constexpr std::int32_t kMouseUp = 18; // "%%i4i4"
+inline constexpr Event<Label> kAcceleratorKey { 15 };
+inline constexpr Event<Label> kMouseDown { 16 }; // "%b%i4i4"
+inline constexpr Event<Label> kMouseDrag { 17 }; // "%%i4i4"
+inline constexpr Event<Label> kMouseUp { 18 }; // "%%i4i4"
 } // namespace LabelEvent
 
 class Label : public TextFontControl {

@@ -21,7 +21,6 @@
 #include <fw/Peer.h>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -73,8 +72,8 @@ public:
     Ref<MenuItem> Parent() const;
     // A copy of the entry and everything below it, of the same class, in no menu.
     Ref<MenuItem> Clone() const;
-    // Shows the entries as a contextual menu and gives the one chosen (the installed
-    // popup handler does that; headless, nil).
+    // The entry chosen from the entries shown as a contextual menu: nil, since no
+    // contextual menu is shown.
     virtual Ref<MenuItem> Popup();
     virtual Ref<MenuItem> Popup(std::int32_t x, std::int32_t y);
     // A choice of the entry: its own Action first, then the application's handler.
@@ -187,14 +186,5 @@ public:
     static constexpr std::string_view kClassName = "QuitMenuItem";
     QuitMenuItem() noexcept;
 };
-
-// Shows a menu as a contextual menu, at a point or (nullptr) at the mouse, and gives
-// the entry chosen or nil. Returns the handler it replaces.
-struct PopupPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
-using MenuPopupHandler = std::function<Ref<MenuItem>(MenuItem& menu, const PopupPoint* at)>;
-MenuPopupHandler SetMenuPopupHandler(MenuPopupHandler handler);
 
 } // namespace fw

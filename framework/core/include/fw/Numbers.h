@@ -4,10 +4,11 @@
 // The windows keep no numbers of their own: they read a field's text with
 // `runCDbl`, compute, and write the result back as text, and some of them
 // re-read a text they have just written. So the three pieces are made to fit:
-// every finite text that `StringStrDouble` writes is one that `runCDbl` reads
-// back (whole numbers below 1e15 exactly, others to the seven digits shown),
-// and `StringFormat` gives NaN and the infinities the same texts as
-// `StringStrDouble`, so each non-finite value has one rendering everywhere.
+// every text that `StringStrDouble` writes is one that `runCDbl` reads back as
+// the number it shows (whole numbers below 1e15 exactly, NaN and the infinities
+// as themselves, others to the seven digits shown), and `StringFormat` gives NaN
+// and the infinities the same texts as `StringStrDouble`, so each non-finite
+// value has one rendering everywhere.
 // Everything is locale-independent ("." is the only decimal separator) and
 // rounds the exact binary value correctly, ties to even, as std::to_chars does.
 //
@@ -38,7 +39,10 @@ namespace fw {
 // The Double that the longest leading number of the text denotes: blanks
 // (spaces, tabs), an optional sign, digits with at most one ".", an optional
 // exponent. 0 when there is none; +/-infinity on overflow, a signed 0 on
-// underflow.
+// underflow. The words that StringStrDouble writes for the non-finite values,
+// "Infinity" and "NaN", read as those values when the word, after the blanks and
+// the sign, is all the text but for blanks; any other word reads as 0 ("inf",
+// "nan", "Infinite", "NaNs").
 double runCDbl(std::string_view text) noexcept;
 
 // "NaN", "Infinity", "-Infinity"; "0" for either zero; whole numbers below 1e15

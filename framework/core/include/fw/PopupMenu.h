@@ -13,10 +13,12 @@
 
 namespace fw {
 
+class PopupMenu;
+
 namespace PopupMenuEvent {
-inline constexpr std::int32_t kChange = 15;
-inline constexpr std::int32_t kGotFocus = 16;
-inline constexpr std::int32_t kLostFocus = 17;
+inline constexpr Event<PopupMenu> kChange { 15 };
+inline constexpr Event<PopupMenu> kGotFocus { 16 };
+inline constexpr Event<PopupMenu> kLostFocus { 17 };
 } // namespace PopupMenuEvent
 
 inline constexpr char kRowSeparator = '\r';

@@ -15,19 +15,21 @@
 
 namespace fw {
 
+class RectControl;
+
 namespace RectControlEvent {
-inline constexpr std::int32_t kConstructContextualMenu = 3;
-inline constexpr std::int32_t kContextualMenuAction = 4;
-inline constexpr std::int32_t kDragEnter = 5;
-inline constexpr std::int32_t kDragExit = 6;
-inline constexpr std::int32_t kDragOver = 7;
-inline constexpr std::int32_t kDropObject = 8;
-inline constexpr std::int32_t kKeyDown = 9;
-inline constexpr std::int32_t kKeyUp = 10;
-inline constexpr std::int32_t kMouseEnter = 11;
-inline constexpr std::int32_t kMouseExit = 12;
-inline constexpr std::int32_t kMouseMove = 13;
-inline constexpr std::int32_t kMouseWheel = 14;
+inline constexpr Event<RectControl> kConstructContextualMenu { 3 };
+inline constexpr Event<RectControl> kContextualMenuAction { 4 };
+inline constexpr Event<RectControl> kDragEnter { 5 };
+inline constexpr Event<RectControl> kDragExit { 6 };
+inline constexpr Event<RectControl> kDragOver { 7 };
+inline constexpr Event<RectControl> kDropObject { 8 };
+inline constexpr Event<RectControl> kKeyDown { 9 };
+inline constexpr Event<RectControl> kKeyUp { 10 };
+inline constexpr Event<RectControl> kMouseEnter { 11 };
+inline constexpr Event<RectControl> kMouseExit { 12 };
+inline constexpr Event<RectControl> kMouseMove { 13 };
+inline constexpr Event<RectControl> kMouseWheel { 14 };
 inline constexpr std::int32_t kFirstOwn = 15; // a concrete class's own events start here
 } // namespace RectControlEvent
 
@@ -101,6 +103,7 @@ protected:
     RectControl() noexcept;
 
 private:
+    const PeerLink& ownerPeer() const noexcept override { return peerLink(); }
     void legacyConstructor();
     Ref<RectControl> parentProperty() const;
 

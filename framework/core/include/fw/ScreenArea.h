@@ -13,17 +13,17 @@ namespace fw {
 class ScreenArea {
 public:
     std::int32_t left() const noexcept { return left_; }
-    void setLeft(std::int32_t left) { ownerPeer_.change(left_, left, Aspect::Geometry); }
+    void setLeft(std::int32_t left) { ownerPeer().change(left_, left, Aspect::Geometry); }
     std::int32_t top() const noexcept { return top_; }
-    void setTop(std::int32_t top) { ownerPeer_.change(top_, top, Aspect::Geometry); }
+    void setTop(std::int32_t top) { ownerPeer().change(top_, top, Aspect::Geometry); }
     std::int32_t width() const noexcept { return width_; }
-    void setWidth(std::int32_t width) { ownerPeer_.change(width_, width, Aspect::Geometry); }
+    void setWidth(std::int32_t width) { ownerPeer().change(width_, width, Aspect::Geometry); }
     std::int32_t height() const noexcept { return height_; }
-    void setHeight(std::int32_t height) { ownerPeer_.change(height_, height, Aspect::Geometry); }
+    void setHeight(std::int32_t height) { ownerPeer().change(height_, height, Aspect::Geometry); }
     std::int32_t right() const noexcept { return left_ + width_; }
     std::int32_t bottom() const noexcept { return top_ + height_; }
     bool visible() const noexcept { return visible_; }
-    void setVisible(bool value) { ownerPeer_.change(visible_, value, Aspect::Visible); }
+    void setVisible(bool value) { ownerPeer().change(visible_, value, Aspect::Visible); }
 
     // Asks for the area to be drawn anew (the peer hears Aspect::Picture).
     void Invalidate();
@@ -37,11 +37,9 @@ public:
     double scaleFactor() const noexcept { return 1.0; }
 
 protected:
-    // `peer` is the owner's, which tells its peer what changed.
-    ScreenArea(const PeerLink& peer, std::int32_t width, std::int32_t height) noexcept
+    ScreenArea(std::int32_t width, std::int32_t height) noexcept
         : width_(width)
         , height_(height)
-        , ownerPeer_(peer)
     {
     }
     ~ScreenArea() = default;
@@ -64,7 +62,9 @@ protected:
     bool hovered_ = false;
 
 private:
-    const PeerLink& ownerPeer_;
+    // The owner's link to its peer, which hears what changed. Asked for at each change,
+    // not kept: an owner may build its link after this area.
+    virtual const PeerLink& ownerPeer() const noexcept = 0;
 };
 
 } // namespace fw

@@ -11,13 +11,15 @@
 
 namespace fw {
 
+class Slider;
+
 namespace SliderEvent {
-inline constexpr std::int32_t kGotFocus = 15;
-inline constexpr std::int32_t kLostFocus = 16;
-inline constexpr std::int32_t kMouseDown = 17;
-inline constexpr std::int32_t kMouseDrag = 18;
-inline constexpr std::int32_t kMouseUp = 19;
-inline constexpr std::int32_t kValueChanged = 20;
+inline constexpr Event<Slider> kGotFocus { 15 };
+inline constexpr Event<Slider> kLostFocus { 16 };
+inline constexpr Event<Slider> kMouseDown { 17 };
+inline constexpr Event<Slider> kMouseDrag { 18 };
+inline constexpr Event<Slider> kMouseUp { 19 };
+inline constexpr Event<Slider> kValueChanged { 20 };
 } // namespace SliderEvent
 
 class Slider : public RectControl {

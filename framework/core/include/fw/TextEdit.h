@@ -16,14 +16,16 @@
 
 namespace fw {
 
+class TextEdit;
+
 namespace TextEditEvent {
-inline constexpr std::int32_t kGotFocus = 15;
-inline constexpr std::int32_t kLostFocus = 16;
-inline constexpr std::int32_t kMouseDown = 17;
-inline constexpr std::int32_t kMouseDrag = 18;
-inline constexpr std::int32_t kMouseUp = 19;
-inline constexpr std::int32_t kSelChange = 20;
-inline constexpr std::int32_t kTextChange = 21;
+inline constexpr Event<TextEdit> kGotFocus { 15 };
+inline constexpr Event<TextEdit> kLostFocus { 16 };
+inline constexpr Event<TextEdit> kMouseDown { 17 };
+inline constexpr Event<TextEdit> kMouseDrag { 18 };
+inline constexpr Event<TextEdit> kMouseUp { 19 };
+inline constexpr Event<TextEdit> kSelChange { 20 };
+inline constexpr Event<TextEdit> kTextChange { 21 };
 } // namespace TextEditEvent
 
 // The longest start of a UTF-8 text of at most `limit` code points; a limit of 0 or less keeps it all.

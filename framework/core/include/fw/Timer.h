@@ -27,8 +27,10 @@ enum class TimerMode : std::int32_t {
     Multiple = 2, // fires every period
 };
 
+class Timer;
+
 namespace TimerEvent {
-inline constexpr std::int32_t kAction = 0;
+inline constexpr Event<Timer> kAction { 0 };
 } // namespace TimerEvent
 
 class Timer : public Object {

@@ -49,41 +49,42 @@ namespace fw {
 
 class MenuBar;
 class RectControl;
+class Window;
 
 namespace WindowEvent {
-inline constexpr std::int32_t kActivate = 0;
-inline constexpr std::int32_t kAddMenuHandlers = 1;
-inline constexpr std::int32_t kCancelClose = 2;
-inline constexpr std::int32_t kClose = 3;
-inline constexpr std::int32_t kConstructContextualMenu = 4;
-inline constexpr std::int32_t kContentsChanged = 5;
-inline constexpr std::int32_t kContextualMenuAction = 6;
-inline constexpr std::int32_t kCreateControls = 7;
-inline constexpr std::int32_t kDeactivate = 8;
-inline constexpr std::int32_t kDragEnter = 9;
-inline constexpr std::int32_t kDragExit = 10;
-inline constexpr std::int32_t kDragOver = 11;
-inline constexpr std::int32_t kDropObject = 12;
-inline constexpr std::int32_t kEnableMenuItems = 13;
-inline constexpr std::int32_t kKeyDown = 14;
-inline constexpr std::int32_t kKeyUp = 15;
-inline constexpr std::int32_t kLayout = 16;
-inline constexpr std::int32_t kMaximize = 17;
-inline constexpr std::int32_t kMinimize = 18;
-inline constexpr std::int32_t kMouseDown = 19;
-inline constexpr std::int32_t kMouseDrag = 20;
-inline constexpr std::int32_t kMouseEnter = 21;
-inline constexpr std::int32_t kMouseExit = 22;
-inline constexpr std::int32_t kMouseMove = 23;
-inline constexpr std::int32_t kMouseUp = 24;
-inline constexpr std::int32_t kMouseWheel = 25;
-inline constexpr std::int32_t kMoved = 26;
-inline constexpr std::int32_t kOpen = 27;
-inline constexpr std::int32_t kPaint = 28;
-inline constexpr std::int32_t kResized = 29;
-inline constexpr std::int32_t kResizing = 30;
-inline constexpr std::int32_t kRestore = 31;
-inline constexpr std::int32_t kSetupBindings = 32;
+inline constexpr Event<Window> kActivate { 0 };
+inline constexpr Event<Window> kAddMenuHandlers { 1 };
+inline constexpr Event<Window> kCancelClose { 2 };
+inline constexpr Event<Window> kClose { 3 };
+inline constexpr Event<Window> kConstructContextualMenu { 4 };
+inline constexpr Event<Window> kContentsChanged { 5 };
+inline constexpr Event<Window> kContextualMenuAction { 6 };
+inline constexpr Event<Window> kCreateControls { 7 };
+inline constexpr Event<Window> kDeactivate { 8 };
+inline constexpr Event<Window> kDragEnter { 9 };
+inline constexpr Event<Window> kDragExit { 10 };
+inline constexpr Event<Window> kDragOver { 11 };
+inline constexpr Event<Window> kDropObject { 12 };
+inline constexpr Event<Window> kEnableMenuItems { 13 };
+inline constexpr Event<Window> kKeyDown { 14 };
+inline constexpr Event<Window> kKeyUp { 15 };
+inline constexpr Event<Window> kLayout { 16 };
+inline constexpr Event<Window> kMaximize { 17 };
+inline constexpr Event<Window> kMinimize { 18 };
+inline constexpr Event<Window> kMouseDown { 19 };
+inline constexpr Event<Window> kMouseDrag { 20 };
+inline constexpr Event<Window> kMouseEnter { 21 };
+inline constexpr Event<Window> kMouseExit { 22 };
+inline constexpr Event<Window> kMouseMove { 23 };
+inline constexpr Event<Window> kMouseUp { 24 };
+inline constexpr Event<Window> kMouseWheel { 25 };
+inline constexpr Event<Window> kMoved { 26 };
+inline constexpr Event<Window> kOpen { 27 };
+inline constexpr Event<Window> kPaint { 28 };
+inline constexpr Event<Window> kResized { 29 };
+inline constexpr Event<Window> kResizing { 30 };
+inline constexpr Event<Window> kRestore { 31 };
+inline constexpr Event<Window> kSetupBindings { 32 };
 } // namespace WindowEvent
 
 // Positions in the method table of every window class; a subclass's own methods follow them.
@@ -253,6 +254,7 @@ private:
         Ref<Object> control;
     };
     friend class Control;
+    const PeerLink& ownerPeer() const noexcept override { return peer_; }
     void removeControl(Object* control);
     void tearDown();
     // Undoes a construction that raised after the window was registered as open.

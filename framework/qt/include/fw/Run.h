@@ -14,7 +14,7 @@
 // loop ends when the application quits (the quit hook, File > Quit) or when the
 // last open window closes, since on Linux no menu stays reachable without one.
 //
-// Every place where Qt calls into a model goes through `ReportExceptions`: an
+// Every place where Qt calls into a framework object goes through `ReportExceptions`: an
 // exception never unwinds through Qt's event loop; it is reported with
 // `RuntimeUnhandledException` and the program goes on.
 #pragma once
@@ -75,7 +75,9 @@ UnhandledExceptionReporter SetUnhandledExceptionReporter(UnhandledExceptionRepor
 // Reports the exception that the calling catch block handles (call it only there):
 // a framework exception as it is; any other (from Qt, the standard library, memory
 // running out) as a new RuntimeException carrying its what() text, or "an exception
-// of unknown type" when it is no std::exception. Never raises.
+// of unknown type" when it is no std::exception. When memory is too short even for
+// that exception, its line alone goes to standard error; outside a run the exit
+// status is kExitStatusAfterEscape all the same. Never raises.
 void ReportCaughtException() noexcept;
 
 // Runs the callable and reports any exception it raises; true when it ran through.

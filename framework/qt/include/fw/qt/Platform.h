@@ -6,8 +6,9 @@
 // that pairs every native object with a Qt peer (a window with a top-level
 // widget and its menu bar, a control with its widget, a menu entry with a
 // QAction, a timer with a QTimer), the decoder that turns picture files into
-// images, and the desktop's hand-off for web addresses. Qt types stay behind
-// this header: the program and its tests see only framework types here.
+// images, the event pump behind `Application.DoEvents`, and the desktop's
+// hand-off for web addresses. Qt types stay behind this header: the program and
+// its tests see only framework types here.
 #pragma once
 
 namespace fw {
