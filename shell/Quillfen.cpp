@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t eventIndex(fw::ApplicationEvent event) { return static_cast<std::int32_t>(event); }
-
 // The window of class W, built when there is none, tested before it is used.
 template <class W> fw::Ref<fw::Window> windowOf()
 {
@@ -69,9 +67,9 @@ const ClassDeclaration& declaration()
 {
     static const std::vector<MethodDeclaration> methods = [] {
         std::vector<MethodDeclaration> list {
-            Method<&Quillfen::Event_Open>("Event_Open").Hooks(eventIndex(fw::ApplicationEvent::Open)),
+            Method<&Quillfen::Event_Open>("Event_Open").Hooks(fw::ApplicationEvent::kOpen),
             Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems")
-                .Hooks(eventIndex(fw::ApplicationEvent::EnableMenuItems)),
+                .Hooks(fw::ApplicationEvent::kEnableMenuItems),
         };
         for (const MenuHandler& handler : menuHandlers())
             list.push_back(handler.method);

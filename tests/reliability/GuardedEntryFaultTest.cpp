@@ -133,8 +133,9 @@ struct RaisingMenuItem {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods { Method<&RaisingMenuItem::Event_EnableMenu>("Event_EnableMenu")
-                                              .Hooks(static_cast<std::int32_t>(fw::MenuItemEvent::EnableMenu)) };
+        static const std::array methods {
+            Method<&RaisingMenuItem::Event_EnableMenu>("Event_EnableMenu").Hooks(fw::MenuItemEvent::kEnableMenu)
+        };
         static const ClassDeclaration facts {
             .superclass = &fw::MenuItem::Class, .registeredName = "RaisingMenuItem", .methods = methods
         };

@@ -245,8 +245,9 @@ struct FaultyOpenApplication {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods { Method<&FaultyOpenApplication::Event_Open>("Event_Open")
-                                              .Hooks(static_cast<std::int32_t>(fw::ApplicationEvent::Open)) };
+        static const std::array methods {
+            Method<&FaultyOpenApplication::Event_Open>("Event_Open").Hooks(fw::ApplicationEvent::kOpen)
+        };
         static const ClassDeclaration facts {
             .superclass = &fw::Application::Class, .registeredName = "FaultyOpenApplication", .methods = methods
         };
