@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 4> kPaneChild { "_SetWindow", "Window", "
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
+    static const MethodDeclaration methods[] {
         HiddenMethod<&Wrapper::_SetWindow>("_SetWindow"),
         Method<&Wrapper::Window>("Window"),
         HiddenMethod<&Wrapper::_Index>("_Index"),

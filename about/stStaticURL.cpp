@@ -16,7 +16,7 @@ fw::Color red() { return fw::RuntimeRGBA(255, 0, 0, 0); }
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
+    static const MethodDeclaration methods[] {
         Method<&stStaticURL::Event_MouseUp>("Event_MouseUp").Hooks(fw::LabelEvent::kMouseUp),
         Method<&stStaticURL::Event_MouseDown>("Event_MouseDown").Hooks(fw::LabelEvent::kMouseDown),
         Method<&stStaticURL::Event_MouseExit>("Event_MouseExit").Hooks(fw::RectControlEvent::kMouseExit),

@@ -8,7 +8,8 @@
 // `ClassInit` derives every count, position, field offset and size from those
 // facts and the superclass's record, and fills the records that RuntimeNewClass
 // allocates. A method names its function and a hook is stated on the method
-// that implements the event, so neither links to a method by its name.
+// that implements the event, so neither links to a method by its name; the
+// event is checked, when compiled, against the class of the method's receiver.
 // A `ClassStorage` is a class's record storage: nil until the class registers,
 // on first use of its accessor or when start-up's initialisation list reaches it,
 // whichever comes first; registering again does nothing.
@@ -16,11 +17,13 @@
 
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
+#include <fw/Events.h>
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 enum class Scope : std::uint8_t { Public, Protected, Private };
 
@@ -34,28 +37,37 @@ struct MethodDeclaration {
     bool overrides = false; // written over the inherited entry of the same name and signature
     // The event of the superclass, by event number, that the method implements as the class's hook.
     std::optional<std::int32_t> hookedEvent {};
+};
 
-    // This method as the class's own implementation of that event.
-    MethodDeclaration Hooks(std::int32_t event) const
+// A method as `Method` states it, typed by the class its receiver is taken as: the
+// class that the declared class extends, or one of that class's superclasses.
+template <class Receiver> struct MethodOf : MethodDeclaration {
+    // This method as the class's own implementation of the event. The event is one
+    // that the receiver's class declares or inherits: an index of another class's
+    // events would name a different event of the class's records.
+    template <class Declaring> MethodDeclaration Hooks(fw::Event<Declaring> event) const
     {
+        static_assert(std::is_base_of_v<Declaring, Receiver>,
+            "the hooked event belongs to neither the receiver's class nor its superclasses");
         MethodDeclaration method = *this;
-        method.hookedEvent = event;
+        method.hookedEvent = event.index;
         return method;
     }
 };
 
 // A method of the class, typed: `Method<&W_Carb::Layout>("Layout")`. Its signature
-// text, entry point and invoker follow from the function's C++ types.
-template <auto F> MethodDeclaration Method(std::string_view name, Scope scope = Scope::Public)
+// text, entry point and invoker follow from the function's C++ types. A list of
+// methods is a `MethodDeclaration[]`, which holds each kind of row.
+template <auto F> MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scope scope = Scope::Public)
 {
-    return { name, fw::kSignature<decltype(F)>, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope };
+    return { { name, fw::kSignature<decltype(F)>, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope } };
 }
 
 // A method whose signature text says more than its C++ types: it names the class of
 // an object that the types know only as an Object, a class of the program's own
 // with no C++ type. The text must fit the types.
 template <auto F, const std::string_view& Signature>
-MethodDeclaration Method(std::string_view name, Scope scope = Scope::Public)
+MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scope scope = Scope::Public)
 {
     static_assert(Signature != fw::kSignature<decltype(F)>, "the C++ types say this signature text already");
     static_assert(fw::SignatureFits(Signature, fw::kSignature<decltype(F)>),

@@ -4,8 +4,6 @@
 
 #include <fw/Numbers.h>
 
-#include <array>
-
 namespace {
 
 // The third argument of StringFormat; it selects nothing.
@@ -50,6 +48,8 @@ void W_BRIX::Event_Open(fw::Window&) { }
 
 std::span<const MethodDeclaration> W_BRIX::OtherMethods()
 {
-    static const std::array methods { Method<&W_BRIX::Event_Open>("Event_Open").Hooks(fw::WindowEvent::kOpen) };
+    static const MethodDeclaration methods[] {
+        Method<&W_BRIX::Event_Open>("Event_Open").Hooks(fw::WindowEvent::kOpen)
+    };
     return methods;
 }

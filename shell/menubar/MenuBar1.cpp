@@ -93,7 +93,7 @@ void buildEntries(fw::MenuBar& bar, std::span<const MenuEntry> entries)
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
+    static const MethodDeclaration methods[] {
         Method<&MenuBar1::Untitled0>("Untitled0"),
         Method<&MenuBar1::Untitled1>("Untitled1"),
         Method<&MenuBar1::Untitled2>("Untitled2"),

@@ -20,9 +20,9 @@ fw::Ref<fw::Label> label1(fw::Window&) { return nullptr; }
 // The worked example: a placeholder window with one label.
 const ClassDeclaration& placeholderWindow()
 {
-    static const std::array methods {
-        Method<&layout>("Layout").Hooks(16),
-        Method<&createControls>("CreateControls").Hooks(7),
+    static const MethodDeclaration methods[] {
+        Method<&layout>("Layout").Hooks(fw::WindowEvent::kLayout),
+        Method<&createControls>("CreateControls").Hooks(fw::WindowEvent::kCreateControls),
         HiddenMethod<&doNothing>("_CreateControls0"),
         Method<&label1>("Label1"),
     };
@@ -99,7 +99,7 @@ void menuBarConstructor(fw::MenuBar&) { ++constructed; }
 
 const ClassDeclaration& menuBar()
 {
-    static const std::array methods {
+    static const MethodDeclaration methods[] {
         Method<&untitled>("Untitled0"),
         Method<&untitled>("Untitled1"),
         Method<&untitled>("Untitled2"),
@@ -141,7 +141,7 @@ void boilOff(fw::Window&) { }
 
 const ClassDeclaration& windowWithFields()
 {
-    static const std::array methods { Method<&boilOff>("Boil_Off", Scope::Protected) };
+    static const MethodDeclaration methods[] { Method<&boilOff>("Boil_Off", Scope::Protected) };
     static const std::array properties {
         PropertyDeclaration { "regBtls", "i4", Scope::Protected },
         PropertyDeclaration { "BigBtls", "i4", Scope::Protected },
@@ -188,7 +188,7 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
 void open(fw::Label&) { }
 const ClassDeclaration& linkLabel()
 {
-    static const std::array methods { Method<&open>("Event_Open").Hooks(2) };
+    static const MethodDeclaration methods[] { Method<&open>("Event_Open").Hooks(fw::ControlEvent::kOpen) };
     static const std::array properties { PropertyDeclaration { "URL", "s", Scope::Public } };
     static const ClassDeclaration declaration {
         .superclass = &fw::Label::Class, .registeredName = "stStaticURL", .methods = methods, .properties = properties

@@ -30,7 +30,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <map>
 #include <span>
@@ -62,7 +61,7 @@ struct TickTimer {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods { Method<&TickTimer::Constructor>("Constructor") };
+        static const MethodDeclaration methods[] { Method<&TickTimer::Constructor>("Constructor") };
         static const ClassDeclaration facts {
             .superclass = &fw::Timer::Class, .registeredName = "W_Raising._wrapper_TickTimer", .methods = methods
         };
@@ -117,12 +116,14 @@ struct W_Raising : calculators::WindowClass<W_Raising> {
 
     static std::span<const MethodDeclaration> OtherMethods()
     {
-        static const std::array methods { Method<&W_Raising::Event_Close>("Event_Close").Hooks(fw::WindowEvent::kClose),
+        static const MethodDeclaration methods[] {
+            Method<&W_Raising::Event_Close>("Event_Close").Hooks(fw::WindowEvent::kClose),
             Method<&W_Raising::Event_Resized>("Event_Resized").Hooks(fw::WindowEvent::kResized),
             Method<&W_Raising::Event_Moved>("Event_Moved").Hooks(fw::WindowEvent::kMoved),
             Method<&W_Raising::Event_Activate>("Event_Activate").Hooks(fw::WindowEvent::kActivate),
             Method<&W_Raising::Event_Deactivate>("Event_Deactivate").Hooks(fw::WindowEvent::kDeactivate),
-            Method<&W_Raising::Event_Maximize>("Event_Maximize").Hooks(fw::WindowEvent::kMaximize) };
+            Method<&W_Raising::Event_Maximize>("Event_Maximize").Hooks(fw::WindowEvent::kMaximize)
+        };
         return methods;
     }
 };
@@ -133,7 +134,7 @@ struct RaisingMenuItem {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods {
+        static const MethodDeclaration methods[] {
             Method<&RaisingMenuItem::Event_EnableMenu>("Event_EnableMenu").Hooks(fw::MenuItemEvent::kEnableMenu)
         };
         static const ClassDeclaration facts {

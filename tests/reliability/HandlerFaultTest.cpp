@@ -21,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -245,7 +244,7 @@ struct FaultyOpenApplication {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods {
+        static const MethodDeclaration methods[] {
             Method<&FaultyOpenApplication::Event_Open>("Event_Open").Hooks(fw::ApplicationEvent::kOpen)
         };
         static const ClassDeclaration facts {
