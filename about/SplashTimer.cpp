@@ -21,12 +21,12 @@ constexpr std::array<std::string_view, 4> kPaneChild { "_SetWindow", "Window", "
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
-        HiddenMethod<&Wrapper::_SetWindow>("_SetWindow", "%%o<Window>"),
-        Method<&Wrapper::Window>("Window", "%o<Window>%"),
-        HiddenMethod<&Wrapper::_Index>("_Index", "%i4%"),
-        HiddenMethod<&Wrapper::_SetIndex>("_SetIndex", "%%i4"),
-        Method<&Wrapper::Constructor>("Constructor", "%%"),
+    static const MethodDeclaration methods[] {
+        HiddenMethod<&Wrapper::_SetWindow>("_SetWindow"),
+        Method<&Wrapper::Window>("Window"),
+        HiddenMethod<&Wrapper::_Index>("_Index"),
+        HiddenMethod<&Wrapper::_SetIndex>("_SetIndex"),
+        Method<&Wrapper::Constructor>("Constructor"),
     };
     static const std::array properties {
         FieldProperty<std::int32_t>("Index"),

@@ -16,26 +16,18 @@ fw::Color red() { return fw::RuntimeRGBA(255, 0, 0, 0); }
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
-        Method<&stStaticURL::Event_MouseUp>("Event_MouseUp", "%%i4i4"),
-        Method<&stStaticURL::Event_MouseDown>("Event_MouseDown", "%b%i4i4"),
-        Method<&stStaticURL::Event_MouseExit>("Event_MouseExit", "%%"),
-        Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter", "%%"),
-        Method<&stStaticURL::Event_Open>("Event_Open", "%%"),
+    static const MethodDeclaration methods[] {
+        Method<&stStaticURL::Event_MouseUp>("Event_MouseUp").Hooks(fw::LabelEvent::kMouseUp),
+        Method<&stStaticURL::Event_MouseDown>("Event_MouseDown").Hooks(fw::LabelEvent::kMouseDown),
+        Method<&stStaticURL::Event_MouseExit>("Event_MouseExit").Hooks(fw::RectControlEvent::kMouseExit),
+        Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter").Hooks(fw::RectControlEvent::kMouseEnter),
+        Method<&stStaticURL::Event_Open>("Event_Open").Hooks(fw::ControlEvent::kOpen),
     };
     static const std::array properties { FieldProperty<fw::String*>("URL") };
-    static const std::array hooks {
-        EventHook { fw::ControlEvent::kOpen, "Event_Open" },
-        EventHook { fw::RectControlEvent::kMouseEnter, "Event_MouseEnter" },
-        EventHook { fw::RectControlEvent::kMouseExit, "Event_MouseExit" },
-        EventHook { fw::LabelEvent::kMouseDown, "Event_MouseDown" },
-        EventHook { fw::LabelEvent::kMouseUp, "Event_MouseUp" },
-    };
     static const ClassDeclaration facts { .superclass = &fw::Label::Class,
         .registeredName = "stStaticURL",
         .methods = methods,
         .properties = properties,
-        .eventHooks = hooks,
         .exitHook = &stStaticURL::Finalize };
     return facts;
 }

@@ -12,15 +12,6 @@ std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
 
 fw::AttributeEntry scopeAttribute(Scope scope) { return { "__Scope", ScopeName(scope), 1 }; }
 
-fw::MethodEntry entryOfOwnMethod(const ClassDeclaration& declaration, std::string_view name)
-{
-    for (auto& method : declaration.methods)
-        if (method.name == name)
-            return method.entry;
-    assert(false && "an event hook names one of the class's own methods");
-    return nullptr;
-}
-
 void fillMethodTable(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
     std::int32_t newEntries = 0;
@@ -147,8 +138,9 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
 
     fillMethodTable(cls, super, declaration);
     fillMethodRecords(cls, super, declaration);
-    for (auto& hook : declaration.eventHooks)
-        cls->events.at(static_cast<std::size_t>(hook.event)).hook = entryOfOwnMethod(declaration, hook.method);
+    for (auto& method : declaration.methods)
+        if (method.hookedEvent)
+            cls->events.at(static_cast<std::size_t>(*method.hookedEvent)).hook = method.entry;
     fillPropertyRecords(cls, super, declaration);
     if (declaration.hasClassScope)
         cls->classAttributes[0] = scopeAttribute(declaration.classScope);

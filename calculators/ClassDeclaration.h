@@ -1,11 +1,15 @@
 // How each of the program's classes registers itself with the framework.
 //
 // A class states its facts once, in a `ClassDeclaration`: superclass, registered
-// name, class scope, own methods in method order (signature, scope, the Hidden
-// marker, whether it overrides an inherited entry), own properties, the events
-// it implements, its `__Init` and `__Exit` hooks and its interfaces. `ClassInit`
-// derives every count, position, field offset and size from those facts and the
-// superclass's record, and fills the records that RuntimeNewClass allocates.
+// name, class scope, own methods in method order (name and function, whose C++
+// types give the signature; scope, the Hidden marker, whether it overrides an
+// inherited entry, the event of the superclass it implements as the class's
+// hook), own properties, its `__Init` and `__Exit` hooks and its interfaces.
+// `ClassInit` derives every count, position, field offset and size from those
+// facts and the superclass's record, and fills the records that RuntimeNewClass
+// allocates. A method names its function and a hook is stated on the method
+// that implements the event, so neither links to a method by its name; the
+// event is checked, when compiled, against the class of the method's receiver.
 // A `ClassStorage` is a class's record storage: nil until the class registers,
 // on first use of its accessor or when start-up's initialisation list reaches it,
 // whichever comes first; registering again does nothing.
@@ -14,10 +18,13 @@
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
 #include <fw/Fields.h>
+#include <fw/Events.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 enum class Scope : std::uint8_t { Public, Protected, Private };
 
@@ -29,25 +36,58 @@ struct MethodDeclaration {
     Scope scope = Scope::Public;
     bool hidden = false;
     bool overrides = false; // written over the inherited entry of the same name and signature
+    // The event of the superclass, by event number, that the method implements as the class's hook.
+    std::optional<std::int32_t> hookedEvent {};
 };
 
-// A method of the class, typed: `Method<&W_Carb::Layout>("Layout", "%%")`.
-template <auto F>
-MethodDeclaration Method(std::string_view name, std::string_view signature, Scope scope = Scope::Public)
+// A method as `Method` states it, typed by the class its receiver is taken as: the
+// class that the declared class extends, or one of that class's superclasses.
+template <class Receiver> struct MethodOf : MethodDeclaration {
+    // This method as the class's own implementation of the event. The event is one
+    // that the receiver's class declares or inherits: an index of another class's
+    // events would name a different event of the class's records.
+    template <class Declaring> MethodDeclaration Hooks(fw::Event<Declaring> event) const
+    {
+        static_assert(std::is_base_of_v<Declaring, Receiver>,
+            "the hooked event belongs to neither the receiver's class nor its superclasses");
+        MethodDeclaration method = *this;
+        method.hookedEvent = event.index;
+        return method;
+    }
+};
+
+// A method of the class, typed: `Method<&W_Carb::Layout>("Layout")`. Its signature
+// text, entry point and invoker follow from the function's C++ types. A list of
+// methods is a `MethodDeclaration[]`, which holds each kind of row.
+template <auto F> MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scope scope = Scope::Public)
 {
-    return { name, signature, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope };
+    return { { name, fw::kSignature<decltype(F)>, fw::EntryOf<F>(), fw::InvokerOf<F>(), scope } };
 }
 
-template <auto F> MethodDeclaration HiddenMethod(std::string_view name, std::string_view signature)
+// A method whose signature text says more than its C++ types: it names the class of
+// an object that the types know only as an Object, a class of the program's own
+// with no C++ type. The text must fit the types.
+template <auto F, const std::string_view& Signature>
+MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scope scope = Scope::Public)
 {
-    auto method = Method<F>(name, signature);
+    static_assert(Signature != fw::kSignature<decltype(F)>, "the C++ types say this signature text already");
+    static_assert(fw::SignatureFits(Signature, fw::kSignature<decltype(F)>),
+        "the signature text does not fit the function's C++ types");
+    auto method = Method<F>(name, scope);
+    method.signature = Signature;
+    return method;
+}
+
+template <auto F> MethodDeclaration HiddenMethod(std::string_view name)
+{
+    auto method = Method<F>(name);
     method.hidden = true;
     return method;
 }
 
-template <auto F> MethodDeclaration Override(std::string_view name, std::string_view signature)
+template <auto F> MethodDeclaration Override(std::string_view name)
 {
-    auto method = Method<F>(name, signature);
+    auto method = Method<F>(name);
     method.overrides = true;
     return method;
 }
@@ -68,12 +108,6 @@ template <class T> constexpr PropertyDeclaration FieldProperty(std::string_view 
     return { name, fw::Convention<T>::code, &fw::FieldAccessorsOf<T>, scope };
 }
 
-// The class's own implementation of an event of its superclass, by event number.
-struct EventHook {
-    std::int32_t event;
-    std::string_view method; // the name of one of the class's own methods
-};
-
 struct InterfaceDeclaration {
     fw::ClassRecord* (*interface)();
     std::span<const std::string_view> implementations; // method names, in the interface's order
@@ -86,7 +120,6 @@ struct ClassDeclaration {
     Scope classScope = Scope::Public;
     std::span<const MethodDeclaration> methods;
     std::span<const PropertyDeclaration> properties;
-    std::span<const EventHook> eventHooks;
     fw::InstanceHook initHook = nullptr;
     fw::InstanceHook exitHook = nullptr;
     std::span<const InterfaceDeclaration> interfaces;

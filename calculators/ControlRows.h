@@ -8,7 +8,6 @@
 // without qualification.
 #pragma once
 
-#include "calculators/SignatureTexts.h"
 #include "calculators/StreamDesigns.h"
 
 #include <fw/Canvas.h>
@@ -69,7 +68,6 @@ inline constexpr Setters kTextUnitZero { { Setter::Kind::TextUnit, 0 } };
 
 // A control event handler of the window, under the name its method record carries.
 template <class Control> struct Handler {
-    static constexpr std::string_view kSignature = kHandlerMethodSignature<Control>;
     std::string_view name;
     void (*function)(fw::Window& self, Control* sender);
 };
@@ -107,18 +105,18 @@ KindOf<fw::Timer> kindOf(const TimerDesign&);
 template <class Design> using ControlKind = decltype(kindOf(std::declval<Design>()));
 
 // One control of a window's design, in creation order.
-template <class Design> struct ControlRow {
+template <class Design, class Program = void> struct ControlRow {
     using Control = typename ControlKind<Design>::Control;
+    // The class of the program's own that the control is made as (OfClass), void for none.
+    using ProgramClass = Program;
 
     std::string_view name;
     Design design;
     Setters setters = ControlKind<Design>::kSetters;
     SmallList<Binding<Control>, 2> bindings {};
-    // The class the control is allocated as, the class every lookup casts it to, and
-    // the accessor's signature, which names the class it returns.
+    // The class the control is allocated as and the class every lookup casts it to.
     fw::ClassRecord* (*allocatedClass)() = &Control::Class;
     fw::ClassRecord* (*castClass)() = &Control::Class;
-    std::string_view accessorSignature = kAccessorSignature<Control>;
 
     // The row with one more binding, made after those before it. The event is one that
     // the control's class declares or inherits: an index of another class's events
@@ -142,12 +140,9 @@ template <class Design> struct ControlRow {
     }
 
     // A control allocated, cast to and returned as a class of the program's own.
-    template <class Class> constexpr ControlRow OfClass() const
+    template <class Class> constexpr ControlRow<Design, Class> OfClass() const
     {
-        ControlRow row = *this;
-        row.allocatedClass = row.castClass = &Class::Class;
-        row.accessorSignature = kAccessorSignature<Class>;
-        return row;
+        return { name, design, setters, bindings, &Class::Class, &Class::Class };
     }
 };
 

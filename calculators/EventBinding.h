@@ -10,8 +10,6 @@
 // is gone. Nothing here keeps any state.
 #pragma once
 
-#include "calculators/SignatureTexts.h"
-
 #include <fw/Abi.h>
 #include <fw/Delegate.h>
 #include <fw/Events.h>
@@ -49,7 +47,7 @@ void BindHandler(fw::Object* window, fw::Object* control, fw::MethodEntry handle
 {
     fw::Ref<fw::Delegate> delegate
         = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&InvokeDelegateOf<Control>), handler, window,
-            kHandlerSignature<Control>, fw::kDelegateBindsWeakly);
+            fw::kDelegateSignature<void(Control*)>, fw::kDelegateBindsWeakly);
     fw::RuntimeAddEventHandler(control, Index, &EventThunkFor<Index>, delegate.get());
 }
 

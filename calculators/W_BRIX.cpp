@@ -4,8 +4,6 @@
 
 #include <fw/Numbers.h>
 
-#include <array>
-
 namespace {
 
 // The third argument of StringFormat; it selects nothing.
@@ -61,12 +59,8 @@ void W_BRIX::Event_Open(fw::Window&) { }
 
 std::span<const MethodDeclaration> W_BRIX::OtherMethods()
 {
-    static const std::array methods { Method<&W_BRIX::Event_Open>("Event_Open", "%%") };
+    static const MethodDeclaration methods[] {
+        Method<&W_BRIX::Event_Open>("Event_Open").Hooks(fw::WindowEvent::kOpen)
+    };
     return methods;
-}
-
-std::span<const EventHook> W_BRIX::ExtraHooks()
-{
-    static constexpr std::array hooks { EventHook { fw::WindowEvent::kOpen, "Event_Open" } };
-    return hooks;
 }

@@ -56,5 +56,4 @@ struct W_BRIX : calculators::WindowClass<W_BRIX> {
     static void Event_Open(fw::Window& self);
 
     static std::span<const MethodDeclaration> OtherMethods();
-    static std::span<const EventHook> ExtraHooks();
 };

@@ -78,7 +78,7 @@ std::span<const MethodDeclaration> W_BoilCalc::OtherMethods()
         std::vector<MethodDeclaration> list;
         for (const MethodDeclaration& accessor : MenuItemAccessorMethods())
             list.push_back(accessor);
-        list.push_back(Method<&W_BoilCalc::Boil_Off>("Boil_Off", "%%", Scope::Protected));
+        list.push_back(Method<&W_BoilCalc::Boil_Off>("Boil_Off", Scope::Protected));
         return list;
     }();
     return methods;

@@ -8,8 +8,8 @@
 //     binding names one of them by its function, which is checked when compiled;
 //   - `Layout`: the window's Layout event (`ApplyWindowStream` unless the window
 //     first installs a menu bar);
-//   - `OtherMethods()`: the methods that follow the handlers, and `ExtraHooks()`:
-//     events it implements beyond Layout and CreateControls.
+//   - `OtherMethods()`: the methods that follow the handlers, among them those that
+//     implement events beyond Layout and CreateControls.
 // From this `WindowClass<W>` derives the class declaration (Layout, CreateControls,
 // the hidden _CreateControls0, one accessor per control in creation order, the
 // handlers, then the other methods), the control creation sequence, the accessors
@@ -20,7 +20,6 @@
 #include "calculators/ClassDeclaration.h"
 #include "calculators/ControlRows.h"
 #include "calculators/EventBinding.h"
-#include "calculators/SignatureTexts.h"
 #include "calculators/StoredLiterals.h"
 
 #include <fw/Exceptions.h>
@@ -48,7 +47,6 @@ std::int32_t ConstructorSlot(const fw::ClassRecord* cls);
 struct WindowDefaults {
     static constexpr std::tuple<> kHandlers {};
     static std::span<const MethodDeclaration> OtherMethods() { return {}; }
-    static std::span<const EventHook> ExtraHooks() { return {}; }
     static std::span<const PropertyDeclaration> Properties() { return {}; }
     static constexpr fw::InstanceHook kInitHook = nullptr;
 };
@@ -119,25 +117,20 @@ template <class W> struct WindowClass : WindowDefaults, DesignVocabulary {
     {
         static const ClassDeclaration declaration = [] {
             static std::vector<MethodDeclaration> methods {
-                Method<&W::Layout>("Layout", "%%"),
-                Method<&WindowClass::CreateControls>("CreateControls", "%%"),
-                HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0", "%%"),
+                Method<&W::Layout>("Layout").Hooks(fw::WindowEvent::kLayout),
+                Method<&WindowClass::CreateControls>("CreateControls").Hooks(fw::WindowEvent::kCreateControls),
+                HiddenMethod<&WindowClass::CreateControls0>("_CreateControls0"),
             };
             addAccessors(methods, std::make_index_sequence<controlCount()> {});
             addHandlers(methods, std::make_index_sequence<handlerCount()> {});
             for (auto& method : W::OtherMethods())
                 methods.push_back(method);
-            static std::vector<EventHook> hooks { { fw::WindowEvent::kCreateControls, "CreateControls" },
-                { fw::WindowEvent::kLayout, "Layout" } };
-            for (auto& hook : W::ExtraHooks())
-                hooks.push_back(hook);
             return ClassDeclaration { .superclass = &fw::Window::Class,
                 .registeredName = W::kRegisteredName,
                 .hasClassScope = true,
                 .classScope = Scope::Public,
                 .methods = methods,
                 .properties = W::Properties(),
-                .eventHooks = hooks,
                 .initHook = W::kInitHook };
         }();
         return declaration;
@@ -174,18 +167,30 @@ private:
         (std::make_index_sequence<handlerCount()> {});
     }
 
+    // The accessor of row I as its class registers it. A class of the program's own has no
+    // C++ type: its accessor gives the control as an Object, and the signature names the class.
+    template <std::size_t I> static MethodDeclaration accessorMethod()
+    {
+        using ProgramClass = typename std::remove_cvref_t<decltype(row<I>())>::ProgramClass;
+        if constexpr (std::is_void_v<ProgramClass>)
+            return Method<&WindowClass::Accessor<I>>(row<I>().name);
+        else
+            return Method<&WindowClass::ObjectAccessor<I>, fw::kSignatureOfCodes<fw::kObjectTypeCode<ProgramClass>>>(
+                row<I>().name);
+    }
+
+    template <std::size_t I> static fw::Ref<fw::Object> ObjectAccessor(fw::Window& self) { return Accessor<I>(self); }
+
     template <std::size_t... I>
     static void addAccessors(std::vector<MethodDeclaration>& methods, std::index_sequence<I...>)
     {
-        (methods.push_back(Method<&WindowClass::Accessor<I>>(row<I>().name, row<I>().accessorSignature)), ...);
+        (methods.push_back(accessorMethod<I>()), ...);
     }
 
     template <std::size_t... K>
     static void addHandlers(std::vector<MethodDeclaration>& methods, std::index_sequence<K...>)
     {
-        (methods.push_back(Method<std::get<K>(W::kHandlers).function>(
-             std::get<K>(W::kHandlers).name, std::get<K>(W::kHandlers).kSignature)),
-            ...);
+        (methods.push_back(Method<std::get<K>(W::kHandlers).function>(std::get<K>(W::kHandlers).name)), ...);
     }
 
     // A fresh lookup and cast by name, as every step after the control is added makes.

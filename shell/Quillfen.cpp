@@ -14,10 +14,9 @@
 #include <fw/Timer.h>
 
 #include <array>
+#include <vector>
 
 namespace {
-
-constexpr std::int32_t eventIndex(fw::ApplicationEvent event) { return static_cast<std::int32_t>(event); }
 
 // The window of class W, built when there is none, tested before it is used.
 template <class W> fw::Ref<fw::Window> windowOf()
@@ -35,42 +34,50 @@ template <class W> bool showToolWindow(fw::Application&)
     return false;
 }
 
+// A menu handler: the menu item it handles, by Name, and the method of the class
+// that handles it.
 struct MenuHandler {
     fw::String* itemName;
-    std::string_view method;
+    MethodDeclaration method;
 };
 
-// In registration order, which is not the order of the items in the menus.
-const std::array<MenuHandler, 7> kMenuHandlers { {
-    { fw::Literal<"EditCopy">(), "_EditCopy_Action" },
-    { fw::Literal<"M_Boil_Calc">(), "_M_Boil_Calc_Action" },
-    { fw::Literal<"M_Carb">(), "_M_Carb_Action" },
-    { fw::Literal<"M_Bottles">(), "_M_Bottles_Action" },
-    { fw::Literal<"M_BRIX">(), "_M_BRIX_Action" },
-    { fw::Literal<"About_Quillfen">(), "_About_Quillfen_Action" },
-    { fw::Literal<"M_Parti_Gyle">(), "_M_Parti_Gyle_Action" },
-} };
+// A menu handler's method takes nothing and answers whether it handled the item.
+template <bool (*Handler)(fw::Application&)> MethodDeclaration HandlerMethod(std::string_view name)
+{
+    return Method<Handler>(name);
+}
+
+// In registration order, which is not the order of the items in the menus; the
+// class's methods follow one another in this order too.
+const std::array<MenuHandler, 7>& menuHandlers()
+{
+    static const std::array<MenuHandler, 7> handlers { {
+        { fw::Literal<"EditCopy">(), HandlerMethod<&Quillfen::_EditCopy_Action>("_EditCopy_Action") },
+        { fw::Literal<"M_Boil_Calc">(), HandlerMethod<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action") },
+        { fw::Literal<"M_Carb">(), HandlerMethod<&showToolWindow<W_Carb>>("_M_Carb_Action") },
+        { fw::Literal<"M_Bottles">(), HandlerMethod<&showToolWindow<W_Bottle>>("_M_Bottles_Action") },
+        { fw::Literal<"M_BRIX">(), HandlerMethod<&showToolWindow<W_BRIX>>("_M_BRIX_Action") },
+        { fw::Literal<"About_Quillfen">(), HandlerMethod<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action") },
+        { fw::Literal<"M_Parti_Gyle">(), HandlerMethod<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action") },
+    } };
+    return handlers;
+}
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
-        Method<&Quillfen::Event_Open>("Event_Open", "%%"),
-        Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems", "%%"),
-        Method<&Quillfen::_EditCopy_Action>("_EditCopy_Action", "%b%"),
-        Method<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action", "%b%"),
-        Method<&showToolWindow<W_Carb>>("_M_Carb_Action", "%b%"),
-        Method<&showToolWindow<W_Bottle>>("_M_Bottles_Action", "%b%"),
-        Method<&showToolWindow<W_BRIX>>("_M_BRIX_Action", "%b%"),
-        Method<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action", "%b%"),
-        Method<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action", "%b%"),
-        Method<&Quillfen::Constructor>("Constructor", "%%"),
-    };
-    static const std::array hooks {
-        EventHook { eventIndex(fw::ApplicationEvent::EnableMenuItems), "Event_EnableMenuItems" },
-        EventHook { eventIndex(fw::ApplicationEvent::Open), "Event_Open" },
-    };
+    static const std::vector<MethodDeclaration> methods = [] {
+        std::vector<MethodDeclaration> list {
+            Method<&Quillfen::Event_Open>("Event_Open").Hooks(fw::ApplicationEvent::kOpen),
+            Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems")
+                .Hooks(fw::ApplicationEvent::kEnableMenuItems),
+        };
+        for (const MenuHandler& handler : menuHandlers())
+            list.push_back(handler.method);
+        list.push_back(Method<&Quillfen::Constructor>("Constructor"));
+        return list;
+    }();
     static const ClassDeclaration facts {
-        .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods, .eventHooks = hooks
+        .superclass = &fw::Application::Class, .registeredName = "Quillfen", .methods = methods
     };
     return facts;
 }
@@ -116,14 +123,12 @@ void CreateApplicationObject()
 
 void InstallMenuHandlers()
 {
-    for (const MenuHandler& handler : kMenuHandlers) {
+    for (const MenuHandler& handler : menuHandlers()) {
         fw::Ref<fw::Application> receiver = checked(ApplicationInstance());
         fw::Ref<fw::Application> source = checked(ApplicationInstance());
-        fw::ClassRecord* cls = source->classRecord();
-        fw::MethodEntry method = cls->methodTable[fw::MethodTableSlot(cls, handler.method, "%b%")];
         fw::Ref<fw::Delegate> delegate
-            = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), method, source.get(),
-                "(  ) as Boolean", fw::kDelegateKeepsObject);
+            = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&invokeMenuHandler), handler.method.entry,
+                source.get(), fw::kDelegateSignature<bool()>, fw::kDelegateKeepsObject);
         receiver->AddMenuHandler(handler.itemName, fw::EntryAs<fw::MenuHandler>(delegate->target()));
     }
 }

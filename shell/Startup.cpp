@@ -40,8 +40,6 @@ using PlainFunction = void (*)();
 using PointerFunction = void (*)(void*);
 using ExceptionHelperFunction = fw::Object* (*)(void*, void*);
 
-template <class F> fw::MethodEntry entryOf(F function) { return reinterpret_cast<fw::MethodEntry>(function); }
-
 // The invoke functions of the start-up delegates, which are bound to nothing.
 void invokePlain(fw::Delegate* delegate) { fw::EntryAs<PlainFunction>(delegate->target())(); }
 void invokeWithPointer(fw::Delegate* delegate, void* argument)
@@ -53,11 +51,11 @@ fw::Object* invokeExceptionHelper(fw::Delegate* delegate, void* function, void* 
     return fw::EntryAs<ExceptionHelperFunction>(delegate->target())(function, argument);
 }
 
-template <class Invoke>
-fw::Ref<fw::Delegate> functionDelegate(Invoke invoke, fw::MethodEntry target, std::string_view signature)
+// A delegate bound to nothing that calls `target`; its signature text follows from the target's type.
+template <class Invoke, class Function> fw::Ref<fw::Delegate> functionDelegate(Invoke invoke, Function* target)
 {
-    return fw::RuntimeCreateDelegate(
-        reinterpret_cast<fw::InvokeFunction>(invoke), target, nullptr, signature, fw::kDelegateKeepsObject);
+    return fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(invoke),
+        reinterpret_cast<fw::MethodEntry>(target), nullptr, fw::kDelegateSignature<Function>, fw::kDelegateKeepsObject);
 }
 
 } // namespace
@@ -85,13 +83,12 @@ void SetUpAndRun()
 {
     try {
         {
-            fw::Ref<fw::Delegate> helper
-                = functionDelegate(&invokeExceptionHelper, entryOf(&ExceptionHelper), "( Ptr, Ptr ) as Object");
+            fw::Ref<fw::Delegate> helper = functionDelegate(&invokeExceptionHelper, &ExceptionHelper);
             fw::RuntimeSetExceptionHelper(reinterpret_cast<void*>(helper->target()));
         }
         PrepareApplication();
         {
-            fw::Ref<fw::Delegate> callback = functionDelegate(&invokePlain, entryOf(&DefaultWindowCallback), "(  )");
+            fw::Ref<fw::Delegate> callback = functionDelegate(&invokePlain, &DefaultWindowCallback);
             fw::RunFrameworkInitialization(fw::EntryAs<PlainFunction>(callback->target()));
         }
         fw::RuntimeRun();
@@ -120,8 +117,7 @@ void OpenDefaultWindow()
 
 fw::Object* ExceptionHelper(void* function, void* argument)
 {
-    fw::Ref<fw::Delegate> delegate
-        = functionDelegate(&invokeWithPointer, reinterpret_cast<fw::MethodEntry>(function), "( Ptr )");
+    fw::Ref<fw::Delegate> delegate = functionDelegate(&invokeWithPointer, reinterpret_cast<PointerFunction>(function));
     if (!delegate)
         fw::RaiseNilObjectException();
     try {

@@ -93,11 +93,11 @@ void buildEntries(fw::MenuBar& bar, std::span<const MenuEntry> entries)
 
 const ClassDeclaration& declaration()
 {
-    static const std::array methods {
-        Method<&MenuBar1::Untitled0>("Untitled0", "%%"),
-        Method<&MenuBar1::Untitled1>("Untitled1", "%%"),
-        Method<&MenuBar1::Untitled2>("Untitled2", "%%"),
-        Override<&MenuBar1::Constructor>("Constructor", "%%"),
+    static const MethodDeclaration methods[] {
+        Method<&MenuBar1::Untitled0>("Untitled0"),
+        Method<&MenuBar1::Untitled1>("Untitled1"),
+        Method<&MenuBar1::Untitled2>("Untitled2"),
+        Override<&MenuBar1::Constructor>("Constructor"),
     };
     static const ClassDeclaration facts { .superclass = &fw::MenuBar::Class,
         .registeredName = "MenuBar1.MenuBar1",

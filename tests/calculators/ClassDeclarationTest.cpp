@@ -20,18 +20,15 @@ fw::Ref<fw::Label> label1(fw::Window&) { return nullptr; }
 // The worked example: a placeholder window with one label.
 const ClassDeclaration& placeholderWindow()
 {
-    static const std::array methods {
-        Method<&layout>("Layout", "%%"),
-        Method<&createControls>("CreateControls", "%%"),
-        HiddenMethod<&doNothing>("_CreateControls0", "%%"),
-        Method<&label1>("Label1", "%o<Label>%"),
+    static const MethodDeclaration methods[] {
+        Method<&layout>("Layout").Hooks(fw::WindowEvent::kLayout),
+        Method<&createControls>("CreateControls").Hooks(fw::WindowEvent::kCreateControls),
+        HiddenMethod<&doNothing>("_CreateControls0"),
+        Method<&label1>("Label1"),
     };
-    static const std::array hooks { EventHook { 16, "Layout" }, EventHook { 7, "CreateControls" } };
-    static const ClassDeclaration declaration { .superclass = &fw::Window::Class,
-        .registeredName = "W_Carb.W_Carb",
-        .hasClassScope = true,
-        .methods = methods,
-        .eventHooks = hooks };
+    static const ClassDeclaration declaration {
+        .superclass = &fw::Window::Class, .registeredName = "W_Carb.W_Carb", .hasClassScope = true, .methods = methods
+    };
     return declaration;
 }
 using PlaceholderWindow = ClassStorage<&placeholderWindow>;
@@ -102,11 +99,11 @@ void menuBarConstructor(fw::MenuBar&) { ++constructed; }
 
 const ClassDeclaration& menuBar()
 {
-    static const std::array methods {
-        Method<&untitled>("Untitled0", "%%"),
-        Method<&untitled>("Untitled1", "%%"),
-        Method<&untitled>("Untitled2", "%%"),
-        Override<&menuBarConstructor>("Constructor", "%%"),
+    static const MethodDeclaration methods[] {
+        Method<&untitled>("Untitled0"),
+        Method<&untitled>("Untitled1"),
+        Method<&untitled>("Untitled2"),
+        Override<&menuBarConstructor>("Constructor"),
     };
     static const ClassDeclaration declaration { .superclass = &fw::MenuBar::Class,
         .registeredName = "MenuBar1.MenuBar1",
@@ -144,7 +141,7 @@ void boilOff(fw::Window&) { }
 
 const ClassDeclaration& windowWithFields()
 {
-    static const std::array methods { Method<&boilOff>("Boil_Off", "%%", Scope::Protected) };
+    static const MethodDeclaration methods[] { Method<&boilOff>("Boil_Off", Scope::Protected) };
     static const std::array properties {
         FieldProperty<std::int32_t>("regBtls", Scope::Protected),
         FieldProperty<std::int32_t>("BigBtls", Scope::Protected),
@@ -191,14 +188,11 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
 void open(fw::Label&) { }
 const ClassDeclaration& linkLabel()
 {
-    static const std::array methods { Method<&open>("Event_Open", "%%") };
+    static const MethodDeclaration methods[] { Method<&open>("Event_Open").Hooks(fw::ControlEvent::kOpen) };
     static const std::array properties { FieldProperty<fw::String*>("URL") };
-    static const std::array hooks { EventHook { 2, "Event_Open" } };
-    static const ClassDeclaration declaration { .superclass = &fw::Label::Class,
-        .registeredName = "stStaticURL",
-        .methods = methods,
-        .properties = properties,
-        .eventHooks = hooks };
+    static const ClassDeclaration declaration {
+        .superclass = &fw::Label::Class, .registeredName = "stStaticURL", .methods = methods, .properties = properties
+    };
     return declaration;
 }
 

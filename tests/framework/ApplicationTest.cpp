@@ -151,15 +151,15 @@ TEST_F(ApplicationObject, EventsRunTheHooksOfTheObjectsClass)
         record->instanceSize = super->instanceSize;
         record->methodTableCount = super->methodTableCount;
         record->methodTable = super->methodTable;
-        record->events[static_cast<std::size_t>(ApplicationEvent::Open)].hook
+        record->events[static_cast<std::size_t>(ApplicationEvent::kOpen.index)].hook
             = reinterpret_cast<MethodEntry>(&openHook);
         return record;
     }();
     auto object = RuntimeNewObject(cls);
     auto* subclassed = native_cast<Application>(object.get());
-    EXPECT_TRUE(subclassed->raiseEvent(ApplicationEvent::Open));
-    EXPECT_FALSE(subclassed->raiseEvent(ApplicationEvent::Activate)) << "an event the class does not implement";
-    EXPECT_FALSE(application->raiseEvent(ApplicationEvent::Open));
+    EXPECT_TRUE(subclassed->raiseEvent(ApplicationEvent::kOpen));
+    EXPECT_FALSE(subclassed->raiseEvent(ApplicationEvent::kActivate)) << "an event the class does not implement";
+    EXPECT_FALSE(application->raiseEvent(ApplicationEvent::kOpen));
     EXPECT_EQ(calls, (std::vector<std::string> { "Open on TestApplication" }));
 }
 

@@ -175,4 +175,13 @@ TEST(Delegates, ClassHookComesBeforeTheBoundHandler)
     EXPECT_EQ(hooks, (std::vector<std::string> { "hook 3,4", "handler" }));
 }
 
+TEST(Delegates, SignatureTextFollowsFromTheCalledFunctionsType)
+{
+    EXPECT_EQ(kDelegateSignature<void(TextField*)>, "( TextField )") << "a control event handler's";
+    EXPECT_EQ(kDelegateSignature<bool()>, "(  ) as Boolean") << "a menu handler's";
+    EXPECT_EQ(kDelegateSignature<void()>, "(  )");
+    EXPECT_EQ(kDelegateSignature<void(void*)>, "( Ptr )");
+    EXPECT_EQ(kDelegateSignature<Object*(void*, Label*)>, "( Ptr, Label ) as Object") << "any object is an Object";
+}
+
 } // namespace

@@ -54,8 +54,8 @@ void defaultWindowCallback()
 // An application class that implements Open, registered the way the program's is.
 ClassRecord* testApplicationClass()
 {
-    static ClassRecord* cls = qt_test::Subclass(Application::Class(), "RunTestApplication",
-        { { static_cast<std::int32_t>(ApplicationEvent::Open), qt_test::AsEntry(&openHook) } });
+    static ClassRecord* cls = qt_test::Subclass(
+        Application::Class(), "RunTestApplication", { { ApplicationEvent::kOpen.index, qt_test::AsEntry(&openHook) } });
     return cls;
 }
 

@@ -30,7 +30,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <map>
 #include <span>
@@ -62,7 +61,7 @@ struct TickTimer {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods { Method<&TickTimer::Constructor>("Constructor", "%%") };
+        static const MethodDeclaration methods[] { Method<&TickTimer::Constructor>("Constructor") };
         static const ClassDeclaration facts {
             .superclass = &fw::Timer::Class, .registeredName = "W_Raising._wrapper_TickTimer", .methods = methods
         };
@@ -117,23 +116,15 @@ struct W_Raising : calculators::WindowClass<W_Raising> {
 
     static std::span<const MethodDeclaration> OtherMethods()
     {
-        static const std::array methods { Method<&W_Raising::Event_Close>("Event_Close", "%%"),
-            Method<&W_Raising::Event_Resized>("Event_Resized", "%%"),
-            Method<&W_Raising::Event_Moved>("Event_Moved", "%%"),
-            Method<&W_Raising::Event_Activate>("Event_Activate", "%%"),
-            Method<&W_Raising::Event_Deactivate>("Event_Deactivate", "%%"),
-            Method<&W_Raising::Event_Maximize>("Event_Maximize", "%%") };
+        static const MethodDeclaration methods[] {
+            Method<&W_Raising::Event_Close>("Event_Close").Hooks(fw::WindowEvent::kClose),
+            Method<&W_Raising::Event_Resized>("Event_Resized").Hooks(fw::WindowEvent::kResized),
+            Method<&W_Raising::Event_Moved>("Event_Moved").Hooks(fw::WindowEvent::kMoved),
+            Method<&W_Raising::Event_Activate>("Event_Activate").Hooks(fw::WindowEvent::kActivate),
+            Method<&W_Raising::Event_Deactivate>("Event_Deactivate").Hooks(fw::WindowEvent::kDeactivate),
+            Method<&W_Raising::Event_Maximize>("Event_Maximize").Hooks(fw::WindowEvent::kMaximize)
+        };
         return methods;
-    }
-    static std::span<const EventHook> ExtraHooks()
-    {
-        static constexpr std::array hooks { EventHook { fw::WindowEvent::kClose, "Event_Close" },
-            EventHook { fw::WindowEvent::kResized, "Event_Resized" },
-            EventHook { fw::WindowEvent::kMoved, "Event_Moved" },
-            EventHook { fw::WindowEvent::kActivate, "Event_Activate" },
-            EventHook { fw::WindowEvent::kDeactivate, "Event_Deactivate" },
-            EventHook { fw::WindowEvent::kMaximize, "Event_Maximize" } };
-        return hooks;
     }
 };
 
@@ -143,13 +134,12 @@ struct RaisingMenuItem {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods { Method<&RaisingMenuItem::Event_EnableMenu>("Event_EnableMenu", "%%") };
-        static const std::array hooks { EventHook {
-            static_cast<std::int32_t>(fw::MenuItemEvent::EnableMenu), "Event_EnableMenu" } };
-        static const ClassDeclaration facts { .superclass = &fw::MenuItem::Class,
-            .registeredName = "RaisingMenuItem",
-            .methods = methods,
-            .eventHooks = hooks };
+        static const MethodDeclaration methods[] {
+            Method<&RaisingMenuItem::Event_EnableMenu>("Event_EnableMenu").Hooks(fw::MenuItemEvent::kEnableMenu)
+        };
+        static const ClassDeclaration facts {
+            .superclass = &fw::MenuItem::Class, .registeredName = "RaisingMenuItem", .methods = methods
+        };
         return facts;
     }
     using Storage = ClassStorage<&RaisingMenuItem::Declaration>;

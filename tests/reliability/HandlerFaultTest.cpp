@@ -21,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -245,13 +244,12 @@ struct FaultyOpenApplication {
 
     static const ClassDeclaration& Declaration()
     {
-        static const std::array methods { Method<&FaultyOpenApplication::Event_Open>("Event_Open", "%%") };
-        static const std::array hooks { EventHook {
-            static_cast<std::int32_t>(fw::ApplicationEvent::Open), "Event_Open" } };
-        static const ClassDeclaration facts { .superclass = &fw::Application::Class,
-            .registeredName = "FaultyOpenApplication",
-            .methods = methods,
-            .eventHooks = hooks };
+        static const MethodDeclaration methods[] {
+            Method<&FaultyOpenApplication::Event_Open>("Event_Open").Hooks(fw::ApplicationEvent::kOpen)
+        };
+        static const ClassDeclaration facts {
+            .superclass = &fw::Application::Class, .registeredName = "FaultyOpenApplication", .methods = methods
+        };
         return facts;
     }
     using Storage = ClassStorage<&FaultyOpenApplication::Declaration>;

@@ -79,9 +79,9 @@ Application::Application()
 
 Application::~Application() = default;
 
-void Application::raise(ApplicationEvent event, Object* argument)
+void Application::raise(Event<Application> event, Object* argument)
 {
-    auto& record = classRecord()->events[static_cast<std::size_t>(event)];
+    auto& record = classRecord()->events[static_cast<std::size_t>(event.index)];
     if (!record.hook)
         return;
     Ref<Object> hold = Ref<Object>::retain(this);
@@ -91,9 +91,9 @@ void Application::raise(ApplicationEvent event, Object* argument)
         EntryAs<void (*)(Object*)>(record.hook)(this);
 }
 
-bool Application::raiseEvent(ApplicationEvent event)
+bool Application::raiseEvent(Event<Application> event)
 {
-    auto& record = classRecord()->events[static_cast<std::size_t>(event)];
+    auto& record = classRecord()->events[static_cast<std::size_t>(event.index)];
     assert(record.signature == "%%" && "raiseEvent calls hooks without arguments or result");
     if (!record.hook)
         return false;
@@ -147,7 +147,7 @@ void Application::DoSingleEvent()
 void Application::NewDocument()
 {
     RequireUIThread();
-    raise(ApplicationEvent::NewDocument, nullptr);
+    raise(ApplicationEvent::kNewDocument, nullptr);
 }
 
 void Application::OpenDocument(FolderItem* item)
@@ -155,7 +155,7 @@ void Application::OpenDocument(FolderItem* item)
     RequireUIThread();
     if (!item)
         RaiseNilObjectException();
-    raise(ApplicationEvent::OpenDocument, item);
+    raise(ApplicationEvent::kOpenDocument, item);
 }
 
 void Application::SleepCurrentThread(std::int32_t milliseconds)

@@ -18,9 +18,9 @@ namespace {
 constexpr std::int32_t kMenuItemSize = 52; // every entry class shares it: none adds fields
 constexpr std::string_view kSeparatorText = "-";
 
-void raiseHook(MenuItem& item, MenuItemEvent event)
+void raiseHook(MenuItem& item, Event<MenuItem> event)
 {
-    auto hook = item.classRecord()->events[static_cast<std::size_t>(event)].hook;
+    auto hook = item.classRecord()->events[static_cast<std::size_t>(event.index)].hook;
     if (hook)
         EntryAs<void (*)(Object*)>(hook)(&item);
 }
@@ -250,7 +250,7 @@ bool MenuItem::Choose()
 {
     RequireUIThread();
     Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
-    auto hook = classRecord()->events[static_cast<std::size_t>(MenuItemEvent::Action)].hook;
+    auto hook = classRecord()->events[static_cast<std::size_t>(MenuItemEvent::kAction.index)].hook;
     if (hook && EntryAs<bool (*)(Object*)>(hook)(this))
         return true;
     return DispatchMenuChoice(this);
@@ -260,7 +260,7 @@ void MenuItem::EnableMenu()
 {
     RequireUIThread();
     Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
-    raiseHook(*this, MenuItemEvent::EnableMenu);
+    raiseHook(*this, MenuItemEvent::kEnableMenu);
     auto entries = entries_; // a hook may change the menu
     for (auto& entry : entries)
         entry->EnableMenu();

@@ -76,7 +76,7 @@ bool startUp(std::exception_ptr& escaped)
 {
     ReportExceptions([] {
         if (auto application = getAppObject())
-            application->raiseEvent(ApplicationEvent::Open);
+            application->raiseEvent(ApplicationEvent::kOpen);
     });
     if (state().quitRequested)
         return false;

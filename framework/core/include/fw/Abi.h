@@ -32,13 +32,18 @@
 namespace fw {
 
 namespace detail {
-
 inline constexpr std::string_view kSignatureMark = "%";
+} // namespace detail
 
-// "%", the result's code, "%", the parameters' codes.
+// The signature text of these type codes: "%", the result's code, "%", the parameters' codes.
+template <const std::string_view& Result, const std::string_view&... Parameters>
+inline constexpr const std::string_view& kSignatureOfCodes
+    = kJoined<detail::kSignatureMark, Result, detail::kSignatureMark, Parameters...>;
+
+namespace detail {
+
 template <class R, class... Args>
-inline constexpr const std::string_view& kSignatureText
-    = kJoined<kSignatureMark, Crossing<R>::code, kSignatureMark, Crossing<Args>::code...>;
+inline constexpr const std::string_view& kSignatureText = kSignatureOfCodes<Crossing<R>::code, Crossing<Args>::code...>;
 
 } // namespace detail
 
@@ -104,6 +109,7 @@ template <class Self> Self& ReceiverAs(Object* self)
 
 // The C++ types of a method: its receiver's class, its result and its parameters.
 template <class Self, class R, class... Args> struct MethodShape {
+    using Receiver = Self;
     using Function = ResultOf<R> (*)(Object*, ParamOf<Args>...);
     static constexpr std::string_view signature = kSignatureText<R, Args...>;
     static constexpr bool invocable = ToVariant<R> && (FromVariant<Args> && ...);
@@ -148,6 +154,9 @@ template <class R, class... Args> struct ShapeOf<R(Args...)> {
 
 // The signature text of a typed method's C++ type: `kSignature<decltype(&Window::Show)>` is "%%".
 template <class F> inline constexpr std::string_view kSignature = detail::ShapeOf<F>::type::signature;
+
+// The class a typed method's receiver is taken as: `ReceiverOf<&Window::Show>` is Window.
+template <auto F> using ReceiverOf = typename detail::ShapeOf<decltype(F)>::type::Receiver;
 
 // Whether a written signature text says what the C++ types say: the same codes,
 // except that where the types say only "o<Object>" the text may name any class.

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/Events.h>
 #include <fw/ObjectOf.h>
 #include <fw/UnimplementedClasses.h>
 
@@ -28,19 +29,21 @@ class FolderItem;
 class MenuBar;
 class MenuItem;
 
+class Application;
+
 // The application's events, in their numbering.
-enum class ApplicationEvent : std::int32_t {
-    Activate = 0,
-    CancelClose = 1, // "%b%"
-    Close = 2,
-    Deactivate = 3,
-    EnableMenuItems = 4,
-    HandleAppleEvent = 5, // "%b%o<AppleEvent>ss"
-    NewDocument = 6,
-    Open = 7,
-    OpenDocument = 8, // "%%o<FolderItem>"
-    UnhandledException = 9, // "%b%o<RuntimeException>"
-};
+namespace ApplicationEvent {
+inline constexpr Event<Application> kActivate { 0 };
+inline constexpr Event<Application> kCancelClose { 1 }; // "%b%"
+inline constexpr Event<Application> kClose { 2 };
+inline constexpr Event<Application> kDeactivate { 3 };
+inline constexpr Event<Application> kEnableMenuItems { 4 };
+inline constexpr Event<Application> kHandleAppleEvent { 5 }; // "%b%o<AppleEvent>ss"
+inline constexpr Event<Application> kNewDocument { 6 };
+inline constexpr Event<Application> kOpen { 7 };
+inline constexpr Event<Application> kOpenDocument { 8 }; // "%%o<FolderItem>"
+inline constexpr Event<Application> kUnhandledException { 9 }; // "%b%o<RuntimeException>"
+} // namespace ApplicationEvent
 
 // A menu handler's entry point in the uniform convention: the application object in,
 // true out when the handler dealt with the choice.
@@ -56,7 +59,7 @@ public:
 
     // The hook of the event in the application object's class, called when there is
     // one; true when it ran. For the events of signature "%%".
-    bool raiseEvent(ApplicationEvent event);
+    bool raiseEvent(Event<Application> event);
 
     void AddMenuHandler(String* itemName, MenuHandler handler); // "_AddMenuHandler"
     MenuHandler menuHandler(std::string_view itemName) const; // nullptr when none
@@ -111,7 +114,7 @@ public:
     std::string_view executableName() const;
 
 private:
-    void raise(ApplicationEvent event, Object* argument);
+    void raise(Event<Application> event, Object* argument);
 
     Ref<MenuBar> menuBar_;
     std::map<std::string, MenuHandler, std::less<>> handlers_;

@@ -13,15 +13,75 @@
 // The invoke function and the event thunks that call it are the program's: the
 // framework only stores them. Their real type follows from the signature (for a
 // control event handler `void (*)(Delegate*, Object* control)`).
+//
+// The signature text follows from the C++ type of what the delegate calls,
+// without the bound object (`kDelegateSignature`): its parameters between "( "
+// and " )", separated by ", ", then " as " and the result unless it returns
+// nothing. An object is named by its class, a Boolean "Boolean", any other
+// pointer "Ptr": "( TextField )", "(  ) as Boolean", "( Ptr, Ptr ) as Object".
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/Convention.h>
+#include <fw/String.h>
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace fw {
+
+namespace detail {
+
+inline constexpr std::string_view kDelegateOpen = "( ";
+inline constexpr std::string_view kDelegateClose = " )";
+inline constexpr std::string_view kDelegateSeparator = ", ";
+inline constexpr std::string_view kDelegateResultMark = " as ";
+inline constexpr std::string_view kNothing = "";
+inline constexpr std::string_view kBooleanName = "Boolean";
+inline constexpr std::string_view kPointerName = "Ptr";
+
+// How a delegate's signature text names a type.
+template <class T> struct DelegateName;
+template <> struct DelegateName<bool> {
+    static constexpr const std::string_view& text = kBooleanName;
+};
+template <NativeObject T> struct DelegateName<T*> {
+    static constexpr const std::string_view& text = ClassNameOf<T>();
+};
+template <class T> struct DelegateName<T*> {
+    static constexpr const std::string_view& text = kPointerName;
+};
+
+template <class... Args> struct DelegateParameters {
+    static constexpr const std::string_view& text = kNothing;
+};
+template <class A> struct DelegateParameters<A> {
+    static constexpr const std::string_view& text = DelegateName<A>::text;
+};
+template <class A, class B, class... Rest> struct DelegateParameters<A, B, Rest...> {
+    static constexpr const std::string_view& text
+        = kJoined<DelegateName<A>::text, kDelegateSeparator, DelegateParameters<B, Rest...>::text>;
+};
+
+template <class R> struct DelegateResult {
+    static constexpr const std::string_view& text = kJoined<kDelegateResultMark, DelegateName<R>::text>;
+};
+template <> struct DelegateResult<void> {
+    static constexpr const std::string_view& text = kNothing;
+};
+
+template <class F> struct DelegateText;
+template <class R, class... Args> struct DelegateText<R(Args...)> {
+    static constexpr const std::string_view& text
+        = kJoined<kDelegateOpen, DelegateParameters<Args...>::text, kDelegateClose, DelegateResult<R>::text>;
+};
+
+} // namespace detail
+
+// The signature text of a delegate that calls a function of type F: `kDelegateSignature<bool()>`
+// is "(  ) as Boolean".
+template <class F> inline constexpr const std::string_view& kDelegateSignature = detail::DelegateText<F>::text;
 
 // Type-erased like a method entry; see above for its real type.
 using InvokeFunction = void (*)();

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/Events.h>
 #include <fw/Peer.h>
 
 #include <cstdint>
@@ -35,11 +36,13 @@ enum class MenuRole : std::int32_t {
     Quit = 2, // QuitMenuItem
 };
 
+class MenuItem;
+
 // The events of every entry, in their numbering.
-enum class MenuItemEvent : std::int32_t {
-    Action = 0, // "%b%": true when the entry handled its choice itself
-    EnableMenu = 1, // "%%": the menu is about to be shown
-};
+namespace MenuItemEvent {
+inline constexpr Event<MenuItem> kAction { 0 }; // "%b%": true when the entry handled its choice itself
+inline constexpr Event<MenuItem> kEnableMenu { 1 }; // "%%": the menu is about to be shown
+} // namespace MenuItemEvent
 
 class MenuItem : public Object {
 public:
