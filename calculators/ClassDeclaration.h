@@ -17,8 +17,8 @@
 
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
-#include <fw/Fields.h>
 #include <fw/Events.h>
+#include <fw/Fields.h>
 
 #include <cstdint>
 #include <optional>
