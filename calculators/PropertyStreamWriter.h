@@ -100,27 +100,10 @@ private:
     std::size_t count_ = 0;
 };
 
-namespace stream_bytes {
-inline constexpr std::size_t kBlank = 1;
-inline constexpr std::size_t kInt32 = 4;
-inline constexpr std::size_t kBoolean = 1;
-inline constexpr std::size_t kColor = 3;
-inline constexpr std::size_t kStringCount = 4;
-} // namespace stream_bytes
-
 constexpr std::size_t encodedValueLength(const StreamValue& value)
 {
-    switch (value.type) {
-    case fw::StreamType::Int32:
-        return stream_bytes::kInt32;
-    case fw::StreamType::Boolean:
-        return stream_bytes::kBoolean;
-    case fw::StreamType::Color:
-        return stream_bytes::kColor;
-    case fw::StreamType::String:
-        return stream_bytes::kStringCount + value.string.size();
-    }
-    designMistake("a value of no stream type");
+    const std::size_t text = value.type == fw::StreamType::String ? value.string.size() : 0;
+    return fw::FixedValueBytes(value.type) + text;
 }
 
 // Every key is in the key table and every value has its key's type.
@@ -143,7 +126,7 @@ constexpr std::size_t encodedLength(std::span<const StreamEntry> entries)
 {
     std::size_t length = 0;
     for (const StreamEntry& entry : entries)
-        length += entry.key.size() + stream_bytes::kBlank + encodedValueLength(entry.value);
+        length += entry.key.size() + sizeof fw::kStreamKeyEnd + encodedValueLength(entry.value);
     return length;
 }
 
@@ -165,7 +148,7 @@ constexpr std::size_t writeStream(std::span<const StreamEntry> entries, std::spa
     for (const StreamEntry& entry : entries) {
         for (const char c : entry.key)
             out[at++] = static_cast<std::uint8_t>(c);
-        out[at++] = static_cast<std::uint8_t>(' ');
+        out[at++] = fw::kStreamKeyEnd;
         const StreamValue& value = entry.value;
         switch (value.type) {
         case fw::StreamType::Int32:

@@ -15,18 +15,14 @@ using namespace tool_windows;
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
 // What the window must show for these inputs, the results by the formulas themselves.
+// It stores the inputs in the module values: check those first.
 Texts ShownFor(const std::string& ob, const std::string& fb, const std::string& wcf)
 {
     using namespace BrixFormulas;
-    const double o = fw::runCDbl(ob);
-    const double f = fw::runCDbl(fb);
-    const double w = fw::runCDbl(wcf);
-    Calc_FG(o, f, w);
-    Calc_OG(o, w);
-    Calc_AA(FG, OG);
-    Calc_RA(AA);
-    Calc_ABV(FG, OG);
-    Calc_RE(o, w, f);
+    OB = fw::runCDbl(ob);
+    FB = fw::runCDbl(fb);
+    WCF = fw::runCDbl(wcf);
+    RecalculateAll();
     auto text = [](double value, const char* mask) { return fw::StringFormat(value, mask, 1); };
     return { { "TF_OB", ob }, { "TF_FB", fb }, { "TF_WCF", wcf }, { "TF_OG", text(OG, "0.000") },
         { "TF_FG", text(FG, "0.000") }, { "TF_AA", text(AA, "#0.0/%") }, { "TF_A", text(RA, "#0.0/%") },
@@ -77,9 +73,9 @@ TEST_F(RefractometerTyped, ReopenedItComputesFromTheInputsItShows)
     openActive();
     expectShowing({ { "TF_OB", "0" }, { "TF_FB", "0" }, { "TF_WCF", "1.040" }, { "TF_OG", "" } });
     TypeInto(*window, "TF_OB", "12");
-    expectShowing(ShownFor("12", "0", "1.040"));
     EXPECT_EQ(BrixFormulas::FB, 0.0);
     EXPECT_EQ(BrixFormulas::WCF, 1.04);
+    expectShowing(ShownFor("12", "0", "1.040"));
 }
 
 struct FactorTyped {
@@ -98,8 +94,8 @@ TEST_P(FactorTyping, EndsAsTypedWithTheResultsOfThatFactor)
     TypeInto(*window, "TF_OB", "12.5");
     TypeInto(*window, "TF_FB", "3.2");
     TypeInto(*window, "TF_WCF", GetParam().keys);
-    expectShowing(ShownFor("12.5", "3.2", GetParam().shows));
     EXPECT_EQ(BrixFormulas::WCF, fw::runCDbl(GetParam().shows));
+    expectShowing(ShownFor("12.5", "3.2", GetParam().shows));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FactorTyping,

@@ -8,12 +8,6 @@ namespace fw {
 
 namespace {
 
-constexpr std::uint8_t kBlank = 0x20;
-constexpr std::size_t kInt32Bytes = 4;
-constexpr std::size_t kBooleanBytes = 1;
-constexpr std::size_t kColorBytes = 3;
-constexpr std::size_t kStringCountBytes = 4;
-
 // A key in a message is the stream's own bytes, which may be anything: show at
 // most this many, with anything but printable ASCII escaped.
 constexpr std::size_t kShownKeyBytes = 40;
@@ -51,22 +45,6 @@ const char* typeName(StreamType type)
     return "?";
 }
 
-// The bytes a value of the type takes, a String's count without its text.
-std::size_t fixedWidth(StreamType type)
-{
-    switch (type) {
-    case StreamType::Int32:
-        return kInt32Bytes;
-    case StreamType::Boolean:
-        return kBooleanBytes;
-    case StreamType::Color:
-        return kColorBytes;
-    case StreamType::String:
-        return kStringCountBytes;
-    }
-    return 0;
-}
-
 // "property stream: <subject> at offset <offset><detail>"
 [[noreturn]] void fail(StreamFault fault, std::string_view key, std::size_t offset, const std::string& subject,
     const std::string& detail = {})
@@ -101,7 +79,7 @@ bool StreamReader::next(StreamRecord& out)
 
     const std::uint8_t* const data = bytes_.data();
     const std::size_t keyStart = position_;
-    const std::uint8_t* const blank = std::find(data + keyStart, data + size, kBlank);
+    const std::uint8_t* const blank = std::find(data + keyStart, data + size, kStreamKeyEnd);
     const std::string_view key(
         reinterpret_cast<const char*>(data + keyStart), static_cast<std::size_t>(blank - (data + keyStart)));
     if (key.empty())
@@ -115,7 +93,7 @@ bool StreamReader::next(StreamRecord& out)
     // neither the blank nor a value.
     const std::size_t valueStart = keyStart + key.size() + 1;
     const std::size_t left = valueStart <= size ? size - valueStart : 0;
-    const std::size_t width = fixedWidth(entry->type);
+    const std::size_t width = FixedValueBytes(entry->type);
     const auto subject = [&] { return std::string(typeName(entry->type)) + " value of " + quoted(key); };
     if (valueStart > size)
         fail(StreamFault::ValueCutShort, key, keyStart, subject(), " cut short: the stream ends after the key");

@@ -9,12 +9,34 @@
 #include <fw/Color.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace fw {
 
 enum class StreamType : std::uint8_t { Int32, Boolean, Color, String };
+
+// A key ends at the blank that follows it; its value comes right after.
+inline constexpr std::uint8_t kStreamKeyEnd = 0x20;
+// A String's value is its byte count, then its bytes.
+inline constexpr std::size_t kStringCountBytes = 4;
+
+// The bytes a value of the type takes, a String's count without its text.
+constexpr std::size_t FixedValueBytes(StreamType type) noexcept
+{
+    switch (type) {
+    case StreamType::Int32:
+        return 4;
+    case StreamType::Boolean:
+        return 1;
+    case StreamType::Color:
+        return 3;
+    case StreamType::String:
+        return kStringCountBytes;
+    }
+    return 0;
+}
 
 struct PropertyKey {
     std::string_view name;
