@@ -239,11 +239,11 @@ ClassRecord* Application::Class()
 {
     using A = Application;
     static constexpr NativeMethod methods[] = {
-        Routine<&A::AddTrayItem>("AddTrayItem", "%%o<TrayItem>"),
+        Routine<&A::AddTrayItem, "%%o<TrayItem>">("AddTrayItem"),
         Routine<&A::DoEvents>("DoEvents"),
         Routine<&A::NewDocument>("NewDocument"),
         Routine<&A::OpenDocument>("OpenDocument"),
-        Routine<&A::RemoveTrayItem>("RemoveTrayItem", "%%o<TrayItem>"),
+        Routine<&A::RemoveTrayItem, "%%o<TrayItem>">("RemoveTrayItem"),
         Routine<&A::SleepCurrentThread>("SleepCurrentThread"),
         Routine<&A::YieldToNextThread>("YieldToNextThread"),
         Hidden(Routine<&A::AddMenuHandler>("_AddMenuHandler")),

@@ -17,8 +17,8 @@ ClassRecord* registerInterface(std::string_view name, std::span<const NativeMeth
 ClassRecord* ActionSourceInterface()
 {
     static constexpr NativeMethod methods[] = {
-        Declared<void(Object*)>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-        Declared<void(Object*)>("removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Declared<void(Object*), "%%o<actionNotificationReceiver>">("addActionNotificationReceiver"),
+        Declared<void(Object*), "%%o<actionNotificationReceiver>">("removeActionNotificationReceiver"),
     };
     static ClassRecord* cls = registerInterface("actionSource", methods);
     return cls;

@@ -7,7 +7,8 @@
 // A method is one row bound to a member function: `Routine<&Window::Show>("Show")`.
 // Its signature text, entry point and invoker follow from the C++ types (Abi.h);
 // a row writes the signature itself only where the types say less (an `Object*`
-// of a class the framework does not implement), and the text must fit them. A
+// of a class the framework does not implement), as a template argument that is
+// checked against them when compiled (`kWrittenSignature`). A
 // row whose method table position the framework or the program calls by number
 // names its slot constant, `Routine<&Window::Show>("Show", WindowSlot::kShow)`;
 // `SlotsFit` checks at compile time that the row sits at that position.
@@ -60,16 +61,13 @@ template <auto M> consteval NativeMethod Routine(std::string_view name, std::int
     return MethodRow<M>(name, true, slot);
 }
 
-// A method whose signature text names the class of an `Object*` parameter.
-template <auto M>
-consteval NativeMethod Routine(std::string_view name, std::string_view signature, std::int32_t slot = kNoSlot)
+// A method whose signature text names the class of an `Object*` parameter:
+// `Routine<&Timer::addActionNotificationReceiver, "%%o<actionNotificationReceiver>">(...)`.
+template <auto M, FixedText Signature>
+consteval NativeMethod Routine(std::string_view name, std::int32_t slot = kNoSlot)
 {
-    if (signature == kSignature<decltype(M)>)
-        throw "the C++ types say this signature text already";
-    if (!SignatureFits(signature, kSignature<decltype(M)>))
-        throw "the signature text does not fit the member function's C++ types";
     auto method = MethodRow<M>(name, true, slot);
-    method.signature = signature;
+    method.signature = kWrittenSignature<decltype(M), kTextOf<Signature>>;
     return method;
 }
 
@@ -85,13 +83,9 @@ template <class F> consteval NativeMethod Declared(std::string_view name)
     return { name, kSignature<F>, nullptr, nullptr, false };
 }
 
-template <class F> consteval NativeMethod Declared(std::string_view name, std::string_view signature)
+template <class F, FixedText Signature> consteval NativeMethod Declared(std::string_view name)
 {
-    if (signature == kSignature<F>)
-        throw "the C++ types say this signature text already";
-    if (!SignatureFits(signature, kSignature<F>))
-        throw "the signature text does not fit the C++ types";
-    return { name, signature, nullptr, nullptr, false };
+    return { name, kWrittenSignature<F, kTextOf<Signature>>, nullptr, nullptr, false };
 }
 
 // Whether each row that names a slot constant sits at that position of the

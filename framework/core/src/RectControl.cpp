@@ -146,7 +146,7 @@ ClassRecord* RectControl::Class()
         Routine<&R::AcceptRawDataDrop>("AcceptRawDataDrop"),
         Routine<&R::AcceptTextDrop>("AcceptTextDrop"),
         Routine<&R::Constructor>("Constructor", RectControlSlot::kConstructor),
-        Routine<&R::DrawInto>("DrawInto", "%%o<Graphics>i4i4"),
+        Routine<&R::DrawInto, "%%o<Graphics>i4i4">("DrawInto"),
         Routine<&ScreenArea::Invalidate>("Invalidate"),
         Routine<static_cast<void (R::*)(bool)>(&R::Invalidate)>("Invalidate"),
         Routine<&R::legacyConstructor>("RectControl"),

@@ -116,9 +116,9 @@ ClassRecord* Timer::Class()
 {
     using T = Timer;
     static constexpr NativeMethod methods[] = {
-        Routine<&T::addActionNotificationReceiver>("addActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
-        Routine<&T::removeActionNotificationReceiver>(
-            "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>"),
+        Routine<&T::addActionNotificationReceiver, "%%o<actionNotificationReceiver>">("addActionNotificationReceiver"),
+        Routine<&T::removeActionNotificationReceiver, "%%o<actionNotificationReceiver>">(
+            "removeActionNotificationReceiver"),
         Routine<&T::Reset>("Reset"),
         Routine<&T::CallAction>("_CallAction"),
     };
