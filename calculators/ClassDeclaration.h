@@ -70,11 +70,8 @@ template <auto F> MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scop
 template <auto F, const std::string_view& Signature>
 MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scope scope = Scope::Public)
 {
-    static_assert(Signature != fw::kSignature<decltype(F)>, "the C++ types say this signature text already");
-    static_assert(fw::SignatureFits(Signature, fw::kSignature<decltype(F)>),
-        "the signature text does not fit the function's C++ types");
     auto method = Method<F>(name, scope);
-    method.signature = Signature;
+    method.signature = fw::kWrittenSignature<decltype(F), Signature>;
     return method;
 }
 

@@ -41,9 +41,13 @@ struct Setter {
     fw::Ref<fw::Picture> (*picture)() = nullptr;
 };
 
+// A list of at most Capacity items, built in a row's constant expression. An item beyond
+// the capacity is not stored but marks the list overfull, which the window that builds
+// the row's control stops with a static_assert that gives the reason.
 template <class T, std::size_t Capacity> struct SmallList {
     std::array<T, Capacity> items {};
     std::size_t count = 0;
+    bool overfull = false;
 
     constexpr SmallList() = default;
     constexpr SmallList(std::initializer_list<T> list)
@@ -54,8 +58,9 @@ template <class T, std::size_t Capacity> struct SmallList {
     constexpr void add(const T& item)
     {
         if (count == Capacity)
-            designMistake("more items than the list holds");
-        items[count++] = item;
+            overfull = true;
+        else
+            items[count++] = item;
     }
     constexpr const T* begin() const { return items.data(); }
     constexpr const T* end() const { return items.data() + count; }

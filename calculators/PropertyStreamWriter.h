@@ -5,8 +5,9 @@
 // value: Int32 big-endian, Boolean 00/01, Color RGB, String a big-endian byte
 // count and the UTF-8 bytes) and wraps them as a stored literal: the length
 // byte, the stream, one zero byte. Everything is constexpr so the streams are
-// constant data; a key that the table lacks or a value of the wrong type stops
-// the compilation at the call of designMistake that reports it.
+// constant data. The design kinds' keys and types are checked with static_asserts
+// that give the reason (StreamDesigns.h); designMistake guards what only the
+// writer's own callers could get wrong, and entries made at run time.
 #pragma once
 
 #include <fw/Color.h>
@@ -106,18 +107,34 @@ constexpr std::size_t encodedValueLength(const StreamValue& value)
     return fw::FixedValueBytes(value.type) + text;
 }
 
-// Every key is in the key table and every value has its key's type.
+// Whether every key is in the key table.
+constexpr bool keysAreInTheKeyTable(std::span<const StreamEntry> entries)
+{
+    return std::all_of(entries.begin(), entries.end(),
+        [](const StreamEntry& entry) { return fw::findPropertyKeyIndex(entry.key) < fw::kPropertyKeys.size(); });
+}
+
+// Whether every value has its key's type; a key that the table lacks has none.
+constexpr bool valuesHaveTheirKeysTypes(std::span<const StreamEntry> entries)
+{
+    return std::all_of(entries.begin(), entries.end(), [](const StreamEntry& entry) {
+        const std::size_t key = fw::findPropertyKeyIndex(entry.key);
+        return key < fw::kPropertyKeys.size() && fw::kPropertyKeys[key].type == entry.value.type;
+    });
+}
+
+// Every key is in the key table, every value has its key's type and every text's
+// length fits a String count. The keys and types of every design kind are checked
+// with their reasons when compiled (StreamDesigns.h); here they guard entries made at run time.
 constexpr bool entriesFitKeyTable(std::span<const StreamEntry> entries)
 {
-    for (const StreamEntry& entry : entries) {
-        const std::size_t key = fw::findPropertyKeyIndex(entry.key);
-        if (key == fw::kPropertyKeys.size())
-            designMistake("a key that the key table lacks");
-        if (fw::kPropertyKeys[key].type != entry.value.type)
-            designMistake("a value whose type is not its key's");
+    if (!keysAreInTheKeyTable(entries))
+        designMistake("a key that the key table lacks");
+    if (!valuesHaveTheirKeysTypes(entries))
+        designMistake("a value whose type is not its key's");
+    for (const StreamEntry& entry : entries)
         if (entry.value.string.size() > std::numeric_limits<std::uint32_t>::max())
             designMistake("a text longer than a String count can say");
-    }
     return true;
 }
 

@@ -103,6 +103,14 @@ struct StreamForm {
     bool initialParentOnlyWhenGiven = false;
 };
 
+// The first of a form's keys, which it takes off the keys.
+constexpr std::string_view takeKey(std::string_view& keys)
+{
+    const std::string_view key = keys.substr(0, keys.find(' '));
+    keys.remove_prefix(std::min(keys.size(), key.size() + 1));
+    return key;
+}
+
 // The keys of the key table that control streams carry, and the most one stream stores.
 inline constexpr std::size_t kControlKeyCount = 66;
 inline constexpr std::size_t kMostControlKeys = 41;
@@ -262,11 +270,12 @@ template <const StreamForm& Form> struct ControlDesign {
     // The records of the stream, in stored order.
     constexpr StreamEntryList<kMostControlKeys> entries() const
     {
+        static_assert(formKeysAreControlKeys(), "a form's key that no control design holds");
+        static_assert(formKeyCount() <= kMostControlKeys, "a form with more keys than a control stream holds");
         const StreamEntryList<kControlKeyCount> all = allEntries();
         StreamEntryList<kMostControlKeys> list;
         for (std::string_view keys = Form.keys; !keys.empty();) {
-            const std::string_view key = keys.substr(0, keys.find(' '));
-            keys.remove_prefix(std::min(keys.size(), key.size() + 1));
+            const std::string_view key = takeKey(keys);
             if (key == "TabStop" && !storesTabStop)
                 continue;
             if (key == "InitialParent" && Form.initialParentOnlyWhenGiven && !initialParent)
@@ -294,12 +303,30 @@ template <const StreamForm& Form> struct ControlDesign {
     }
 
 private:
+    // The position of the key among the entries; entries.size() when it is none of theirs.
     static constexpr std::size_t positionOf(const StreamEntryList<kControlKeyCount>& entries, std::string_view key)
     {
-        for (std::size_t at = 0; at < entries.size(); ++at)
-            if (entries[at].key == key)
-                return at;
-        designMistake("a form's key that no control design holds");
+        std::size_t at = 0;
+        while (at < entries.size() && entries[at].key != key)
+            ++at;
+        return at;
+    }
+
+    static constexpr bool formKeysAreControlKeys()
+    {
+        const StreamEntryList<kControlKeyCount> all = ControlDesign {}.allEntries();
+        for (std::string_view keys = Form.keys; !keys.empty();)
+            if (positionOf(all, takeKey(keys)) == all.size())
+                return false;
+        return true;
+    }
+
+    static constexpr std::size_t formKeyCount()
+    {
+        std::size_t count = 0;
+        for (std::string_view keys = Form.keys; !keys.empty(); takeKey(keys))
+            ++count;
+        return count;
     }
 };
 
@@ -421,18 +448,16 @@ template <const auto& Design> constexpr const auto& designOf() noexcept { return
 // The stored literal of a constexpr design variable.
 template <const auto& Design> inline constexpr const auto& kStoredStream = kStoredStreamOf<&designOf<Design>>;
 
-// Every kind's keys are in the key table with their types, in every form.
-static_assert(entriesFitKeyTable(WindowDesign {}.entries()));
-static_assert(entriesFitKeyTable(TextFieldDesign {}.allEntries()));
-static_assert(entriesFitKeyTable(TextFieldDesign { .initialParent = "" }.entries()));
-static_assert(entriesFitKeyTable(LabelDesign {}.entries()));
-static_assert(entriesFitKeyTable(LinkLabelDesign {}.entries()));
-static_assert(entriesFitKeyTable(GroupBoxDesign {}.entries()));
-static_assert(entriesFitKeyTable(LineDesign {}.entries()));
-static_assert(entriesFitKeyTable(PopupMenuDesign {}.entries()));
-static_assert(entriesFitKeyTable(SliderDesign {}.entries()));
-static_assert(entriesFitKeyTable(CanvasDesign {}.entries()));
-static_assert(entriesFitKeyTable(TextAreaDesign {}.entries()));
-static_assert(entriesFitKeyTable(TimerDesign {}.entries()));
+// Whether the check holds for the entries of every kind, in every form.
+constexpr bool holdsForEveryKind(bool (*check)(std::span<const StreamEntry>))
+{
+    return check(WindowDesign {}.entries()) && check(TextFieldDesign {}.allEntries())
+        && check(TextFieldDesign { .initialParent = "" }.entries()) && check(LabelDesign {}.entries())
+        && check(LinkLabelDesign {}.entries()) && check(GroupBoxDesign {}.entries()) && check(LineDesign {}.entries())
+        && check(PopupMenuDesign {}.entries()) && check(SliderDesign {}.entries()) && check(CanvasDesign {}.entries())
+        && check(TextAreaDesign {}.entries()) && check(TimerDesign {}.entries());
+}
+static_assert(holdsForEveryKind(&keysAreInTheKeyTable), "a key that the key table lacks");
+static_assert(holdsForEveryKind(&valuesHaveTheirKeysTypes), "a value whose type is not its key's");
 
 } // namespace calculators

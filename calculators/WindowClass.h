@@ -210,6 +210,8 @@ private:
 
     template <std::size_t I> static void createControl(fw::Window& self)
     {
+        static_assert(!row<I>().setters.overfull, "more setters than a row holds");
+        static_assert(!row<I>().bindings.overfull, "more event bindings than a row holds");
         fw::ClassRecord* cls = row<I>().allocatedClass();
         {
             fw::Ref<fw::Object> created = self.New(cls);

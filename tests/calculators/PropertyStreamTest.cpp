@@ -108,7 +108,7 @@ TEST(PropertyStreamWriter, TimerLiteralIsExactlyItsTwentyBytes)
         0x50, 0x65, 0x72, 0x69, 0x6F, 0x64, 0x20, 0x00, 0x00, 0x03, 0xE8, // "Period", blank, 1000
         0x4D, 0x6F, 0x64, 0x65, 0x20, 0x00, 0x00, 0x00, 0x00, // "Mode", blank, 0
         0x00 }; // zero byte
-    static_assert(kLiteral == kExpected);
+    static_assert(kLiteral == kExpected, "the timer's stored stream holds its Period and Mode records");
     EXPECT_EQ(kLiteral, kExpected);
     EXPECT_EQ(encodeDesign<streamLength(SplashTimer::design)>(SplashTimer::design), kExpected);
 
@@ -187,14 +187,14 @@ TEST(PropertyStreamWriter, WindowStreamIs285BytesPlusItsTitle)
 
     // Long literals carry FF; only the record's length word gives their length.
     constexpr auto& kAbout = kStoredStream<AquaAboutBoxLarge::kWindow>;
-    static_assert(kAbout.size() == 285 + 2);
+    static_assert(kAbout.size() == 285 + 2, "the About window's stream is 285 bytes long");
     EXPECT_EQ(kAbout.front(), 0xFF);
     EXPECT_EQ(kAbout.back(), 0x00);
     EXPECT_EQ(kStoredStream<W_Bottle::kWindow>.size(), 296u + 2);
     EXPECT_EQ(kStoredStream<W_Bottle::kWindow>.front(), 0xFF);
 
     // A short one carries its length: the line stream of 193 bytes.
-    static_assert(streamLength(Line1::design) == 193);
+    static_assert(streamLength(Line1::design) == 193, "the line's stream is 193 bytes long");
     EXPECT_EQ(Line1::literal.front(), 193);
 }
 

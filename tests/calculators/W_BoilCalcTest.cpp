@@ -164,6 +164,7 @@ TEST_F(BoilOffWindow, HasOneImplicitInstanceAndIsRebuiltFromItsDesign)
 }
 
 // The rule's stream is the one short enough for its length byte.
-static_assert(calculators::streamLength(std::get<2>(W_BoilCalc::kControls).design) == 193);
+static_assert(
+    calculators::streamLength(std::get<2>(W_BoilCalc::kControls).design) == 193, "the rule's stream is 193 bytes long");
 
 } // namespace

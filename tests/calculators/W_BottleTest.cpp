@@ -152,6 +152,6 @@ TEST_F(BottlingWindow, StartsItsOwnFieldsAtZero)
     }
 }
 
-static_assert(calculators::streamLength(W_Bottle::kWindow) == 296);
+static_assert(calculators::streamLength(W_Bottle::kWindow) == 296, "the window's stream is 296 bytes long");
 
 } // namespace

@@ -33,11 +33,11 @@ constexpr bool namesAreUnique()
     return true;
 }
 
-static_assert(countOfType(StreamType::Int32) == 31);
-static_assert(countOfType(StreamType::Boolean) == 38);
-static_assert(countOfType(StreamType::Color) == 3);
-static_assert(countOfType(StreamType::String) == 14);
-static_assert(namesAreUnique());
+static_assert(countOfType(StreamType::Int32) == 31, "the key table holds 31 Int32 keys");
+static_assert(countOfType(StreamType::Boolean) == 38, "the key table holds 38 Boolean keys");
+static_assert(countOfType(StreamType::Color) == 3, "the key table holds 3 Color keys");
+static_assert(countOfType(StreamType::String) == 14, "the key table holds 14 String keys");
+static_assert(namesAreUnique(), "the key table holds each name once");
 
 // Streams are spelt out byte by byte here rather than made by the system's
 // writer: the reader must take any well-formed stream, whoever wrote it.

@@ -51,7 +51,8 @@ ClassRecord* Control::Class()
 {
     using C = Control;
     static constexpr NativeMethod methods[] = { Routine<&C::Close>("Close", ControlSlot::kClose) };
-    static_assert(SlotsFit(methods, 0, ControlSlot::kCount));
+    static_assert(SlotsFit(methods, 0, ControlSlot::kCount),
+        "a row that names a slot constant sits at that position, and the method table holds ControlSlot::kCount");
     static constexpr NativeEvent events[] = {
         { "Close", "%%" },
         { "CreatePane", "%%" },

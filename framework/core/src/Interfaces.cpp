@@ -30,7 +30,8 @@ ClassRecord* ActionNotificationReceiverInterface()
     static constexpr NativeMethod methods[] = {
         Declared<void()>("PerformAction"),
     };
-    static_assert(methods[ActionNotificationReceiverSlot::kPerformAction].name == "PerformAction");
+    static_assert(methods[ActionNotificationReceiverSlot::kPerformAction].name == "PerformAction",
+        "the slot constant names PerformAction's position in the interface's methods");
     static ClassRecord* cls = registerInterface(ActionNotificationReceiver::kClassName, methods);
     return cls;
 }

@@ -54,8 +54,9 @@ ClassRecord* Label::Class()
         Routine<&L::setString>("setString"),
     };
     static constexpr auto events = Joined(std::array { NativeEvent { "AcceleratorKey", "%b%s" } }, kMouseButtonEvents);
-    static_assert(events[LabelEvent::kMouseDown - RectControlEvent::kFirstOwn].name == "MouseDown");
-    static_assert(events[LabelEvent::kMouseUp - RectControlEvent::kFirstOwn].name == "MouseUp");
+    static_assert(EventConstantsFit(events, RectControlEvent::kFirstOwn,
+                      { { LabelEvent::kMouseDown, "MouseDown" }, { LabelEvent::kMouseUp, "MouseUp" } }),
+        "an event constant numbers the event it names in its class's records");
     static constexpr auto properties = Joined(
         std::array {
             Property<"Text", &L::text, &L::setText>(),

@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -170,6 +172,24 @@ struct NativeEvent {
     std::string_view name;
     std::string_view signature;
 };
+
+// An event constant and the name of the event it is meant to number.
+struct NamedEvent {
+    std::int32_t index;
+    std::string_view name;
+};
+
+// Whether each event constant numbers its named event among a class's own events, the
+// first of which has the index `first`.
+consteval bool EventConstantsFit(
+    std::span<const NativeEvent> events, std::int32_t first, std::initializer_list<NamedEvent> constants)
+{
+    return std::all_of(constants.begin(), constants.end(), [&](const NamedEvent& constant) {
+        const std::int32_t at = constant.index - first;
+        return at >= 0 && static_cast<std::size_t>(at) < events.size()
+            && events[static_cast<std::size_t>(at)].name == constant.name;
+    });
+}
 
 // One table of rows that several classes share and rows of the class's own:
 // `Joined(kFocusEvents, std::array { NativeEvent { "Change", "%%" } })`.

@@ -111,7 +111,8 @@ ClassRecord* PopupMenu::Class()
         Routine<&P::List>("List"),
     };
     static constexpr NativeEvent events[] = { { "Change", "%%" }, { "GotFocus", "%%" }, { "LostFocus", "%%" } };
-    static_assert(events[PopupMenuEvent::kChange - RectControlEvent::kFirstOwn].name == "Change");
+    static_assert(EventConstantsFit(events, RectControlEvent::kFirstOwn, { { PopupMenuEvent::kChange, "Change" } }),
+        "an event constant numbers the event it names in its class's records");
     static constexpr auto properties = Joined(
         std::array {
             Property<"InitialValue", &P::initialValue, &P::setInitialValue>(),

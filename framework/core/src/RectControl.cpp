@@ -158,7 +158,7 @@ ClassRecord* RectControl::Class()
         Routine<&R::DependencyList>("_DependencyList"),
         Routine<&R::Move>("_Move"),
     };
-    static_assert(SlotsFit(methods, ControlSlot::kCount));
+    static_assert(SlotsFit(methods, ControlSlot::kCount), "a row that names a slot constant sits at that position");
     static constexpr NativeEvent events[] = {
         { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
         { "ContextualMenuAction", "%b%o<MenuItem>" },

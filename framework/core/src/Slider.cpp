@@ -65,7 +65,9 @@ ClassRecord* Slider::Class()
     using S = Slider;
     static constexpr auto events
         = Joined(kFocusEvents, kMouseButtonEvents, std::array { NativeEvent { "ValueChanged", "%%" } });
-    static_assert(events[SliderEvent::kValueChanged - RectControlEvent::kFirstOwn].name == "ValueChanged");
+    static_assert(
+        EventConstantsFit(events, RectControlEvent::kFirstOwn, { { SliderEvent::kValueChanged, "ValueChanged" } }),
+        "an event constant numbers the event it names in its class's records");
     static constexpr NativeProperty properties[] = {
         Property<"Minimum", &S::minimum, &S::setMinimum>(),
         Property<"Maximum", &S::maximum, &S::setMaximum>(),

@@ -86,7 +86,9 @@ ClassRecord* TextEdit::Class()
     static constexpr NativeMethod methods[] = { Routine<&T::AppendText>("AppendText") };
     static constexpr auto events = Joined(kFocusEvents, kMouseButtonEvents,
         std::array { NativeEvent { "SelChange", "%%" }, NativeEvent { "TextChange", "%%" } });
-    static_assert(events[TextEditEvent::kTextChange - RectControlEvent::kFirstOwn].name == "TextChange");
+    static_assert(
+        EventConstantsFit(events, RectControlEvent::kFirstOwn, { { TextEditEvent::kTextChange, "TextChange" } }),
+        "an event constant numbers the event it names in its class's records");
     static constexpr auto properties = Joined(
         std::array {
             Property<"Text", &T::text, &T::setText>(),

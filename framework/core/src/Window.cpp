@@ -539,12 +539,12 @@ constexpr NativeEvent kWindowEvents[] = {
     { "Restore", "%%" },
     { "SetupBindings", "%%" },
 };
-static_assert(std::size(kWindowEvents) == 33);
-static_assert(kWindowEvents[WindowEvent::kCreateControls].name == "CreateControls");
-static_assert(kWindowEvents[WindowEvent::kLayout].name == "Layout");
-static_assert(kWindowEvents[WindowEvent::kOpen].name == "Open");
-static_assert(kWindowEvents[WindowEvent::kClose].name == "Close");
-static_assert(kWindowEvents[WindowEvent::kSetupBindings].name == "SetupBindings");
+static_assert(std::size(kWindowEvents) == 33, "a window has the 33 events that WindowEvent numbers");
+static_assert(EventConstantsFit(kWindowEvents, 0,
+                  { { WindowEvent::kCreateControls, "CreateControls" }, { WindowEvent::kLayout, "Layout" },
+                      { WindowEvent::kOpen, "Open" }, { WindowEvent::kClose, "Close" },
+                      { WindowEvent::kSetupBindings, "SetupBindings" } }),
+    "an event constant numbers the event it names in its class's records");
 } // namespace
 
 ClassRecord* Window::Class()
@@ -587,7 +587,8 @@ ClassRecord* Window::Class()
         Routine<&W::userMouseExited>("_MouseExit", WindowSlot::kMouseExit),
         Routine<&W::userChangedState>("_SetState", WindowSlot::kSetState),
     };
-    static_assert(SlotsFit(methods, 0, WindowSlot::kCount));
+    static_assert(SlotsFit(methods, 0, WindowSlot::kCount),
+        "a row that names a slot constant sits at that position, and the method table holds WindowSlot::kCount");
     static constexpr NativeProperty properties[] = {
         Property<"Placement", &W::placement, &W::setPlacement>(),
         Property<"Width", &W::width, &W::setWidth>(),

@@ -180,6 +180,16 @@ constexpr bool SignatureFits(std::string_view written, std::string_view derived)
     return written.empty();
 }
 
+// A signature text written for a method of type F where its C++ types say less: it
+// names the class of an object that the types know only as an Object. It must say
+// more than the types and fit them; both are checked when compiled.
+template <class F, const std::string_view& Written>
+inline constexpr std::string_view kWrittenSignature = [] {
+    static_assert(Written != kSignature<F>, "the C++ types say this signature text already");
+    static_assert(SignatureFits(Written, kSignature<F>), "the signature text does not fit the function's C++ types");
+    return Written;
+}();
+
 // A typed method F as an entry point in the uniform convention.
 template <auto F> struct Entry {
     using Shape = typename detail::ShapeOf<decltype(F)>::type;
