@@ -36,7 +36,12 @@
 
 namespace fw {
 
-template <class T> struct Convention;
+template <class> inline constexpr bool kHasNoConvention = false;
+
+// A C++ type that no type code stands for: no method, property or event may use it.
+template <class T> struct Convention {
+    static_assert(kHasNoConvention<T>, "a C++ type that no signature type code stands for");
+};
 
 namespace detail {
 
