@@ -165,8 +165,11 @@ constexpr bool SignatureFits(std::string_view written, std::string_view derived)
     constexpr std::string_view anyObject = "o<Object>";
     while (!derived.empty()) {
         if (derived.starts_with(anyObject)) {
-            auto end = written.starts_with("o<") ? written.find('>') : std::string_view::npos;
-            if (end == std::string_view::npos)
+            // Scanned by index: GCC cannot fold string_view::find's pointer test under UBSan.
+            std::size_t end = 0;
+            while (end < written.size() && written[end] != '>')
+                ++end;
+            if (!written.starts_with("o<") || end == written.size())
                 return false;
             written.remove_prefix(end + 1);
             derived.remove_prefix(anyObject.size());
