@@ -161,7 +161,7 @@ TEST_F(AboutBox, ATimerNotSwitchedOnLeavesTheWindowOpen)
     fw::Ref<fw::Window> window = openWindow();
     EXPECT_EQ(openWindow(), window) << "both requests give one window";
     processEventsFor(1300);
-    EXPECT_TRUE(window->isOpen());
+    EXPECT_TRUE(window->opened());
 }
 
 TEST_F(AboutBox, ShowsTheApplicationsVersionAndItsTexts)

@@ -130,7 +130,7 @@ protected:
         std::vector<std::string_view> names;
         for (auto* object : recorder.written)
             for (std::size_t k = 0; k < window->controlCount(); ++k)
-                if (window->controlAt(k) == object)
+                if (window->controlObject(k) == object)
                     names.push_back(window->controlName(k));
         EXPECT_EQ(names.size(), recorder.written.size()) << "only the window's controls are written";
         return names;
@@ -174,7 +174,7 @@ TEST_F(RefractometerWindow, ReopenedShowsDesignTextsAndComputesFromThemThoughThe
     field("TF_OB").userEdited("12");
     field("TF_FB").userEdited("6");
     window->Close();
-    EXPECT_FALSE(window->isOpen());
+    EXPECT_FALSE(window->opened());
 
     window = W_BRIX::ImplicitInstance();
     EXPECT_EQ(shown("TF_OB"), "0");

@@ -156,7 +156,7 @@ TEST_F(BoilOffWindow, HasOneImplicitInstanceAndIsRebuiltFromItsDesign)
     vigour().userSelected(4);
     window->Close();
     window = W_BoilCalc::ImplicitInstance();
-    ASSERT_TRUE(window->isOpen());
+    ASSERT_TRUE(window->opened());
     EXPECT_EQ(field("TE_Diameter").text(), "15");
     EXPECT_EQ(vigour().listIndex(), 0);
     EXPECT_EQ(perHour(), "1.178097");

@@ -136,7 +136,7 @@ TEST_F(BottlingWindow, HasOneImplicitInstanceAndIsRebuiltFromItsDesign)
     moveSlider(50);
     window->Close();
     window = W_Bottle::ImplicitInstance();
-    ASSERT_TRUE(window->isOpen());
+    ASSERT_TRUE(window->opened());
     EXPECT_EQ(field("Gal_Btl").text(), "5");
     EXPECT_EQ(slider().value(), 0);
     expectCounts({ "53", "0", "4" });

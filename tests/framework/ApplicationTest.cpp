@@ -208,7 +208,7 @@ TEST_F(ApplicationObject, UserInterfaceOperationsRefuseOtherThreads)
     for (auto& [name, operation] : operations)
         EXPECT_TRUE(test_threads::RefusedOffThread(operation)) << name;
     EXPECT_EQ(application->menuBar(), nullptr);
-    EXPECT_EQ(bar->count(), 0);
+    EXPECT_EQ(bar->entryCount(), 0);
     EXPECT_EQ(timer->mode(), 0);
 }
 

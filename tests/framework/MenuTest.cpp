@@ -33,8 +33,8 @@ Ref<MenuBar> newBar()
 std::vector<std::string_view> names(const MenuItem& menu)
 {
     std::vector<std::string_view> result;
-    for (std::int32_t k = 0; k < menu.count(); ++k)
-        result.push_back(menu.item(k)->name());
+    for (std::int32_t k = 0; k < menu.entryCount(); ++k)
+        result.push_back(menu.entryAt(k)->name());
     return result;
 }
 
@@ -65,10 +65,10 @@ protected:
 TEST_F(MenuTree, ABarBuildsWithoutAnyConstructorAndKeepsItsEntries)
 {
     EXPECT_EQ(names(*bar), (std::vector<std::string_view> { "FileMenu", "EditMenu", "Twin" }));
-    auto* file = bar->item(0);
+    auto* file = bar->entryAt(0);
     EXPECT_EQ(file->referenceCount(), 1) << "the bar holds the only reference";
-    EXPECT_EQ(file->parent(), bar.get());
-    EXPECT_EQ(names(*bar->item(1)), (std::vector<std::string_view> { "EditCopy", "Sub" }));
+    EXPECT_EQ(file->menu(), bar.get());
+    EXPECT_EQ(names(*bar->entryAt(1)), (std::vector<std::string_view> { "EditCopy", "Sub" }));
 }
 
 struct Search {
@@ -111,8 +111,8 @@ TEST_F(MenuTree, AppendMovesAnEntryAndRefusesCyclesAndNil)
     auto file = bar->Child(Literal<"FileMenu">());
     file->Append(sub.get());
     EXPECT_EQ(names(*file), (std::vector<std::string_view> { "FileQuit", "Sub" }));
-    EXPECT_EQ(names(*bar->item(1)), (std::vector<std::string_view> { "EditCopy" }));
-    EXPECT_EQ(sub->parent(), file.get());
+    EXPECT_EQ(names(*bar->entryAt(1)), (std::vector<std::string_view> { "EditCopy" }));
+    EXPECT_EQ(sub->menu(), file.get());
 
     bar->Append(file.get());
     EXPECT_EQ(names(*bar), (std::vector<std::string_view> { "EditMenu", "Twin", "FileMenu" })) << "moved to the end";
@@ -129,7 +129,7 @@ TEST_F(MenuTree, EntriesOutliveTheirMenuWithoutDanglingParents)
 {
     auto quit = bar->Lookup(Literal<"FileQuit">());
     bar = nullptr;
-    EXPECT_EQ(quit->parent(), nullptr);
+    EXPECT_EQ(quit->menu(), nullptr);
     EXPECT_EQ(quit->referenceCount(), 1);
 }
 
@@ -137,12 +137,12 @@ TEST_F(MenuTree, CloneCopiesTheTreeWithItsClasses)
 {
     auto file = bar->Child(Literal<"FileMenu">());
     auto copy = file->Clone();
-    EXPECT_EQ(copy->parent(), nullptr);
+    EXPECT_EQ(copy->menu(), nullptr);
     EXPECT_EQ(copy->classRecord(), MenuItem::Class());
-    ASSERT_EQ(copy->count(), 1);
-    EXPECT_NE(copy->item(0), file->item(0));
-    EXPECT_EQ(copy->item(0)->classRecord(), QuitMenuItem::Class());
-    EXPECT_EQ(copy->item(0)->keyboardShortcut(), "Cmd+Q");
+    ASSERT_EQ(copy->entryCount(), 1);
+    EXPECT_NE(copy->entryAt(0), file->entryAt(0));
+    EXPECT_EQ(copy->entryAt(0)->classRecord(), QuitMenuItem::Class());
+    EXPECT_EQ(copy->entryAt(0)->keyboardShortcut(), "Cmd+Q");
 }
 
 TEST(MenuClasses, ConstructorsAreInheritedEntriesAndABarOverridesInPlace)

@@ -276,7 +276,7 @@ TEST_F(WindowTest, CloseUnregistersAndReleasesTheControls)
         EXPECT_EQ(field.get(), nullptr) << "the window released its controls";
         EXPECT_EQ(window->controlCount(), 0u);
         window->Show(); // a closed window does nothing
-        EXPECT_FALSE(window->isOpen());
+        EXPECT_FALSE(window->opened());
     }
     EXPECT_EQ(label.get(), nullptr);
     EXPECT_EQ(LiveObjectCount(), liveBefore);
@@ -428,7 +428,7 @@ TEST_F(WindowTest, OperationsRefuseAnotherThread)
     };
     for (auto& [name, operation] : rows)
         EXPECT_TRUE(test_threads::RefusedOffThread(operation)) << name;
-    EXPECT_TRUE(window->isOpen());
+    EXPECT_TRUE(window->opened());
     EXPECT_EQ(field->text(), "");
 }
 

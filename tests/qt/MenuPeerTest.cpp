@@ -63,13 +63,13 @@ Ref<MenuBar> makeBar()
     for (const Entry& entry : { Entry { "FileSave", "&Save", "Cmd+S" }, Entry { "Separator", "-" },
              Entry { "FileHidden", "Hidden" }, Entry { "FileQuit", "&Quit", "Cmd+Q", &QuitMenuItem::Class } })
         file->Append(makeEntry(entry).get());
-    file->item(2)->setVisible(false);
+    file->entryAt(2)->setVisible(false);
     auto edit = makeEntry({ "EditMenu", "&Edit" });
     for (const Entry& entry : { Entry { "EditUndo", "&Undo", "Cmd+Z" }, Entry { "EditRedo", "&Redo", "Shift+Cmd+Z" },
              Entry { "EditCut", "Cu&t", "Cmd+X" }, Entry { "EditCopy", "&Copy", "Cmd+C" },
              Entry { "EditPaste", "&Paste", "Cmd+V" }, Entry { "EditSelectAll", "Select &All", "Cmd+A" } })
         edit->Append(makeEntry(entry).get());
-    edit->item(1)->setEnabled(false);
+    edit->entryAt(1)->setEnabled(false);
     bar->Append(file.get());
     bar->Append(edit.get());
     return bar;
@@ -175,7 +175,7 @@ TEST_F(MenuPeerTest, EveryWindowBarSharesTheEntriesActionsAndAWindowsOwnBarComes
     EXPECT_NE(menuOf(MenuBarOf(first.get()), 0), menuOf(MenuBarOf(second.get()), 0));
 
     auto own = makeBar();
-    own->item(0)->setText("&Brew");
+    own->entryAt(0)->setText("&Brew");
     auto third = OpenWindow([&](Window& w) { w.setMenuBar(own); });
     EXPECT_EQ(MenuBarOf(third.get())->actions()[0]->text(), "&Brew");
     third->setMenuBarVisible(false);

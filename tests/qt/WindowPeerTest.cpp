@@ -175,7 +175,7 @@ TEST_F(WindowPeerTest, ShowModalRunsANestedLoopUntilTheWindowCloses)
     EXPECT_TRUE(modalWhileShown);
     EXPECT_FALSE(menuBarWhileShown);
     EXPECT_GE(Journal().size(), 3u);
-    EXPECT_TRUE(ticking->isOpen());
+    EXPECT_TRUE(ticking->opened());
 }
 
 TEST_F(WindowPeerTest, TabFollowsTabIndexThenCreationOrderAndSkipsNonTabStops)

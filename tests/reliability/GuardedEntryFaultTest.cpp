@@ -301,7 +301,7 @@ TEST_F(GuardedEntryFaults, AHandlerThatRaisesThroughAnyGuardedEntryIsReportedOnc
             reports.clear();
             for (bool raising : { true, false }) {
                 fw::Ref<fw::Window> tool = OpenRaisingTool();
-                ASSERT_TRUE(tool && tool->isOpen());
+                ASSERT_TRUE(tool && tool->opened());
                 const int before = reached[entry.event];
                 armed = raising ? entry.event : "";
                 entry.act(*tool, *refractometer);

@@ -103,7 +103,7 @@ protected:
     // The refractometer still answers what is typed into it.
     static void ExpectRefractometerWorks(const fw::Window& window)
     {
-        ASSERT_TRUE(window.isOpen());
+        ASSERT_TRUE(window.opened());
         TypeInto(window, "TF_OB", "12");
         TypeInto(window, "TF_FB", "6");
         EXPECT_EQ(Showing(window, "TF_OG"), "1.046");
@@ -150,7 +150,7 @@ TEST_F(HandlerFaults, AControlHandlerThatRaisesIsReportedPerEditAndTheWindowsGoO
     TypeInto(*faulty, "TF_In", "8");
     EXPECT_EQ(W_Faulty::edits, 2) << "the handler stays bound after it raised";
     EXPECT_EQ(reports.size(), 2u);
-    EXPECT_TRUE(faulty->isOpen());
+    EXPECT_TRUE(faulty->opened());
     EXPECT_TRUE(WindowWidgetOf(*faulty)->isVisible());
     EXPECT_EQ(Showing(*faulty, "TF_In"), "8");
     EXPECT_EQ(fw::native_cast<fw::TextField>(faulty->findControl("TF_In"))->text(), "8");

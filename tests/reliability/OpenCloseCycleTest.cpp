@@ -138,7 +138,7 @@ TEST_F(AboutBoxCycles, BuildThroughTheImplicitInstanceAndCloseWithoutGrowth)
     const std::string version(ApplicationInstance()->shortVersion());
     CycleWithoutGrowth([] { return AquaAboutBoxLarge::ImplicitInstance(); },
         [&](const fw::Window& window) {
-            EXPECT_TRUE(window.isOpen());
+            EXPECT_TRUE(window.opened());
             EXPECT_EQ(Showing(window, "stName"), "Quillfen");
             EXPECT_EQ(Showing(window, "stVersion"), version);
             EXPECT_EQ(Showing(window, "StHomePage"), "Velmora Studios");

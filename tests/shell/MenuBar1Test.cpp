@@ -20,8 +20,8 @@ struct Entry {
 std::vector<Entry> entriesOf(const fw::MenuItem& menu)
 {
     std::vector<Entry> entries;
-    for (std::int32_t i = 0; i < menu.count(); ++i) {
-        const fw::MenuItem* item = menu.item(i);
+    for (std::int32_t i = 0; i < menu.entryCount(); ++i) {
+        const fw::MenuItem* item = menu.entryAt(i);
         entries.push_back(
             { std::string(item->name()), std::string(item->text()), std::string(item->keyboardShortcut()), nullptr });
         EXPECT_TRUE(item->autoEnable()) << item->name();
@@ -47,21 +47,23 @@ TEST(MenuBar1, BuildsFileEditAndToolsWithTheirEntries)
     EXPECT_EQ(field(menus, &Entry::name), (Texts { "FileMenu", "EditMenu", "M_Tools" }));
     EXPECT_EQ(field(menus, &Entry::text), (Texts { "&File", "&Edit", "Tools" }));
 
-    auto file = entriesOf(*bar->item(0));
+    auto file = entriesOf(*bar->entryAt(0));
     EXPECT_EQ(field(file, &Entry::name), (Texts { "FileQuit" }));
     EXPECT_EQ(field(file, &Entry::shortcut), (Texts { "Cmd+Q" }));
-    EXPECT_TRUE(fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->item(0)->item(0)), fw::QuitMenuItem::Class()));
+    EXPECT_TRUE(
+        fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->entryAt(0)->entryAt(0)), fw::QuitMenuItem::Class()));
 
-    auto edit = entriesOf(*bar->item(1));
+    auto edit = entriesOf(*bar->entryAt(1));
     EXPECT_EQ(field(edit, &Entry::name),
         (Texts { "EditUndo", "UntitledMenu1", "EditCut", "EditCopy", "EditPaste", "EditClear", "UntitledMenu0",
             "EditSelectAll", "About_Quillfen" }));
     EXPECT_EQ(field(edit, &Entry::text),
         (Texts { "&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All", "About" }));
     EXPECT_EQ(field(edit, &Entry::shortcut), (Texts { "Cmd+Z", "", "Cmd+X", "Cmd+C", "Cmd+V", "", "", "Cmd+A", "" }));
-    EXPECT_TRUE(fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->item(1)->item(8)), fw::AppleMenuItem::Class()));
+    EXPECT_TRUE(
+        fw::RuntimeObjectIsa(const_cast<fw::MenuItem*>(bar->entryAt(1)->entryAt(8)), fw::AppleMenuItem::Class()));
 
-    auto tools = entriesOf(*bar->item(2));
+    auto tools = entriesOf(*bar->entryAt(2));
     EXPECT_EQ(field(tools, &Entry::name), (Texts { "M_BRIX", "M_Parti_Gyle", "M_Boil_Calc", "M_Carb", "M_Bottles" }));
     EXPECT_EQ(field(tools, &Entry::text),
         (Texts { "Brix Tool", "Parti Gyle Tool", "Boil-off Tool", "Carbonation Tool", "Bottles Tool" }));
@@ -71,13 +73,13 @@ TEST(MenuBar1, IsOneBarUntilReleased)
 {
     fw::Ref<fw::MenuBar> first = MenuBar1::ImplicitInstance();
     EXPECT_EQ(MenuBar1::ImplicitInstance(), first);
-    EXPECT_EQ(first->count(), 3u) << "a second request builds no second set of menus";
+    EXPECT_EQ(first->entryCount(), 3u) << "a second request builds no second set of menus";
     auto referencesHeld = first->referenceCount();
     MenuBar1::ReleaseImplicitInstance();
     EXPECT_EQ(first->referenceCount(), referencesHeld - 1) << "the storage dropped its reference";
     fw::Ref<fw::MenuBar> second = MenuBar1::ImplicitInstance();
     EXPECT_NE(second, first);
-    EXPECT_EQ(second->count(), 3u);
+    EXPECT_EQ(second->entryCount(), 3u);
 }
 
 TEST(MenuBar1, RegistersItsOverrideOfTheInheritedConstructor)

@@ -66,7 +66,7 @@ TEST_F(RefractometerTyped, ReopenedItComputesFromTheInputsItShows)
 
     fw::Ref<fw::Window> boilOff = Open<W_BoilCalc>(); // another window keeps the program going
     ASSERT_TRUE(fw::qt::WidgetOf(window.get())->close()); // the close box
-    ASSERT_FALSE(window->isOpen());
+    ASSERT_FALSE(window->opened());
     window = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 

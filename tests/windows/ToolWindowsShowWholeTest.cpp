@@ -69,7 +69,7 @@ protected:
     {
         std::vector<Shown> found;
         for (std::size_t k = 0; k < window->controlCount(); ++k)
-            if (auto* control = dynamic_cast<Model*>(window->controlAt(k)))
+            if (auto* control = dynamic_cast<Model*>(window->controlObject(k)))
                 if (auto* widget = fw::qt::WidgetOf(control); widget && widget->isVisibleTo(top))
                     found.push_back({ std::string(control->name()), control, widget });
         return found;

@@ -175,7 +175,7 @@ void WindowSoak::close()
     } else {
         note("close the window (by the program)");
     }
-    if (window_->isOpen())
+    if (window_->opened())
         window_->Close();
     window_ = nullptr;
     flushDeletes();

@@ -79,7 +79,7 @@ void MenuItem::detach(std::size_t index)
 void MenuItem::Append(MenuItem* entry)
 {
     RequireUIThread();
-    Insert(count() - (entry && entry->parent_ == this ? 1 : 0), entry);
+    Insert(entryCount() - (entry && entry->parent_ == this ? 1 : 0), entry);
 }
 
 void MenuItem::AddSeparator()
@@ -100,7 +100,7 @@ void MenuItem::Insert(std::int32_t index, MenuItem* entry)
         Raise<RuntimeException>(
             "menu entry \"" + entry->name_ + "\" cannot become an entry of itself or of one of its own entries");
     // An entry that moves within this menu leaves its old place first.
-    auto positions = count() - (entry->parent_ == this ? 1 : 0);
+    auto positions = entryCount() - (entry->parent_ == this ? 1 : 0);
     if (index < 0 || index > positions)
         Raise<RuntimeException>("menu \"" + name_ + "\" has no position " + std::to_string(index) + " (it holds "
             + std::to_string(positions) + " other entries)");
@@ -117,9 +117,9 @@ void MenuItem::Insert(std::int32_t index, MenuItem* entry)
 void MenuItem::Remove(std::int32_t index)
 {
     RequireUIThread();
-    if (index < 0 || index >= count())
+    if (index < 0 || index >= entryCount())
         Raise<RuntimeException>("menu \"" + name_ + "\" has no entry " + std::to_string(index) + " (it holds "
-            + std::to_string(count()) + " entries)");
+            + std::to_string(entryCount()) + " entries)");
     detach(static_cast<std::size_t>(index));
 }
 
@@ -173,18 +173,18 @@ Ref<MenuItem> MenuItem::Lookup(String* name) const
 Ref<MenuItem> MenuItem::Item(std::int32_t index) const
 {
     RequireUIThread();
-    return Ref<MenuItem>::retain(item(index));
+    return Ref<MenuItem>::retain(entryAt(index));
 }
 
-MenuItem* MenuItem::item(std::int32_t index) const noexcept
+MenuItem* MenuItem::entryAt(std::int32_t index) const noexcept
 {
-    return index >= 0 && index < count() ? entries_[static_cast<std::size_t>(index)].get() : nullptr;
+    return index >= 0 && index < entryCount() ? entries_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
 std::int32_t MenuItem::Count() const
 {
     RequireUIThread();
-    return count();
+    return entryCount();
 }
 
 std::int32_t MenuItem::IndexOf(MenuItem* entry) const
@@ -350,8 +350,8 @@ Ref<MenuItem> MenuBar::Popup(std::int32_t, std::int32_t)
 namespace {
 MenuItem* findShortcut(const MenuItem& menu, std::string_view shortcut)
 {
-    for (std::int32_t k = 0; k < menu.count(); ++k) {
-        auto* entry = menu.item(k);
+    for (std::int32_t k = 0; k < menu.entryCount(); ++k) {
+        auto* entry = menu.entryAt(k);
         if (entry->keyboardShortcut() == shortcut)
             return entry;
         if (auto* found = findShortcut(*entry, shortcut))

@@ -99,7 +99,7 @@ std::int32_t RectControl::zOrder() const noexcept
 {
     auto* owner = window();
     for (std::size_t k = 0; owner && k < owner->controlCount(); ++k)
-        if (owner->controlAt(k) == this)
+        if (owner->controlObject(k) == this)
             return static_cast<std::int32_t>(k);
     return -1;
 }

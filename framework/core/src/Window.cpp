@@ -303,7 +303,7 @@ void Window::moveFocus(int direction)
 Ref<Object> Window::ControlAt(std::int32_t position) const
 {
     RequireUIThread();
-    return position < 0 ? nullptr : Ref<Object>::retain(controlAt(static_cast<std::size_t>(position)));
+    return position < 0 ? nullptr : Ref<Object>::retain(controlObject(static_cast<std::size_t>(position)));
 }
 
 Ref<Window> Window::TrueWindow()
@@ -367,7 +367,7 @@ void Window::removeControl(Object* control)
         focus_ = WeakRef();
 }
 
-Object* Window::controlAt(std::size_t position) const noexcept
+Object* Window::controlObject(std::size_t position) const noexcept
 {
     return position < controls_.size() ? controls_[position].control.get() : nullptr;
 }
@@ -622,7 +622,7 @@ ClassRecord* Window::Class()
         Property<"MouseX", &W::mouseX>(),
         Property<"MouseY", &W::mouseY>(),
         Property<"ScaleFactor", &W::scaleFactor>(),
-        Property<"Opened", &W::isOpen>(),
+        Property<"Opened", &W::opened>(),
         Property<"Closed", &W::closed>(),
         Property<"Active", &W::active>(),
         Property<"Minimized", &W::minimized>(),

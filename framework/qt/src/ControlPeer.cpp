@@ -164,7 +164,7 @@ void ControlPeer::reparentEnclosed()
 {
     auto* window = object_.window();
     for (std::size_t k = 0; window && k < window->controlCount(); ++k) {
-        auto* peer = of(window->controlAt(k));
+        auto* peer = of(window->controlObject(k));
         if (peer && peer != this && peer->object_.enclosingControl() == &object_)
             peer->reparent();
     }
@@ -177,7 +177,7 @@ void ControlPeer::placeWidget()
     // Controls enclosed by this one keep their window position.
     auto* window = object_.window();
     for (std::size_t k = 0; window && k < window->controlCount(); ++k) {
-        auto* peer = of(window->controlAt(k));
+        auto* peer = of(window->controlObject(k));
         if (peer && peer != this && peer->widget_ && peer->widget_->parentWidget() == widget_)
             peer->placeWidget();
     }

@@ -18,7 +18,7 @@ void TrackFocus(QApplication& application)
             return;
         RectControl& control = peer->object();
         Ref<Window> window = Ref<Window>::retain(control.window());
-        if (window && window->isOpen() && window->focus() != &control)
+        if (window && window->opened() && window->focus() != &control)
             CallObject([&] { window->focusOn(&control); });
     });
 }

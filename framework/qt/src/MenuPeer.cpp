@@ -137,13 +137,13 @@ void MenuPeer::populate(QWidget* container)
         }
     for (QAction* action : container->actions())
         container->removeAction(action);
-    for (std::int32_t k = 0; k < object_.count(); ++k) {
-        MenuItem* entry = object_.item(k);
+    for (std::int32_t k = 0; k < object_.entryCount(); ++k) {
+        MenuItem* entry = object_.entryAt(k);
         entry->attachPeer();
         auto* peer = of(entry);
         if (!peer || !peer->action_)
             continue;
-        if (entry->count() > 0 && !entry->isSeparator()) {
+        if (entry->entryCount() > 0 && !entry->isSeparator()) {
             auto* menu = new QMenu(container);
             menu->setProperty(kBuiltMenu, true);
             QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakObject<MenuItem>(entry)] {
@@ -157,7 +157,7 @@ void MenuPeer::populate(QWidget* container)
             container->addAction(peer->action_);
         }
     }
-    shownAsMenu_ = object_.count() > 0;
+    shownAsMenu_ = object_.entryCount() > 0;
 }
 
 void MenuPeer::refill()
@@ -165,11 +165,11 @@ void MenuPeer::refill()
     std::erase_if(containers_, [](const QPointer<QWidget>& container) {
         return !container || (qobject_cast<QMenu*>(container.data()) && !container->property(kBuiltMenu).toBool());
     });
-    bool asMenu = object_.count() > 0;
-    if (asMenu != shownAsMenu_ && object_.parent()) {
+    bool asMenu = object_.entryCount() > 0;
+    if (asMenu != shownAsMenu_ && object_.menu()) {
         // An entry that became a menu, or stopped being one, shows anew in its own menu.
         shownAsMenu_ = asMenu;
-        if (auto* parent = of(object_.parent()))
+        if (auto* parent = of(object_.menu()))
             parent->refill();
         return;
     }

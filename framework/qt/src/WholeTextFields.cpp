@@ -44,7 +44,7 @@ void KeepTextFieldsWhole(const Window& window)
     std::vector<QLabel*> labels;
     std::vector<QWidget*> fields;
     for (std::size_t k = 0; k < window.controlCount(); ++k) {
-        auto* peer = ControlPeer::of(window.controlAt(k));
+        auto* peer = ControlPeer::of(window.controlObject(k));
         if (!peer || !peer->widget())
             continue;
         if (dynamic_cast<const TextEdit*>(&peer->object())) {

@@ -46,7 +46,7 @@ WindowPeer::WindowPeer(Window& object)
     applyGeometry();
     // A control may have its peer before its window has one (a label makes it on CreatePane).
     for (std::size_t k = 0; k < object_.controlCount(); ++k)
-        if (auto* control = ControlPeer::of(object_.controlAt(k)))
+        if (auto* control = ControlPeer::of(object_.controlObject(k)))
             control->reparent();
 }
 
@@ -87,7 +87,7 @@ void WindowPeer::update(Aspect aspect)
         applyFocus();
         break;
     case Aspect::Visible:
-        if (object_.visible() && object_.isOpen())
+        if (object_.visible() && object_.opened())
             show();
         else
             widget_->hide();
@@ -196,7 +196,7 @@ std::vector<ControlPeer*> WindowPeer::tabOrder() const
 {
     std::vector<ControlPeer*> order;
     for (std::size_t k = 0; k < object_.controlCount(); ++k) {
-        auto* peer = ControlPeer::of(object_.controlAt(k));
+        auto* peer = ControlPeer::of(object_.controlObject(k));
         if (peer && peer->widget() && peer->widget()->window() == widget_)
             order.push_back(peer);
     }
@@ -264,7 +264,7 @@ void WindowPeer::showModal()
         widget_->hide(); // modality is set on a hidden window
     widget_->setWindowModality(Qt::ApplicationModal);
     show();
-    if (!widget_ || !object_.isOpen())
+    if (!widget_ || !object_.opened())
         return;
     QEventLoop loop;
     modalLoop_ = &loop;

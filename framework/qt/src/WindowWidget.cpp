@@ -85,13 +85,13 @@ bool WindowWidget::event(QEvent* event)
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
     auto window = object_.get();
-    if (window && window->isOpen()) {
+    if (window && window->opened()) {
         // The close box asks the object; Qt closes the widget only once the object has closed.
         bool wasClosing = std::exchange(inCloseEvent_, true);
         CallObject([&] { window->userClose(); });
         inCloseEvent_ = wasClosing;
     }
-    event->setAccepted(!window || !window->isOpen());
+    event->setAccepted(!window || !window->opened());
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event)
@@ -100,7 +100,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event)
     layOut();
     if (sizing_)
         return;
-    if (auto window = object_.get(); window && window->isOpen())
+    if (auto window = object_.get(); window && window->opened())
         CallObject([&] { window->userResized(content_->width(), content_->height()); });
 }
 
@@ -109,7 +109,7 @@ void WindowWidget::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
     if (sizing_ || !isVisible())
         return;
-    if (auto window = object_.get(); window && window->isOpen()) {
+    if (auto window = object_.get(); window && window->opened()) {
         QPoint origin = mapToGlobal(content_->pos());
         CallObject([&] { window->userMoved(origin.x(), origin.y()); });
     }
@@ -119,7 +119,7 @@ void WindowWidget::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     auto window = object_.get();
-    if (!window || !window->isOpen())
+    if (!window || !window->opened())
         return;
     if (event->type() == QEvent::ActivationChange) {
         bool active = isActiveWindow();

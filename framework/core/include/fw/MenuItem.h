@@ -90,9 +90,9 @@ public:
     Ref<Object> DependencyList() const; // the objects the entry depends on: none
 
     // For the user-interface layer: the own entries, borrowed.
-    std::int32_t count() const noexcept { return static_cast<std::int32_t>(entries_.size()); }
-    MenuItem* item(std::int32_t index) const noexcept;
-    MenuItem* parent() const noexcept { return parent_; }
+    std::int32_t entryCount() const noexcept { return static_cast<std::int32_t>(entries_.size()); }
+    MenuItem* entryAt(std::int32_t index) const noexcept;
+    MenuItem* menu() const noexcept { return parent_; }
 
     std::string_view name() const;
     void setName(std::string_view name);

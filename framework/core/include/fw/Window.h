@@ -176,10 +176,12 @@ public:
     void userMouseExited();
     void userChangedState(std::int32_t state);
 
-    // For the user-interface layer.
-    bool isOpen() const noexcept { return stage_ == Stage::Open; }
+    // For the user-interface layer. "Opened": built and registered as open, not closed yet
+    // (a control's "Opened" says its Open event was raised).
+    bool opened() const noexcept { return stage_ == Stage::Open; }
     std::size_t controlCount() const noexcept { return controls_.size(); }
-    Object* controlAt(std::size_t position) const noexcept;
+    // The control added at that position, borrowed; nil outside them.
+    Object* controlObject(std::size_t position) const noexcept;
     std::string_view controlName(std::size_t position) const noexcept;
     Object* findControl(std::string_view name) const noexcept;
     RectControl* focus() const noexcept;
