@@ -381,7 +381,7 @@ ClassRecord* MenuItem::Class()
 {
     using M = MenuItem;
     static constexpr NativeMethod methods[] = {
-        Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor"),
+        Routine<static_cast<void (M::*)()>(&M::Constructor)>("Constructor", MenuItemSlot::kConstructor),
         Routine<static_cast<void (M::*)(String*)>(&M::Constructor)>("Constructor"),
         Routine<static_cast<void (M::*)(String*, std::int32_t)>(&M::Constructor)>("Constructor"),
         Routine<&M::Append>("Append"),
@@ -407,6 +407,7 @@ ClassRecord* MenuItem::Class()
         Routine<&M::Lookup>("_Lookup"),
         Routine<&M::DependencyList>("_DependencyList"),
     };
+    static_assert(SlotsFit(methods, 0), "a row that names a slot constant sits at that position");
     static constexpr NativeEvent events[] = {
         { "Action", "%b%" },
         { "EnableMenu", "%%" },

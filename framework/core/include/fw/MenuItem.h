@@ -44,6 +44,11 @@ inline constexpr Event<MenuItem> kAction { 0 }; // "%b%": true when the entry ha
 inline constexpr Event<MenuItem> kEnableMenu { 1 }; // "%%": the menu is about to be shown
 } // namespace MenuItemEvent
 
+// Positions in the method table of every entry's class; a subclass's own methods follow them.
+namespace MenuItemSlot {
+inline constexpr std::int32_t kConstructor = 0; // the one without arguments
+} // namespace MenuItemSlot
+
 class MenuItem : public Object {
 public:
     static ClassRecord* Class();
