@@ -13,7 +13,7 @@ using Wrapper = AquaAboutBoxLarge_wrapper_SplashTimer;
 
 // The class's two fields follow a Timer's instance: Index, then ownerWindow.
 std::int32_t indexOffset() { return fw::Timer::Class()->instanceSize; }
-std::int32_t ownerWindowOffset() { return indexOffset() + 4; }
+std::int32_t ownerWindowOffset() { return indexOffset() + fw::kFieldBytes; }
 
 constexpr std::array<std::string_view, 2> kActionSource { "addActionNotificationReceiver",
     "removeActionNotificationReceiver" };

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int32_t kFieldSize = 4;
-
 std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
 
 fw::AttributeEntry scopeAttribute(Scope scope) { return { "__Scope", ScopeName(scope), 1 }; }
@@ -74,7 +72,7 @@ void fillPropertyRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, con
             record.name = property.name;
             record.flags = property.scope == Scope::Public ? fw::kPropertyFlagsPublic : fw::kPropertyFlagsRestricted;
             record.typeCode = property.typeCode;
-            record.fieldOffset = super->instanceSize + k * kFieldSize;
+            record.fieldOffset = super->instanceSize + k * fw::kFieldBytes;
             auto accessors = property.accessors();
             record.getter = accessors.getter;
             record.setter = accessors.setter;
@@ -128,7 +126,7 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
     storage = cls;
 
     cls->registeredName = declaration.registeredName;
-    cls->instanceSize = super->instanceSize + count(declaration.properties.size()) * kFieldSize;
+    cls->instanceSize = super->instanceSize + count(declaration.properties.size()) * fw::kFieldBytes;
     cls->kind = fw::kKindClass;
     cls->reserved20 = 0;
     if (declaration.initHook)

@@ -86,12 +86,12 @@ std::span<const PropertyDeclaration> W_Bottle::Properties() { return kProperties
 
 void W_Bottle::InitFields(fw::Object* instance)
 {
-    // The fields follow Window's instance, 4 bytes each, in declaration order.
-    [[maybe_unused]] constexpr std::array<std::int32_t, 3> kExpectedOffsets { 204, 208, 212 };
+    // The fields follow Window's instance, one after another in declaration order.
     const fw::ClassRecord* cls = Class();
     for (std::size_t k = 0; k < kProperties.size(); ++k) {
         const fw::PropertyRecord* property = fw::FindProperty(cls, kProperties[k].name);
-        assert(property && property->fieldOffset == kExpectedOffsets[k]);
+        assert(property
+            && property->fieldOffset == fw::Window::kInstanceSize + static_cast<std::int32_t>(k) * fw::kFieldBytes);
         instance->field(property->fieldOffset).int32 = 0;
     }
 }

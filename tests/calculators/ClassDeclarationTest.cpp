@@ -49,7 +49,7 @@ TEST(ClassInit, DerivesTheWorkedExampleFromItsFacts)
     EXPECT_EQ(cls->classAttributes[0].hasValue, 1);
 
     EXPECT_EQ(cls->registeredName, "W_Carb.W_Carb");
-    EXPECT_EQ(cls->instanceSize, 204);
+    EXPECT_EQ(cls->instanceSize, fw::Window::kInstanceSize);
     EXPECT_EQ(cls->kind, 0);
     EXPECT_EQ(cls->reserved20, 0);
     EXPECT_EQ(cls->initHook, nullptr);
@@ -134,8 +134,8 @@ TEST(ClassInit, AnOverrideTakesTheInheritedEntry)
 // A class with fields: Protected Int32 properties after the superclass's instance.
 void initFields(fw::Object* instance)
 {
-    for (std::int32_t offset : { 204, 208, 212 })
-        instance->field(offset).int32 = 0;
+    for (std::int32_t k = 0; k < 3; ++k)
+        instance->field(fw::Window::kInstanceSize + k * fw::kFieldBytes).int32 = 0;
 }
 void boilOff(fw::Window&) { }
 
@@ -160,7 +160,7 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
 {
     fw::ClassRecord* cls = ClassStorage<&windowWithFields>::Accessor();
     EXPECT_EQ(cls->properties.size(), 50u);
-    EXPECT_EQ(cls->instanceSize, 216);
+    EXPECT_EQ(cls->instanceSize, fw::Window::kInstanceSize + 3 * fw::kFieldBytes);
     EXPECT_EQ(cls->initHook, &initFields);
     const char* names[] = { "regBtls", "BigBtls", "LftOver" };
     for (int k = 0; k < 3; ++k) {
@@ -168,7 +168,7 @@ TEST(ClassInit, PlacesDeclaredFieldsAfterTheSuperclassInstance)
         EXPECT_EQ(record.name, names[k]);
         EXPECT_EQ(record.typeCode, "i4");
         EXPECT_EQ(record.flags, 4);
-        EXPECT_EQ(record.fieldOffset, 204 + 4 * k);
+        EXPECT_EQ(record.fieldOffset, fw::Window::kInstanceSize + k * fw::kFieldBytes);
         ASSERT_EQ(record.attributes.size(), 1u);
         EXPECT_EQ(record.attributes[0].value, "Protected");
         EXPECT_NE(record.setInvoker, nullptr);

@@ -37,7 +37,7 @@ TEST(PlaceholderWindows, ShowTheirNoteAndRegisterTheirFacts)
         EXPECT_EQ(cls->methodTableCount, c.tableEntries);
         EXPECT_EQ(cls->events.size(), 33u);
         EXPECT_EQ(cls->properties.size(), 47u);
-        EXPECT_EQ(cls->instanceSize, 204);
+        EXPECT_EQ(cls->instanceSize, fw::Window::kInstanceSize);
         EXPECT_EQ(cls->methods[110].name, "Label1");
         EXPECT_EQ(cls->methods[110].signature, "%o<Label>%");
 

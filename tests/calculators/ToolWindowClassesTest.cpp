@@ -14,6 +14,9 @@
 
 namespace {
 
+// The instance offset of the class's own field k, after Window's instance.
+constexpr std::int32_t ownField(std::int32_t k) { return fw::Window::kInstanceSize + k * fw::kFieldBytes; }
+
 struct OwnField {
     std::string_view name;
     std::int32_t offset;
@@ -38,14 +41,14 @@ struct RegistrationFacts {
 // clang-format off
 const RegistrationFacts kWindows[] = {
     {.row = "Refractometer", .cls = &W_BRIX::Class, .registeredName = "W_BRIX.W_BRIX",
-     .methodRecords = 134, .propertyRecords = 47, .instanceSize = 204, .tableEntries = 62, .hasInitHook = false,
+     .methodRecords = 134, .propertyRecords = 47, .instanceSize = fw::Window::kInstanceSize, .tableEntries = 62, .hasInitHook = false,
      .eventHooks = {{7, "CreateControls"}, {16, "Layout"}, {27, "Event_Open"}},
      .ownMethods = {"Layout", "CreateControls", "_CreateControls0", "Label1", "LabelOB", "TF_OB", "LabelFB", "TF_FB",
                     "TF_OG", "LabelOG", "LabelFG", "TF_FG", "TF_AA", "LabelAA", "LabelA", "TF_A", "TF_ABV", "LabelABV",
                     "TF_WCF", "LabelFB1", "Label2", "TF_RE", "LabelA2", "TF_OB_TextChange", "TF_FB_TextChange",
                     "TF_WCF_TextChange", "Event_Open"}},
     {.row = "BoilOff", .cls = &W_BoilCalc::Class, .registeredName = "W_BoilCalc.W_BoilCalc",
-     .methodRecords = 144, .propertyRecords = 47, .instanceSize = 204, .tableEntries = 72, .hasInitHook = false,
+     .methodRecords = 144, .propertyRecords = 47, .instanceSize = fw::Window::kInstanceSize, .tableEntries = 72, .hasInitHook = false,
      .eventHooks = {{7, "CreateControls"}, {16, "Layout"}},
      .ownMethods = {"Layout", "CreateControls", "_CreateControls0", "GB_main", "TE_Gallons", "Line1", "TF_GalPerHr",
                     "TE_Diameter", "PM_Boil", "Label1", "Label2", "Label3", "TF_BO_Percent", "Gallons", "GB_main_Open",
@@ -55,12 +58,12 @@ const RegistrationFacts kWindows[] = {
                     "FileMenu", "FileQuit", "Boil_Off"},
      .protectedMethods = {"Boil_Off"}},
     {.row = "Bottling", .cls = &W_Bottle::Class, .registeredName = "W_Bottle.W_Bottle",
-     .methodRecords = 124, .propertyRecords = 50, .instanceSize = 216, .tableEntries = 52, .hasInitHook = true,
+     .methodRecords = 124, .propertyRecords = 50, .instanceSize = ownField(3), .tableEntries = 52, .hasInitHook = true,
      .eventHooks = {{7, "CreateControls"}, {16, "Layout"}},
      .ownMethods = {"Layout", "CreateControls", "_CreateControls0", "Gal_Btl", "TF_Reg_Btl", "TF_Lrg_Btl",
                     "TF_LftOver", "S_Split", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
                     "Gal_Btl_TextChange", "Gal_Btl_Open", "S_Split_ValueChanged"},
-     .protectedInt32Fields = {{"regBtls", 204}, {"BigBtls", 208}, {"LftOver", 212}}},
+     .protectedInt32Fields = {{"regBtls", ownField(0)}, {"BigBtls", ownField(1)}, {"LftOver", ownField(2)}}},
 };
 // clang-format on
 

@@ -39,7 +39,7 @@ ClassRecord* targetClass()
             auto& record = c->properties[static_cast<std::size_t>(inherited + k)];
             record.name = fields[k].name;
             record.typeCode = fields[k].type;
-            record.fieldOffset = super->instanceSize + 4 * k;
+            record.fieldOffset = super->instanceSize + kFieldBytes * k;
             record.getInvoker = fields[k].accessors.getInvoker;
             record.setInvoker = fields[k].accessors.setInvoker;
         }
@@ -90,7 +90,7 @@ struct Stream {
 std::int32_t leftOf(Object* object) { return Int32FieldGet(object, RuntimeException::Class()->instanceSize); }
 std::string urlOf(Object* object)
 {
-    return std::string(Text(StringFieldGet(object, RuntimeException::Class()->instanceSize + 4)));
+    return std::string(Text(StringFieldGet(object, RuntimeException::Class()->instanceSize + kFieldBytes)));
 }
 
 TEST(MassPropertySetter, SetsFrameworkAndDeclaredPropertiesInAnyOrder)

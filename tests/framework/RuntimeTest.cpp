@@ -27,7 +27,7 @@ using namespace fw;
 std::vector<std::string> hookLog;
 
 constexpr std::int32_t kFirst = 16; // the native size of RuntimeException, the superclass below
-constexpr std::int32_t kSecond = kFirst + 4;
+constexpr std::int32_t kSecond = kFirst + kFieldBytes;
 
 void initFields(Object* instance) { hookLog.push_back("init " + std::to_string(instance->field(kFirst).int32)); }
 void releaseFields(Object* instance)
@@ -182,7 +182,7 @@ ClassRecord* timerWithWindowField()
             static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()) + 1,
             0);
         c->registeredName = "Test.WindowField";
-        c->instanceSize = super->instanceSize + 4;
+        c->instanceSize = super->instanceSize + kFieldBytes;
         c->methodTableCount = super->methodTableCount;
         c->methodTable = RuntimeNewVtable(c->methodTableCount);
         std::copy(super->methodTable, super->methodTable + super->methodTableCount, c->methodTable);

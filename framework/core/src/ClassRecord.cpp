@@ -112,7 +112,7 @@ Ref<Object> RuntimeNewObject(ClassRecord* cls)
     object->class_ = cls;
     object->firstFieldOffset_ = cls->nativeSize;
     if (cls->instanceSize > cls->nativeSize)
-        object->fields_.resize(static_cast<std::size_t>(cls->instanceSize - cls->nativeSize) / 4);
+        object->fields_.resize(static_cast<std::size_t>(cls->instanceSize - cls->nativeSize) / kFieldBytes);
 
     // Each class initialises its own fields, the superclass's first.
     std::vector<ClassRecord*> chain;

@@ -29,8 +29,8 @@ Object::~Object()
 FieldSlot& Object::field(std::int32_t offset)
 {
     // A field outside the declared ones is a programmer's mistake; never touch memory for it.
-    auto index = (offset - firstFieldOffset_) / 4;
-    if (offset < firstFieldOffset_ || offset % 4 != 0 || static_cast<std::size_t>(index) >= fields_.size())
+    auto index = (offset - firstFieldOffset_) / kFieldBytes;
+    if (offset < firstFieldOffset_ || offset % kFieldBytes != 0 || static_cast<std::size_t>(index) >= fields_.size())
         std::abort();
     return fields_[static_cast<std::size_t>(index)];
 }

@@ -18,7 +18,6 @@ namespace fw {
 using namespace detail;
 
 namespace {
-constexpr std::int32_t kWindowSize = 204;
 constexpr std::int32_t kNewWindowSide = 300; // pixels, width and height
 
 // Kept past the end of the run: an open window's peer may belong to a toolkit that is gone by then.
@@ -642,7 +641,7 @@ ClassRecord* Window::Class()
         .methods = methods,
         .events = kWindowEvents,
         .properties = properties,
-        .instanceSize = kWindowSize });
+        .instanceSize = kInstanceSize });
     return cls;
 }
 

@@ -20,7 +20,10 @@ namespace fw {
 
 struct ClassRecord;
 
-// One field that a class declares: 4 bytes of the instance, at its byte offset.
+// The bytes of the instance that one field a class declares takes.
+inline constexpr std::int32_t kFieldBytes = 4;
+
+// One field that a class declares: kFieldBytes of the instance, at its byte offset.
 struct FieldSlot {
     std::int32_t int32 = 0;
     StringRef string;

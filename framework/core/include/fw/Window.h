@@ -135,6 +135,8 @@ class Window : public Object, public ScreenArea, public DropTarget, public MenuH
 public:
     static ClassRecord* Class();
     static constexpr std::string_view kClassName = "Window";
+    // The bytes of a window's instance; a subclass's own fields follow them.
+    static constexpr std::int32_t kInstanceSize = 204;
 
     Window() noexcept;
     ~Window() override;
