@@ -8,7 +8,7 @@
 // without qualification.
 #pragma once
 
-#include "calculators/StreamDesigns.h"
+#include "calculators/StreamForms.h"
 
 #include <fw/Canvas.h>
 #include <fw/Events.h>

@@ -2,7 +2,7 @@
 // where a tool is still to come.
 #pragma once
 
-#include "calculators/StreamDesigns.h"
+#include "calculators/StreamForms.h"
 
 #include <string_view>
 

@@ -6,7 +6,7 @@
 // count and the UTF-8 bytes) and wraps them as a stored literal: the length
 // byte, the stream, one zero byte. Everything is constexpr so the streams are
 // constant data. The design kinds' keys and types are checked with static_asserts
-// that give the reason (StreamDesigns.h); designMistake guards what only the
+// that give the reason (StreamForms.h); designMistake guards what only the
 // writer's own callers could get wrong, and entries made at run time.
 #pragma once
 
@@ -125,7 +125,7 @@ constexpr bool valuesHaveTheirKeysTypes(std::span<const StreamEntry> entries)
 
 // Every key is in the key table, every value has its key's type and every text's
 // length fits a String count. The keys and types of every design kind are checked
-// with their reasons when compiled (StreamDesigns.h); here they guard entries made at run time.
+// with their reasons when compiled (StreamForms.h); here they guard entries made at run time.
 constexpr bool entriesFitKeyTable(std::span<const StreamEntry> entries)
 {
     if (!keysAreInTheKeyTable(entries))

@@ -3,7 +3,7 @@
 // points at them. Made once per text or design, at compile time.
 #pragma once
 
-#include "calculators/StreamDesigns.h"
+#include "calculators/StoredStreams.h"
 
 #include <fw/String.h>
 

@@ -14,6 +14,10 @@
 // form does not store stops the compilation. The design's own switches drop
 // TabStop or reverse the stored order. entries() gives the records in stored
 // order; the writer (PropertyStreamWriter.h) turns them into the stored literal.
+//
+// This header is the mechanism: the window's and the timer's designs, whose
+// streams store every key, and the control design. The kinds' forms are data of
+// their own (StreamForms.h); a design becomes stored bytes in StoredStreams.h.
 #pragma once
 
 #include <calculators/PropertyStreamWriter.h>
@@ -26,6 +30,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace calculators {
@@ -63,32 +68,32 @@ struct WindowDesign {
     bool fullScreenButton = false;
     std::int32_t macProcID = 0;
 
-    constexpr StreamEntryList<22> entries() const
+    constexpr auto entries() const
     {
-        StreamEntryList<22> list;
-        list.add("Placement", placement);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("MinWidth", minWidth);
-        list.add("MinHeight", minHeight);
-        list.add("MaxWidth", maxWidth);
-        list.add("MaxHeight", maxHeight);
-        list.add("Frame", frame);
-        list.add("Composite", composite);
-        list.add("HasBackColor", hasBackColor);
-        list.add("BackColor", backColor);
-        list.add("Title", title);
-        list.add("Visible", visible);
-        list.add("FullScreen", fullScreen);
-        list.add("MenuBarVisible", menuBarVisible);
-        list.add("CloseButton", closeButton);
-        list.add("Resizeable", resizeable);
-        list.add("LiveResize", liveResize);
-        list.add("MaximizeButton", maximizeButton);
-        list.add("MinimizeButton", minimizeButton);
-        list.add("FullScreenButton", fullScreenButton);
-        list.add("MacProcID", macProcID);
-        return list;
+        return std::to_array<StreamEntry>({
+            { "Placement", placement },
+            { "Width", width },
+            { "Height", height },
+            { "MinWidth", minWidth },
+            { "MinHeight", minHeight },
+            { "MaxWidth", maxWidth },
+            { "MaxHeight", maxHeight },
+            { "Frame", frame },
+            { "Composite", composite },
+            { "HasBackColor", hasBackColor },
+            { "BackColor", backColor },
+            { "Title", title },
+            { "Visible", visible },
+            { "FullScreen", fullScreen },
+            { "MenuBarVisible", menuBarVisible },
+            { "CloseButton", closeButton },
+            { "Resizeable", resizeable },
+            { "LiveResize", liveResize },
+            { "MaximizeButton", maximizeButton },
+            { "MinimizeButton", minimizeButton },
+            { "FullScreenButton", fullScreenButton },
+            { "MacProcID", macProcID },
+        });
     }
 };
 
@@ -115,9 +120,14 @@ constexpr std::string_view takeKey(std::string_view& keys)
     return key;
 }
 
-// The keys of the key table that control streams carry, and the most one stream stores.
-inline constexpr std::size_t kControlKeyCount = 66;
-inline constexpr std::size_t kMostControlKeys = 41;
+// How many keys a form stores.
+constexpr std::size_t keyCount(std::string_view keys)
+{
+    std::size_t count = 0;
+    for (; !keys.empty(); takeKey(keys))
+        ++count;
+    return count;
+}
 
 template <const StreamForm& Form> struct ControlDesign {
     std::string_view name {};
@@ -199,85 +209,84 @@ template <const StreamForm& Form> struct ControlDesign {
     KeyOrder keyOrder = KeyOrder::Forward;
 
     // Every key a control stream can carry, with this design's value.
-    constexpr StreamEntryList<kControlKeyCount> allEntries() const
+    constexpr auto allEntries() const
     {
-        StreamEntryList<kControlKeyCount> list;
-        list.add("Name", name);
-        list.add("Index", index);
-        list.add("Left", left);
-        list.add("Top", top);
-        list.add("Width", width);
-        list.add("Height", height);
-        list.add("X1", x1);
-        list.add("Y1", y1);
-        list.add("X2", x2);
-        list.add("Y2", y2);
-        list.add("LockLeft", lockLeft);
-        list.add("LockTop", lockTop);
-        list.add("LockRight", lockRight);
-        list.add("LockBottom", lockBottom);
-        list.add("TabPanelIndex", tabPanelIndex);
-        list.add("TabIndex", tabIndex);
-        list.add("TabStop", tabStop);
-        list.add("UseFocusRing", useFocusRing);
-        list.add("AcceptFocus", acceptFocus);
-        list.add("AcceptTabs", acceptTabs);
-        list.add("Text", text);
-        list.add("Caption", caption);
-        list.add("InitialValue", initialValue);
-        list.add("ListIndex", listIndex);
-        list.add("CueText", cueText);
-        list.add("Mask", mask);
-        list.add("Format", format);
-        list.add("HelpTag", helpTag);
-        list.add("URL", url);
-        list.add("TextAlign", textAlign);
-        list.add("Alignment", alignment);
-        list.add("Multiline", multiline);
-        list.add("ScrollbarHorizontal", scrollbarHorizontal);
-        list.add("ScrollbarVertical", scrollbarVertical);
-        list.add("Styled", styled);
-        list.add("HideSelection", hideSelection);
-        list.add("TextFont", textFont);
-        list.add("Bold", bold);
-        list.add("Italic", italic);
-        list.add("Underline", underline);
-        list.add("TextColor", textColor);
-        list.add("BackColor", backColor);
-        list.add("LineColor", lineColor);
-        list.add("BorderWidth", borderWidth);
-        list.add("Border", border);
-        list.add("Transparent", transparent);
-        list.add("EraseBackground", eraseBackground);
-        list.add("DoubleBuffer", doubleBuffer);
-        list.add("Enabled", enabled);
-        list.add("Visible", visible);
-        list.add("ReadOnly", readOnly);
-        list.add("LimitText", limitText);
-        list.add("Password", password);
-        list.add("Selectable", selectable);
-        list.add("AutoDeactivate", autoDeactivate);
-        list.add("AutomaticallyCheckSpelling", automaticallyCheckSpelling);
-        list.add("Minimum", minimum);
-        list.add("Value", value);
-        list.add("Maximum", maximum);
-        list.add("LineStep", lineStep);
-        list.add("PageStep", pageStep);
-        list.add("LiveScroll", liveScroll);
-        list.add("TickStyle", tickStyle);
-        list.add("DataSource", dataSource);
-        list.add("DataField", dataField);
-        list.add("InitialParent", initialParent.value_or(""));
-        return list;
+        return std::to_array<StreamEntry>({
+            { "Name", name },
+            { "Index", index },
+            { "Left", left },
+            { "Top", top },
+            { "Width", width },
+            { "Height", height },
+            { "X1", x1 },
+            { "Y1", y1 },
+            { "X2", x2 },
+            { "Y2", y2 },
+            { "LockLeft", lockLeft },
+            { "LockTop", lockTop },
+            { "LockRight", lockRight },
+            { "LockBottom", lockBottom },
+            { "TabPanelIndex", tabPanelIndex },
+            { "TabIndex", tabIndex },
+            { "TabStop", tabStop },
+            { "UseFocusRing", useFocusRing },
+            { "AcceptFocus", acceptFocus },
+            { "AcceptTabs", acceptTabs },
+            { "Text", text },
+            { "Caption", caption },
+            { "InitialValue", initialValue },
+            { "ListIndex", listIndex },
+            { "CueText", cueText },
+            { "Mask", mask },
+            { "Format", format },
+            { "HelpTag", helpTag },
+            { "URL", url },
+            { "TextAlign", textAlign },
+            { "Alignment", alignment },
+            { "Multiline", multiline },
+            { "ScrollbarHorizontal", scrollbarHorizontal },
+            { "ScrollbarVertical", scrollbarVertical },
+            { "Styled", styled },
+            { "HideSelection", hideSelection },
+            { "TextFont", textFont },
+            { "Bold", bold },
+            { "Italic", italic },
+            { "Underline", underline },
+            { "TextColor", textColor },
+            { "BackColor", backColor },
+            { "LineColor", lineColor },
+            { "BorderWidth", borderWidth },
+            { "Border", border },
+            { "Transparent", transparent },
+            { "EraseBackground", eraseBackground },
+            { "DoubleBuffer", doubleBuffer },
+            { "Enabled", enabled },
+            { "Visible", visible },
+            { "ReadOnly", readOnly },
+            { "LimitText", limitText },
+            { "Password", password },
+            { "Selectable", selectable },
+            { "AutoDeactivate", autoDeactivate },
+            { "AutomaticallyCheckSpelling", automaticallyCheckSpelling },
+            { "Minimum", minimum },
+            { "Value", value },
+            { "Maximum", maximum },
+            { "LineStep", lineStep },
+            { "PageStep", pageStep },
+            { "LiveScroll", liveScroll },
+            { "TickStyle", tickStyle },
+            { "DataSource", dataSource },
+            { "DataField", dataField },
+            { "InitialParent", initialParent.value_or("") },
+        });
     }
 
     // The records of the stream, in stored order.
-    constexpr StreamEntryList<kMostControlKeys> entries() const
+    constexpr auto entries() const
     {
         static_assert(formKeysAreControlKeys(), "a form's key that no control design holds");
-        static_assert(formKeyCount() <= kMostControlKeys, "a form with more keys than a control stream holds");
-        const StreamEntryList<kControlKeyCount> all = allEntries();
-        StreamEntryList<kMostControlKeys> list;
+        const auto all = allEntries();
+        StreamEntryList<keyCount(Form.keys)> list;
         for (std::string_view keys = Form.keys; !keys.empty();) {
             const std::string_view key = takeKey(keys);
             if (key == "TabStop" && !storesTabStop)
@@ -295,9 +304,9 @@ template <const StreamForm& Form> struct ControlDesign {
     // stream does not store would be lost without a word.
     constexpr bool keepsEveryValue() const
     {
-        const StreamEntryList<kControlKeyCount> all = allEntries();
-        const StreamEntryList<kControlKeyCount> defaults = ControlDesign {}.allEntries();
-        const StreamEntryList<kMostControlKeys> stored = entries();
+        const auto all = allEntries();
+        const auto defaults = ControlDesign {}.allEntries();
+        const auto stored = entries();
         for (std::size_t at = 0; at < all.size(); ++at)
             if (!(all[at].value == defaults[at].value)
                 && std::none_of(
@@ -308,7 +317,7 @@ template <const StreamForm& Form> struct ControlDesign {
 
 private:
     // The position of the key among the entries; entries.size() when it is none of theirs.
-    static constexpr std::size_t positionOf(const StreamEntryList<kControlKeyCount>& entries, std::string_view key)
+    static constexpr std::size_t positionOf(std::span<const StreamEntry> entries, std::string_view key)
     {
         std::size_t at = 0;
         while (at < entries.size() && entries[at].key != key)
@@ -318,96 +327,25 @@ private:
 
     static constexpr bool formKeysAreControlKeys()
     {
-        const StreamEntryList<kControlKeyCount> all = ControlDesign {}.allEntries();
+        const auto all = ControlDesign {}.allEntries();
         for (std::string_view keys = Form.keys; !keys.empty();)
             if (positionOf(all, takeKey(keys)) == all.size())
                 return false;
         return true;
     }
-
-    static constexpr std::size_t formKeyCount()
-    {
-        std::size_t count = 0;
-        for (std::string_view keys = Form.keys; !keys.empty(); takeKey(keys))
-            ++count;
-        return count;
-    }
 };
-
-// The forms of the control kinds: the keys their streams store, in stored order.
-inline constexpr StreamForm kTextFieldForm {
-    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Border Password UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate "
-            "TextFont Bold Italic Underline CueText Text Mask ReadOnly LimitText AcceptTabs Alignment "
-            "AutomaticallyCheckSpelling DataSource DataField InitialParent",
-    .initialParentOnlyWhenGiven = true,
-};
-inline constexpr StreamForm kLabelForm {
-    .keys = "TabStop Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex "
-            "Text TextAlign TextColor Multiline Enabled Visible Selectable Transparent HelpTag AutoDeactivate TextFont "
-            "Bold Italic Underline DataSource DataField InitialParent",
-};
-// A label that opens its URL: the URL, then the full label form in reverse order.
-inline constexpr StreamForm kLinkLabelForm {
-    .keys = "URL InitialParent DataField DataSource Underline Italic Bold TextFont AutoDeactivate HelpTag Transparent "
-            "Selectable Visible Enabled Multiline TextColor TextAlign Text TabIndex TabPanelIndex LockBottom LockRight "
-            "LockTop LockLeft Height Width Top Left Index Name TabStop",
-};
-inline constexpr StreamForm kGroupBoxForm {
-    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Caption Enabled Visible HelpTag AutoDeactivate TextFont Bold Italic Underline InitialParent",
-};
-inline constexpr StreamForm kLineForm {
-    .keys = "TabStop TabIndex Name Index Top Left Width Height X1 X2 Y1 Y2 "
-            "TabPanelIndex Visible BorderWidth LineColor InitialParent",
-};
-inline constexpr StreamForm kPopupMenuForm {
-    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Enabled InitialValue ListIndex Visible HelpTag AutoDeactivate TextFont Bold Italic Underline DataSource "
-            "DataField InitialParent",
-};
-inline constexpr StreamForm kSliderForm {
-    .keys = "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex TabStop "
-            "Enabled Visible HelpTag AutoDeactivate Minimum Value Maximum LineStep PageStep LiveScroll TickStyle "
-            "InitialParent",
-};
-inline constexpr StreamForm kCanvasForm {
-    .keys
-    = "InitialParent Transparent EraseBackground DoubleBuffer AcceptTabs AcceptFocus UseFocusRing Enabled "
-      "AutoDeactivate HelpTag Visible TabStop TabIndex TabPanelIndex LockBottom LockRight LockTop LockLeft Height "
-      "Width Top Left Index Name",
-    .transparent = true,
-};
-inline constexpr StreamForm kTextAreaForm {
-    .keys
-    = "InitialParent DataField DataSource AutomaticallyCheckSpelling Alignment AcceptTabs LimitText ReadOnly Mask "
-      "Text Underline Italic Bold TextFont HideSelection AutoDeactivate HelpTag Visible Format Enabled BackColor "
-      "TextColor UseFocusRing Styled ScrollbarVertical ScrollbarHorizontal Multiline Border TabStop TabIndex "
-      "TabPanelIndex LockBottom LockRight LockTop LockLeft Height Width Top Left Index Name",
-    .multiline = true,
-};
-
-using TextFieldDesign = ControlDesign<kTextFieldForm>;
-using LabelDesign = ControlDesign<kLabelForm>;
-using LinkLabelDesign = ControlDesign<kLinkLabelForm>;
-using GroupBoxDesign = ControlDesign<kGroupBoxForm>;
-using LineDesign = ControlDesign<kLineForm>;
-using PopupMenuDesign = ControlDesign<kPopupMenuForm>;
-using SliderDesign = ControlDesign<kSliderForm>;
-using CanvasDesign = ControlDesign<kCanvasForm>;
-using TextAreaDesign = ControlDesign<kTextAreaForm>;
 
 // A timer's stream carries no Name and no Index.
 struct TimerDesign {
     std::int32_t period = 0;
     std::int32_t mode = 0;
 
-    constexpr StreamEntryList<2> entries() const
+    constexpr auto entries() const
     {
-        StreamEntryList<2> list;
-        list.add("Period", period);
-        list.add("Mode", mode);
-        return list;
+        return std::to_array<StreamEntry>({
+            { "Period", period },
+            { "Mode", mode },
+        });
     }
 };
 
@@ -416,52 +354,5 @@ concept StreamDesign = requires(const Design& design)
 {
     std::span<const StreamEntry>(design.entries());
 };
-
-template <StreamDesign Design> constexpr std::size_t streamLength(const Design& design)
-{
-    return encodedLength(design.entries());
-}
-
-// The stored literal of a design: `encodeDesign<streamLength(kTimer)>(kTimer)`.
-template <std::size_t L, StreamDesign Design>
-constexpr std::array<std::uint8_t, L + 2> encodeDesign(const Design& design)
-{
-    return encodeStream<L>(design.entries());
-}
-
-// Whether the design's stream keeps every value it gives; a window's and a timer's store every key.
-template <StreamDesign Design> constexpr bool keepsEveryValue(const Design& design)
-{
-    if constexpr (requires { design.keepsEveryValue(); })
-        return design.keepsEveryValue();
-    else
-        return true;
-}
-
-// The stored literal of the design that the constexpr function `DesignOf` gives, made
-// once at compile time. The program's streams are all made here, so here a design that
-// would lose a value is stopped, with the reason in the compiler's message.
-template <auto DesignOf>
-inline constexpr auto kStoredStreamOf = [] {
-    static_assert(keepsEveryValue(DesignOf()), "a value for a key that this kind's streams do not store");
-    return encodeDesign<streamLength(DesignOf())>(DesignOf());
-}();
-
-template <const auto& Design> constexpr const auto& designOf() noexcept { return Design; }
-
-// The stored literal of a constexpr design variable.
-template <const auto& Design> inline constexpr const auto& kStoredStream = kStoredStreamOf<&designOf<Design>>;
-
-// Whether the check holds for the entries of every kind, in every form.
-constexpr bool holdsForEveryKind(bool (*check)(std::span<const StreamEntry>))
-{
-    return check(WindowDesign {}.entries()) && check(TextFieldDesign {}.allEntries())
-        && check(TextFieldDesign { .initialParent = "" }.entries()) && check(LabelDesign {}.entries())
-        && check(LinkLabelDesign {}.entries()) && check(GroupBoxDesign {}.entries()) && check(LineDesign {}.entries())
-        && check(PopupMenuDesign {}.entries()) && check(SliderDesign {}.entries()) && check(CanvasDesign {}.entries())
-        && check(TextAreaDesign {}.entries()) && check(TimerDesign {}.entries());
-}
-static_assert(holdsForEveryKind(&keysAreInTheKeyTable), "a key that the key table lacks");
-static_assert(holdsForEveryKind(&valuesHaveTheirKeysTypes), "a value whose type is not its key's");
 
 } // namespace calculators

@@ -2,7 +2,8 @@
 // and the windows' own designs, one of each kind and form, as stored and read back.
 #include "about/AquaAboutBoxLarge.h"
 #include "calculators/PropertyStreamWriter.h"
-#include "calculators/StreamDesigns.h"
+#include "calculators/StoredStreams.h"
+#include "calculators/StreamForms.h"
 #include "calculators/W_BRIX.h"
 #include "calculators/W_BoilCalc.h"
 #include "calculators/W_Bottle.h"
