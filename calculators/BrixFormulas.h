@@ -32,7 +32,7 @@ void InitEmpty5();
 void InitEmpty6();
 
 // Start-up order.
-inline constexpr std::array<void (*)(), 9> kInitialisers {
+inline constexpr auto kInitialisers = std::to_array<void (*)()>({
     &InitOB,
     &InitFB,
     &InitEmpty1,
@@ -42,7 +42,9 @@ inline constexpr std::array<void (*)(), 9> kInitialisers {
     &InitEmpty4,
     &InitEmpty5,
     &InitEmpty6,
-};
+});
+static_assert(kInitialisers.size() == 9,
+    "nine module initialisers: three give the inputs their values, six leave the results as they are");
 
 // Parameter orders differ on purpose: Calc_FG takes the factor last,
 // Calc_RE takes it second.

@@ -17,7 +17,8 @@ constexpr double kSquareInchesPerGallonHour = 150.0;
 constexpr double kPercent = 100.0;
 // The popup's rows, from "Just boiling" to "Forced Boil"; any other row counts as
 // a calm boil.
-constexpr std::array<double, 5> kVigourFactors { 1.0, 1.2, 1.3, 1.4, 1.5 };
+constexpr std::array kVigourFactors { 1.0, 1.2, 1.3, 1.4, 1.5 };
+static_assert(kVigourFactors.size() == 5, "five vigour factors, one for each row of the boil popup");
 constexpr double kCalmBoil = 1.0;
 
 template <fw::FixedText Name> double shown(fw::Window& self)

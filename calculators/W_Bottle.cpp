@@ -70,11 +70,11 @@ void sliderPath(fw::Window& self)
         self, kLargeBottleOunces, kSmallBottleOunces, [](std::int32_t slider) { return slider; });
 }
 
-constexpr std::array<PropertyDeclaration, 3> kProperties { {
+constexpr std::array kProperties {
     FieldProperty<std::int32_t>("regBtls", Scope::Protected),
     FieldProperty<std::int32_t>("BigBtls", Scope::Protected),
     FieldProperty<std::int32_t>("LftOver", Scope::Protected),
-} };
+};
 
 } // namespace
 

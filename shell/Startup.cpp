@@ -22,7 +22,7 @@
 namespace {
 
 // The program's own registrations, in this order.
-constexpr std::array<void (*)(), 11> kSystemInitialisers {
+constexpr auto kSystemInitialisers = std::to_array<void (*)()>({
     &Quillfen::ClassInit,
     &MenuBar1::ClassInit,
     &MenuBar1::InitImplicitInstance,
@@ -34,7 +34,7 @@ constexpr std::array<void (*)(), 11> kSystemInitialisers {
     &W_Bottle::ClassInit,
     &W_Carb::ClassInit,
     &W_Pari::ClassInit,
-};
+});
 
 using PlainFunction = void (*)();
 using PointerFunction = void (*)(void*);
