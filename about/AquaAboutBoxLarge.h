@@ -41,7 +41,7 @@ struct AquaAboutBoxLarge : calculators::WindowClass<AquaAboutBoxLarge> {
         Row(LabelDesign{.name = "stVersion", .left = 24, .top = 123, .width = 236, .height = 12, .tabIndex = 2, .text = "app.ShortVersion", .textAlign = 1, .multiline = true, .keyOrder = kReversed}, {TextUnit(0), TextSize(10)})
             .On(fw::ControlEvent::kOpen, &stVersion_Open),
         Row("SplashTimer", TimerDesign{.period = 1000, .mode = 0})
-            .AllocatedAs(&AquaAboutBoxLarge_wrapper_SplashTimer::Class).On(fw::TimerEvent::kAction, &SplashTimer_Action),
+            .AllocatedAs<AquaAboutBoxLarge_wrapper_SplashTimer>().On(fw::TimerEvent::kAction, &SplashTimer_Action),
     };
     // clang-format on
 

@@ -15,10 +15,6 @@ using Wrapper = AquaAboutBoxLarge_wrapper_SplashTimer;
 std::int32_t indexOffset() { return fw::Timer::Class()->instanceSize; }
 std::int32_t ownerWindowOffset() { return indexOffset() + fw::kFieldBytes; }
 
-constexpr std::array<std::string_view, 2> kActionSource { "addActionNotificationReceiver",
-    "removeActionNotificationReceiver" };
-constexpr std::array<std::string_view, 4> kPaneChild { "_SetWindow", "Window", "_Index", "_SetIndex" };
-
 const ClassDeclaration& declaration()
 {
     static const MethodDeclaration methods[] {
@@ -26,15 +22,16 @@ const ClassDeclaration& declaration()
         Method<&Wrapper::Window>("Window"),
         HiddenMethod<&Wrapper::_Index>("_Index"),
         HiddenMethod<&Wrapper::_SetIndex>("_SetIndex"),
-        Method<&Wrapper::Constructor>("Constructor"),
+        ConstructorMethod<&Wrapper::Constructor>(),
     };
     static const std::array properties {
         FieldProperty<std::int32_t>("Index"),
         FieldProperty<fw::Window*>("ownerWindow", Scope::Private),
     };
     static const std::array interfaces {
-        InterfaceDeclaration { &fw::ActionSourceInterface, kActionSource },
-        InterfaceDeclaration { &fw::PaneChildInterface, kPaneChild },
+        // A Timer's own methods implement actionSource; the four above, _PaneChild.
+        InterfaceDeclaration { &fw::ActionSourceInterface },
+        InterfaceDeclaration { &fw::PaneChildInterface },
     };
     static const ClassDeclaration facts { .superclass = &fw::Timer::Class,
         .registeredName = "AquaAboutBoxLarge._wrapper_SplashTimer",
@@ -53,6 +50,7 @@ using Storage = ClassStorage<&declaration>;
 
 fw::ClassRecord* Wrapper::Class() { return Storage::Accessor(); }
 void Wrapper::ClassInit() { Storage::Init(); }
+std::int32_t Wrapper::ConstructorSlot() { return Storage::ConstructorSlot(); }
 
 void Wrapper::_SetWindow(fw::Timer& self, fw::Window* window)
 {

@@ -9,6 +9,8 @@
 struct AquaAboutBoxLarge_wrapper_SplashTimer {
     static fw::ClassRecord* Class();
     static void ClassInit();
+    // Where its own constructor lies in its method table: a Timer has none to inherit.
+    static std::int32_t ConstructorSlot();
 
     static void _SetWindow(fw::Timer& self, fw::Window* window);
     static fw::Ref<fw::Window> Window(fw::Timer& self);

@@ -1,12 +1,42 @@
 #include "calculators/ClassDeclaration.h"
 
-#include <cassert>
+#include <fw/Exceptions.h>
+
 #include <span>
+#include <string>
 #include <vector>
 
 namespace {
 
 std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
+
+[[noreturn]] void raiseFor(const ClassDeclaration& declaration, std::string_view method, std::string_view fault)
+{
+    fw::Raise<fw::RuntimeException>("class " + std::string(declaration.registeredName) + ", method "
+        + std::string(method) + ": " + std::string(fault));
+}
+
+// Whether the superclass's method table holds, at the slot, a method of this name and signature.
+bool inheritedAt(const fw::ClassRecord* super, std::int32_t slot, const MethodDeclaration& method)
+{
+    if (slot < 0 || slot >= super->methodTableCount)
+        return false;
+    for (auto& record : super->methods)
+        if (record.entry && record.entry == super->methodTable[slot] && record.name == method.name
+            && record.signature == method.signature)
+            return true;
+    return false;
+}
+
+// Each override's slot holds the inherited method it replaces; checked before any record is made.
+void checkOverrides(const fw::ClassRecord* super, const ClassDeclaration& declaration)
+{
+    for (auto& method : declaration.methods)
+        if (method.overriddenSlot && !inheritedAt(super, *method.overriddenSlot, method))
+            raiseFor(declaration, method.name,
+                "overrides slot " + std::to_string(*method.overriddenSlot) + " of " + std::string(super->registeredName)
+                    + ", which holds no inherited method of that name and signature " + std::string(method.signature));
+}
 
 fw::AttributeEntry scopeAttribute(Scope scope) { return { "__Scope", ScopeName(scope), 1 }; }
 
@@ -14,17 +44,15 @@ void fillMethodTable(fw::ClassRecord* cls, const fw::ClassRecord* super, const C
 {
     std::int32_t newEntries = 0;
     for (auto& method : declaration.methods)
-        newEntries += method.overrides ? 0 : 1;
+        newEntries += method.overriddenSlot ? 0 : 1;
     std::int32_t n = super->methodTableCount + newEntries;
     cls->methodTable = fw::RuntimeNewVtable(n);
     cls->methodTableCount = n;
     std::copy(super->methodTable, super->methodTable + super->methodTableCount, cls->methodTable);
     std::int32_t next = super->methodTableCount;
     for (auto& method : declaration.methods) {
-        if (method.overrides) {
-            auto slot = fw::MethodTableSlot(super, method.name, method.signature);
-            assert(slot >= 0 && "an override names an inherited entry");
-            cls->methodTable[slot] = method.entry;
+        if (method.overriddenSlot) {
+            cls->methodTable[*method.overriddenSlot] = method.entry;
         } else {
             cls->methodTable[next++] = method.entry;
         }
@@ -88,13 +116,15 @@ void fillInterfaces(fw::ClassRecord* cls, const ClassDeclaration& declaration)
         auto* interfaceRecord = interface.interface();
         auto& entry = cls->interfaces[k];
         entry.interface = interfaceRecord;
-        entry.methodCount = count(interface.implementations.size());
+        entry.methodCount = count(interfaceRecord->methods.size());
         entry.methodTable = fw::RuntimeNewVtable(entry.methodCount);
-        for (std::size_t m = 0; m < interface.implementations.size(); ++m) {
-            auto& wanted = interfaceRecord->methods.at(m);
-            assert(wanted.name == interface.implementations[m]);
+        for (std::size_t m = 0; m < interfaceRecord->methods.size(); ++m) {
+            auto& wanted = interfaceRecord->methods[m];
             auto* implementation = fw::FindMethod(cls, wanted.name, wanted.signature);
-            assert(implementation && "the class implements every method of its interfaces");
+            if (!implementation || !implementation->entry)
+                raiseFor(declaration, wanted.name,
+                    "the interface " + std::string(interfaceRecord->registeredName) + " needs it with the signature "
+                        + std::string(wanted.signature) + ", and the class has none");
             entry.methodTable[m] = implementation->entry;
         }
     }
@@ -120,6 +150,7 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
     if (storage)
         return;
     fw::ClassRecord* super = declaration.superclass();
+    checkOverrides(super, declaration);
     fw::ClassRecord* cls = fw::RuntimeNewClass(super, count(super->methods.size() + declaration.methods.size()),
         count(declaration.interfaces.size()), count(super->events.size()), 0,
         count(super->properties.size() + declaration.properties.size()), declaration.hasClassScope ? 1 : 0);
@@ -143,4 +174,16 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
     if (declaration.hasClassScope)
         cls->classAttributes[0] = scopeAttribute(declaration.classScope);
     fillInterfaces(cls, declaration);
+}
+
+std::int32_t DeclaredConstructorSlot(const ClassDeclaration& declaration)
+{
+    std::int32_t slot = declaration.superclass()->methodTableCount;
+    for (auto& method : declaration.methods) {
+        if (method.constructs)
+            return slot;
+        if (!method.overriddenSlot)
+            ++slot;
+    }
+    raiseFor(declaration, kConstructorName, "the class declares no constructor of its own");
 }

@@ -10,6 +10,12 @@
 // allocates. A method names its function and a hook is stated on the method
 // that implements the event, so neither links to a method by its name; the
 // event is checked, when compiled, against the class of the method's receiver.
+// An override names the slot constant of the inherited entry it takes, which is
+// checked against the inherited record there; a class's own constructor is a row
+// of its own kind, so its position follows from the declaration; an interface's
+// implementations are the class's methods that its records name. What only the
+// superclass's records can tell is checked when the class registers, and a
+// mismatch raises RuntimeException naming the class and the method.
 // A `ClassStorage` is a class's record storage: nil until the class registers,
 // on first use of its accessor or when start-up's initialisation list reaches it,
 // whichever comes first; registering again does nothing.
@@ -35,7 +41,9 @@ struct MethodDeclaration {
     fw::MethodInvoker invoker = nullptr;
     Scope scope = Scope::Public;
     bool hidden = false;
-    bool overrides = false; // written over the inherited entry of the same name and signature
+    // The inherited method table position the method is written over; none: a new entry.
+    std::optional<std::int32_t> overriddenSlot {};
+    bool constructs = false; // the class's own no-argument constructor, a new entry
     // The event of the superclass, by event number, that the method implements as the class's hook.
     std::optional<std::int32_t> hookedEvent {};
 };
@@ -82,10 +90,25 @@ template <auto F> MethodDeclaration HiddenMethod(std::string_view name)
     return method;
 }
 
-template <auto F> MethodDeclaration Override(std::string_view name)
+// A method written over the inherited entry at a slot constant of the superclass:
+// `Override<&MenuBar1::Constructor>("Constructor", fw::MenuItemSlot::kConstructor)`.
+// The inherited method there must have the same name and signature.
+template <auto F> MethodDeclaration Override(std::string_view name, std::int32_t slot)
 {
     auto method = Method<F>(name);
-    method.overrides = true;
+    method.overriddenSlot = slot;
+    return method;
+}
+
+inline constexpr std::string_view kConstructorName = "Constructor";
+
+// The class's own no-argument constructor, a new entry of its method table.
+template <auto F> MethodDeclaration ConstructorMethod()
+{
+    static_assert(
+        fw::kSignature<decltype(F)> == fw::kSignature<void()>, "a no-argument constructor takes and gives nothing");
+    auto method = Method<F>(kConstructorName);
+    method.constructs = true;
     return method;
 }
 
@@ -105,9 +128,10 @@ template <class T> constexpr PropertyDeclaration FieldProperty(std::string_view 
     return { name, fw::Convention<T>::code, &fw::FieldAccessorsOf<T>, scope };
 }
 
+// An interface the class implements: each method that the interface's records name
+// (name and signature) is one of the class's own or inherited methods.
 struct InterfaceDeclaration {
     fw::ClassRecord* (*interface)();
-    std::span<const std::string_view> implementations; // method names, in the interface's order
 };
 
 struct ClassDeclaration {
@@ -125,7 +149,15 @@ struct ClassDeclaration {
 std::string_view ScopeName(Scope scope) noexcept;
 
 // Registers the class once: does nothing when the storage already holds its record.
+// Raises RuntimeException, naming the class and the method, for an override whose
+// slot holds another inherited method, and for an interface method it lacks.
 void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration);
+
+// The method table position of the declaration's ConstructorMethod in the class
+// registered from it: the superclass's entries come first, then the own methods that
+// override nothing, in declaration order. Raises RuntimeException, naming the class,
+// when the declaration has none.
+std::int32_t DeclaredConstructorSlot(const ClassDeclaration& declaration);
 
 // A class's record storage and accessor. `declare` builds the declaration on the
 // first registration only.
@@ -139,5 +171,11 @@ template <const ClassDeclaration& (*Declare)()> struct ClassStorage {
         if (!record)
             Init();
         return record;
+    }
+
+    static std::int32_t ConstructorSlot()
+    {
+        Accessor();
+        return DeclaredConstructorSlot(Declare());
     }
 };

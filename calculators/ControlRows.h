@@ -17,6 +17,7 @@
 #include <fw/Line.h>
 #include <fw/Picture.h>
 #include <fw/PopupMenu.h>
+#include <fw/RectControl.h>
 #include <fw/Slider.h>
 #include <fw/TextArea.h>
 #include <fw/TextField.h>
@@ -109,19 +110,48 @@ KindOf<fw::Canvas> kindOf(const CanvasDesign&);
 KindOf<fw::Timer> kindOf(const TimerDesign&);
 template <class Design> using ControlKind = decltype(kindOf(std::declval<Design>()));
 
+// A class of the program's own that a control can be allocated as in place of its
+// kind's class, one that declares a no-argument constructor of its own.
+template <class Class>
+concept ConstructedClass = requires
+{
+    Class::Class();
+    Class::ConstructorSlot();
+};
+
 // One control of a window's design, in creation order.
-template <class Design, class Program = void> struct ControlRow {
+template <class Design, class Program = void, class Allocated = void> struct ControlRow {
     using Control = typename ControlKind<Design>::Control;
     // The class of the program's own that the control is made as (OfClass), void for none.
     using ProgramClass = Program;
+    // The class the control is allocated as: the program's class it is made as, the
+    // subclass that AllocatedAs names, or the kind's class; and the class every lookup
+    // casts it to.
+    using AllocatedClass = std::conditional_t<!std::is_void_v<Program>, Program,
+        std::conditional_t<!std::is_void_v<Allocated>, Allocated, Control>>;
+    using CastClass = std::conditional_t<!std::is_void_v<Program>, Program, Control>;
+
+    // Whether the control has a no-argument constructor: every visual control inherits
+    // one; a Timer has none, so a timer row names a class that declares one.
+    static constexpr bool kConstructible
+        = std::is_base_of_v<fw::RectControl, Control> || ConstructedClass<AllocatedClass>;
 
     std::string_view name;
     Design design;
     Setters setters = ControlKind<Design>::kSetters;
     SmallList<Binding<Control>, 2> bindings {};
-    // The class the control is allocated as and the class every lookup casts it to.
-    fw::ClassRecord* (*allocatedClass)() = &Control::Class;
-    fw::ClassRecord* (*castClass)() = &Control::Class;
+
+    static fw::ClassRecord* allocatedClass() { return AllocatedClass::Class(); }
+    static fw::ClassRecord* castClass() { return CastClass::Class(); }
+
+    // The position of the allocated class's no-argument constructor in its method table.
+    static std::int32_t constructorSlot()
+    {
+        if constexpr (std::is_base_of_v<fw::RectControl, Control>)
+            return fw::RectControlSlot::kConstructor;
+        else
+            return AllocatedClass::ConstructorSlot();
+    }
 
     // The row with one more binding, made after those before it. The event is one that
     // the control's class declares or inherits: an index of another class's events
@@ -136,18 +166,17 @@ template <class Design, class Program = void> struct ControlRow {
         return row;
     }
 
-    // A control allocated as a subclass of its kind's class, and known as the kind's class.
-    constexpr ControlRow AllocatedAs(fw::ClassRecord* (*cls)()) const
+    // A control allocated as a subclass of its kind's class that constructs itself, and
+    // known as the kind's class.
+    template <ConstructedClass Class> constexpr ControlRow<Design, Program, Class> AllocatedAs() const
     {
-        ControlRow row = *this;
-        row.allocatedClass = cls;
-        return row;
+        return { name, design, setters, bindings };
     }
 
     // A control allocated, cast to and returned as a class of the program's own.
-    template <class Class> constexpr ControlRow<Design, Class> OfClass() const
+    template <class Class> constexpr ControlRow<Design, Class, Allocated> OfClass() const
     {
-        return { name, design, setters, bindings, &Class::Class, &Class::Class };
+        return { name, design, setters, bindings };
     }
 };
 

@@ -2,8 +2,6 @@
 
 #include <fw/RectControl.h>
 
-#include <cassert>
-
 namespace calculators::detail {
 
 void ApplySetter(fw::Object* control, const Setter& setter)
@@ -26,13 +24,6 @@ void ApplySetter(fw::Object* control, const Setter& setter)
         break;
     }
     }
-}
-
-std::int32_t ConstructorSlot(const fw::ClassRecord* cls)
-{
-    auto slot = fw::MethodTableSlot(cls, "Constructor", "%%");
-    assert(slot >= 0 && "every control class has a no-argument constructor");
-    return slot;
 }
 
 } // namespace calculators::detail

@@ -39,8 +39,6 @@ namespace calculators {
 
 namespace detail {
 void ApplySetter(fw::Object* control, const Setter& setter);
-// The position of the class's no-argument constructor in its method table.
-std::int32_t ConstructorSlot(const fw::ClassRecord* cls);
 } // namespace detail
 
 // What a window class states only when it has it.
@@ -212,10 +210,13 @@ private:
     {
         static_assert(!row<I>().setters.overfull, "more setters than a row holds");
         static_assert(!row<I>().bindings.overfull, "more event bindings than a row holds");
-        fw::ClassRecord* cls = row<I>().allocatedClass();
+        using Row = std::remove_cvref_t<decltype(row<I>())>;
+        static_assert(Row::kConstructible,
+            "a control of a class without a no-argument constructor: a timer row names, with AllocatedAs, a class "
+            "of the program's own that declares one");
         {
-            fw::Ref<fw::Object> created = self.New(cls);
-            fw::CallSlot<void>(created.get(), detail::ConstructorSlot(cls));
+            fw::Ref<fw::Object> created = self.New(Row::allocatedClass());
+            fw::CallSlot<void>(created.get(), Row::constructorSlot());
             self.AddControl(nameLiteral<I>(), created.get());
         }
         for (const Setter& setter : row<I>().setters)

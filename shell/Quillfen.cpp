@@ -73,7 +73,7 @@ const ClassDeclaration& declaration()
         };
         for (const MenuHandler& handler : menuHandlers())
             list.push_back(handler.method);
-        list.push_back(Method<&Quillfen::Constructor>("Constructor"));
+        list.push_back(ConstructorMethod<&Quillfen::Constructor>());
         return list;
     }();
     static const ClassDeclaration facts {
@@ -115,7 +115,7 @@ void CreateApplicationObject()
     fw::Ref<fw::Object> created = fw::RuntimeNewObject(cls);
     if (!created)
         fw::RaiseNilObjectException();
-    fw::CallSlot<void>(created.get(), fw::MethodTableSlot(cls, "Constructor", "%%"));
+    fw::CallSlot<void>(created.get(), DeclaredConstructorSlot(declaration()));
     auto* app = fw::native_cast<fw::Application>(created.get());
     app->setMenuBar(MenuBar1::ImplicitInstance());
     fw::RuntimeRegisterAppObject(app);

@@ -97,7 +97,7 @@ const ClassDeclaration& declaration()
         Method<&MenuBar1::Untitled0>("Untitled0"),
         Method<&MenuBar1::Untitled1>("Untitled1"),
         Method<&MenuBar1::Untitled2>("Untitled2"),
-        Override<&MenuBar1::Constructor>("Constructor"),
+        Override<&MenuBar1::Constructor>("Constructor", fw::MenuItemSlot::kConstructor),
     };
     static const ClassDeclaration facts { .superclass = &fw::MenuBar::Class,
         .registeredName = "MenuBar1.MenuBar1",
@@ -120,9 +120,8 @@ void MenuBar1::ClassInit() { Storage::Init(); }
 fw::Ref<fw::MenuBar> MenuBar1::ImplicitInstance()
 {
     if (!storage) {
-        fw::ClassRecord* cls = Class();
-        fw::Ref<fw::Object> created = fw::RuntimeNewObject(cls);
-        fw::CallSlot<void>(created.get(), fw::MethodTableSlot(cls, "Constructor", "%%"));
+        fw::Ref<fw::Object> created = fw::RuntimeNewObject(Class());
+        fw::CallSlot<void>(created.get(), fw::MenuItemSlot::kConstructor);
         // Stored only once complete: a construction cut short leaves the storage nil.
         storage = fw::Ref<fw::MenuBar>::retain(fw::native_cast<fw::MenuBar>(created.get()));
     }

@@ -22,6 +22,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -107,6 +108,38 @@ TEST_F(AboutBox, RegistersItsThreeClassesFacts)
     EXPECT_EQ(link->properties.back().fieldOffset, 160);
     for (int event : { 2, 11, 12, 16, 18 })
         EXPECT_NE(link->events[static_cast<std::size_t>(event)].hook, nullptr) << event;
+}
+
+// A bare Timer has no no-argument constructor for a window to call; the splash timer's
+// row is allocated as the class that declares one, and the interfaces' tables hold the
+// methods that the interfaces' records name, in their order.
+using SplashTimerRow
+    = std::tuple_element_t<AquaAboutBoxLarge::RowOf<"SplashTimer">(), decltype(AquaAboutBoxLarge::kControls)>;
+static_assert(SplashTimerRow::kConstructible, "the splash timer's class declares its constructor");
+static_assert(!decltype(calculators::DesignVocabulary::Row("TM_Bare", calculators::TimerDesign {}))::kConstructible,
+    "a bare Timer has no no-argument constructor");
+
+TEST_F(AboutBox, TheTimersConstructorAndInterfacesFollowItsDeclaration)
+{
+    using SplashTimer = AquaAboutBoxLarge_wrapper_SplashTimer;
+    fw::ClassRecord* timer = SplashTimer::Class();
+    EXPECT_EQ(SplashTimerRow::allocatedClass(), timer);
+    const std::int32_t slot = SplashTimerRow::constructorSlot();
+    EXPECT_EQ(slot, fw::Timer::Class()->methodTableCount + 4) << "after _SetWindow, Window, _Index and _SetIndex";
+    auto* constructor = fw::FindMethod(timer, "Constructor", "%%");
+    ASSERT_NE(constructor, nullptr);
+    EXPECT_EQ(timer->methodTable[slot], constructor->entry);
+
+    for (auto& entry : timer->interfaces) {
+        SCOPED_TRACE(entry.interface->registeredName);
+        ASSERT_EQ(entry.methodCount, static_cast<std::int32_t>(entry.interface->methods.size()));
+        for (std::size_t m = 0; m < entry.interface->methods.size(); ++m) {
+            auto& wanted = entry.interface->methods[m];
+            auto* implementation = fw::FindMethod(timer, wanted.name, wanted.signature);
+            ASSERT_NE(implementation, nullptr) << wanted.name;
+            EXPECT_EQ(entry.methodTable[m], implementation->entry) << wanted.name;
+        }
+    }
 }
 
 TEST_F(AboutBox, TheTimersWindowFieldHoldsOnlyAWindow)

@@ -2,13 +2,18 @@
 // class's declared facts, shown on classes shaped like the program's own.
 #include "calculators/ClassDeclaration.h"
 
+#include <fw/Exceptions.h>
+#include <fw/Interfaces.h>
 #include <fw/Label.h>
 #include <fw/MenuItem.h>
+#include <fw/Timer.h>
 #include <fw/Window.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 namespace {
 
@@ -103,7 +108,7 @@ const ClassDeclaration& menuBar()
         Method<&untitled>("Untitled0"),
         Method<&untitled>("Untitled1"),
         Method<&untitled>("Untitled2"),
-        Override<&menuBarConstructor>("Constructor"),
+        Override<&menuBarConstructor>("Constructor", fw::MenuItemSlot::kConstructor),
     };
     static const ClassDeclaration declaration { .superclass = &fw::MenuBar::Class,
         .registeredName = "MenuBar1.MenuBar1",
@@ -129,6 +134,162 @@ TEST(ClassInit, AnOverrideTakesTheInheritedEntry)
     constructed = 0;
     fw::CallSlot<void>(bar.get(), slot);
     EXPECT_EQ(constructed, 1) << "a call through the table reaches the override";
+}
+
+// The message of the RuntimeException that registering the declaration raises; empty when none.
+std::string registrationFault(const ClassDeclaration& declaration)
+{
+    fw::ClassRecord* storage = nullptr;
+    try {
+        ClassInit(storage, declaration);
+    } catch (const fw::Raised& raised) {
+        EXPECT_TRUE(fw::RuntimeObjectIsa(raised.exception(), fw::RuntimeException::Class()));
+        return raised.what();
+    }
+    return {};
+}
+
+void takesAText(fw::MenuBar&, fw::String*) { }
+
+// An override whose slot holds no inherited method of its name and signature stops the
+// registration, in every build, before any record is made.
+struct MisplacedOverride {
+    const char* name;
+    MethodDeclaration method;
+};
+
+TEST(ClassInit, AnOverrideOfAnotherInheritedMethodRaisesNamingTheClassAndTheMethod)
+{
+    const MisplacedOverride rows[] {
+        { "slot of another method", Override<&menuBarConstructor>("Constructor", fw::MenuItemSlot::kConstructor + 1) },
+        { "slot past the table", Override<&menuBarConstructor>("Constructor", 1000) },
+        { "negative slot", Override<&menuBarConstructor>("Constructor", -1) },
+        { "other signature", Override<&takesAText>("Constructor", fw::MenuItemSlot::kConstructor) },
+        { "other name", Override<&menuBarConstructor>("Construct", fw::MenuItemSlot::kConstructor) },
+    };
+    for (const MisplacedOverride& row : rows) {
+        SCOPED_TRACE(row.name);
+        const MethodDeclaration methods[] { row.method };
+        const ClassDeclaration declaration {
+            .superclass = &fw::MenuBar::Class, .registeredName = "W_Wrong.MenuBar", .methods = methods
+        };
+        const std::string fault = registrationFault(declaration);
+        EXPECT_NE(fault.find("W_Wrong.MenuBar"), std::string::npos) << fault;
+        EXPECT_NE(fault.find(std::string(row.method.name)), std::string::npos) << fault;
+        auto registered = fw::RegisteredClasses();
+        EXPECT_TRUE(std::none_of(registered.begin(), registered.end(), [](const fw::ClassRecord* cls) {
+            return cls->registeredName == "W_Wrong.MenuBar";
+        })) << "no class record is made";
+    }
+}
+
+// A class's own constructor takes the next new entry after those declared before it;
+// an override takes none.
+void tick(fw::Timer&) { }
+void timerConstructor(fw::Timer&) { }
+
+const ClassDeclaration& timerWithConstructor()
+{
+    static const MethodDeclaration methods[] {
+        Method<&tick>("Tick"),
+        Method<&tick>("Tock"),
+        ConstructorMethod<&timerConstructor>(),
+        Method<&tick>("After"),
+    };
+    static const ClassDeclaration declaration {
+        .superclass = &fw::Timer::Class, .registeredName = "W_Clock._wrapper_Timer", .methods = methods
+    };
+    return declaration;
+}
+
+const ClassDeclaration& menuBarWithConstructorAfterAnOverride()
+{
+    static const MethodDeclaration methods[] {
+        Override<&menuBarConstructor>("Constructor", fw::MenuItemSlot::kConstructor),
+        Method<&untitled>("Untitled0"),
+        ConstructorMethod<&untitled>(),
+    };
+    static const ClassDeclaration declaration {
+        .superclass = &fw::MenuBar::Class, .registeredName = "W_Menus.MenuBar", .methods = methods
+    };
+    return declaration;
+}
+
+TEST(ClassInit, AClassesOwnConstructorFollowsTheNewEntriesBeforeIt)
+{
+    using Clock = ClassStorage<&timerWithConstructor>;
+    fw::ClassRecord* timer = fw::Timer::Class();
+    const std::int32_t slot = Clock::ConstructorSlot();
+    EXPECT_EQ(slot, timer->methodTableCount + 2);
+    fw::ClassRecord* cls = Clock::Accessor();
+    auto& record = cls->methods[timer->methods.size() + 2];
+    EXPECT_EQ(record.name, "Constructor");
+    EXPECT_EQ(record.signature, "%%");
+    EXPECT_EQ(cls->methodTable[slot], record.entry);
+
+    using Menus = ClassStorage<&menuBarWithConstructorAfterAnOverride>;
+    EXPECT_EQ(Menus::ConstructorSlot(), fw::MenuBar::Class()->methodTableCount + 1)
+        << "the override takes no new entry";
+}
+
+TEST(ClassInit, AskedForTheConstructorOfAClassThatDeclaresNoneRaisesNamingTheClass)
+{
+    try {
+        DeclaredConstructorSlot(menuBar());
+        ADD_FAILURE() << "no exception";
+    } catch (const fw::Raised& raised) {
+        const std::string fault = raised.what();
+        EXPECT_NE(fault.find("MenuBar1.MenuBar1"), std::string::npos) << fault;
+        EXPECT_NE(fault.find("Constructor"), std::string::npos) << fault;
+    }
+}
+
+// An interface's implementations are the class's methods that the interface's records
+// name, in the interface's order; one that the class lacks stops the registration.
+void setWindow(fw::Timer&, fw::Window*) { }
+fw::Ref<fw::Window> window(fw::Timer&) { return nullptr; }
+std::int32_t index(fw::Timer&) { return 0; }
+void setIndex(fw::Timer&, std::int32_t) { }
+
+const ClassDeclaration& paneChild(bool complete)
+{
+    static const MethodDeclaration all[] {
+        Method<&setIndex>("_SetIndex"),
+        Method<&window>("Window"),
+        Method<&index>("_Index"),
+        Method<&setWindow>("_SetWindow"),
+    };
+    static const std::array interfaces { InterfaceDeclaration { &fw::PaneChildInterface } };
+    static const ClassDeclaration whole {
+        .superclass = &fw::Timer::Class, .registeredName = "W_Pane.Whole", .methods = all, .interfaces = interfaces
+    };
+    static const ClassDeclaration lacking { .superclass = &fw::Timer::Class,
+        .registeredName = "W_Pane.Lacking",
+        .methods = std::span(all).first(3),
+        .interfaces = interfaces };
+    return complete ? whole : lacking;
+}
+const ClassDeclaration& wholePaneChild() { return paneChild(true); }
+
+TEST(ClassInit, AnInterfaceTakesTheMethodsItsRecordsNameInItsOrder)
+{
+    fw::ClassRecord* cls = ClassStorage<&wholePaneChild>::Accessor();
+    ASSERT_EQ(cls->interfaces.size(), 1u);
+    auto& entry = cls->interfaces[0];
+    EXPECT_EQ(entry.interface, fw::PaneChildInterface());
+    ASSERT_EQ(entry.methodCount, 4);
+    const std::size_t own = fw::Timer::Class()->methods.size();
+    EXPECT_EQ(entry.methodTable[0], cls->methods[own + 3].entry) << "_SetWindow";
+    EXPECT_EQ(entry.methodTable[1], cls->methods[own + 1].entry) << "Window";
+    EXPECT_EQ(entry.methodTable[2], cls->methods[own + 2].entry) << "_Index";
+    EXPECT_EQ(entry.methodTable[3], cls->methods[own + 0].entry) << "_SetIndex";
+}
+
+TEST(ClassInit, AnInterfaceMethodTheClassLacksRaisesNamingTheClassAndTheMethod)
+{
+    const std::string fault = registrationFault(paneChild(false));
+    EXPECT_NE(fault.find("W_Pane.Lacking"), std::string::npos) << fault;
+    EXPECT_NE(fault.find("_SetWindow"), std::string::npos) << fault;
 }
 
 // A class with fields: Protected Int32 properties after the superclass's instance.

@@ -61,13 +61,15 @@ struct TickTimer {
 
     static const ClassDeclaration& Declaration()
     {
-        static const MethodDeclaration methods[] { Method<&TickTimer::Constructor>("Constructor") };
+        static const MethodDeclaration methods[] { ConstructorMethod<&TickTimer::Constructor>() };
         static const ClassDeclaration facts {
             .superclass = &fw::Timer::Class, .registeredName = "W_Raising._wrapper_TickTimer", .methods = methods
         };
         return facts;
     }
     using Storage = ClassStorage<&TickTimer::Declaration>;
+    static fw::ClassRecord* Class() { return Storage::Accessor(); }
+    static std::int32_t ConstructorSlot() { return Storage::ConstructorSlot(); }
 };
 
 // A tool window with a handler on every event that a guarded entry raises.
@@ -97,7 +99,7 @@ struct W_Raising : calculators::WindowClass<W_Raising> {
 
     // clang-format off
     static constexpr std::tuple kControls{
-        Row("TM_Tick", TimerDesign{.period = 10, .mode = 0}).AllocatedAs(&TickTimer::Storage::Accessor).On(fw::TimerEvent::kAction, &TM_Tick_Action),
+        Row("TM_Tick", TimerDesign{.period = 10, .mode = 0}).AllocatedAs<TickTimer>().On(fw::TimerEvent::kAction, &TM_Tick_Action),
         Row(LabelDesign{.name = "LB_Press", .left = 20, .top = 20, .width = 120, .height = 20, .tabIndex = 0, .text = "Press me", .textAlign = 0})
             .On(fw::LabelEvent::kMouseDown, &LB_Press_MouseDown).On(fw::LabelEvent::kMouseUp, &LB_Press_MouseUp),
         Row(LabelDesign{.name = "LB_Drag", .left = 20, .top = 60, .width = 120, .height = 20, .tabIndex = 1, .text = "Drag me", .textAlign = 0})
