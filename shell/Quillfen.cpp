@@ -8,12 +8,13 @@
 #include "calculators/W_Carb.h"
 #include "calculators/W_Pari.h"
 #include "shell/menubar/MenuBar1.h"
+#include "shell/menubar/MenuHandlerRow.h"
 
 #include <fw/Delegate.h>
 #include <fw/Exceptions.h>
 #include <fw/Timer.h>
 
-#include <array>
+#include <span>
 #include <vector>
 
 namespace {
@@ -34,33 +35,20 @@ template <class W> bool showToolWindow(fw::Application&)
     return false;
 }
 
-// A menu handler: the menu item it handles, by Name, and the method of the class
-// that handles it.
-struct MenuHandler {
-    fw::String* itemName;
-    MethodDeclaration method;
-};
-
-// A menu handler's method takes nothing and answers whether it handled the item.
-template <bool (*Handler)(fw::Application&)> MethodDeclaration HandlerMethod(std::string_view name)
-{
-    return Method<Handler>(name);
-}
-
-// In registration order, which is not the order of the items in the menus; the
+// In registration order, which is not the order of the entries in the menus; the
 // class's methods follow one another in this order too.
-const std::array<MenuHandler, 7>& menuHandlers()
+std::span<const MenuHandlerEntry> menuHandlers()
 {
-    static const std::array<MenuHandler, 7> handlers { {
-        { fw::Literal<"EditCopy">(), HandlerMethod<&Quillfen::_EditCopy_Action>("_EditCopy_Action") },
-        { fw::Literal<"M_Boil_Calc">(), HandlerMethod<&showToolWindow<W_BoilCalc>>("_M_Boil_Calc_Action") },
-        { fw::Literal<"M_Carb">(), HandlerMethod<&showToolWindow<W_Carb>>("_M_Carb_Action") },
-        { fw::Literal<"M_Bottles">(), HandlerMethod<&showToolWindow<W_Bottle>>("_M_Bottles_Action") },
-        { fw::Literal<"M_BRIX">(), HandlerMethod<&showToolWindow<W_BRIX>>("_M_BRIX_Action") },
-        { fw::Literal<"About_Quillfen">(), HandlerMethod<&Quillfen::_About_Quillfen_Action>("_About_Quillfen_Action") },
-        { fw::Literal<"M_Parti_Gyle">(), HandlerMethod<&showToolWindow<W_Pari>>("_M_Parti_Gyle_Action") },
-    } };
-    return handlers;
+    // clang-format off
+    return MenuHandlerTable<
+        MenuHandlerRow<"EditCopy", &Quillfen::_EditCopy_Action>,
+        MenuHandlerRow<"M_Boil_Calc", &showToolWindow<W_BoilCalc>>,
+        MenuHandlerRow<"M_Carb", &showToolWindow<W_Carb>>,
+        MenuHandlerRow<"M_Bottles", &showToolWindow<W_Bottle>>,
+        MenuHandlerRow<"M_BRIX", &showToolWindow<W_BRIX>>,
+        MenuHandlerRow<"About_Quillfen", &Quillfen::_About_Quillfen_Action>,
+        MenuHandlerRow<"M_Parti_Gyle", &showToolWindow<W_Pari>>>();
+    // clang-format on
 }
 
 const ClassDeclaration& declaration()
@@ -71,7 +59,7 @@ const ClassDeclaration& declaration()
             Method<&Quillfen::Event_EnableMenuItems>("Event_EnableMenuItems")
                 .Hooks(fw::ApplicationEvent::kEnableMenuItems),
         };
-        for (const MenuHandler& handler : menuHandlers())
+        for (const MenuHandlerEntry& handler : menuHandlers())
             list.push_back(handler.method);
         list.push_back(ConstructorMethod<&Quillfen::Constructor>());
         return list;
@@ -123,7 +111,7 @@ void CreateApplicationObject()
 
 void InstallMenuHandlers()
 {
-    for (const MenuHandler& handler : menuHandlers()) {
+    for (const MenuHandlerEntry& handler : menuHandlers()) {
         fw::Ref<fw::Application> receiver = checked(ApplicationInstance());
         fw::Ref<fw::Application> source = checked(ApplicationInstance());
         fw::Ref<fw::Delegate> delegate

@@ -1,60 +1,17 @@
 #include "shell/menubar/MenuBar1.h"
 
 #include "calculators/ClassDeclaration.h"
+#include "shell/menubar/MenuTable.h"
 
 #include <fw/Abi.h>
 #include <fw/Exceptions.h>
 
 #include <array>
-#include <span>
+#include <cstddef>
 #include <string_view>
+#include <utility>
 
 namespace {
-
-// One entry of the menu tree. A menu hangs on the bar (no parent); an item on
-// its menu, which the builder finds on the bar again by Name.
-struct MenuEntry {
-    fw::ClassRecord* (*cls)();
-    fw::String* name;
-    fw::String* parent; // nil: the bar
-    fw::String* text;
-    fw::String* shortcut; // nil: never written (the separators)
-};
-
-fw::String* const kBar = nullptr;
-fw::String* const kNoShortcut = nullptr;
-
-using fw::Literal;
-
-const std::array<MenuEntry, 2> kFileMenu { {
-    { &fw::MenuItem::Class, Literal<"FileMenu">(), kBar, Literal<"&File">(), Literal<"">() },
-    { &fw::QuitMenuItem::Class, Literal<"FileQuit">(), Literal<"FileMenu">(), Literal<"&Quit">(), Literal<"Cmd+Q">() },
-} };
-
-const std::array<MenuEntry, 10> kEditMenu { {
-    { &fw::MenuItem::Class, Literal<"EditMenu">(), kBar, Literal<"&Edit">(), Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"EditUndo">(), Literal<"EditMenu">(), Literal<"&Undo">(), Literal<"Cmd+Z">() },
-    { &fw::MenuItem::Class, Literal<"UntitledMenu1">(), Literal<"EditMenu">(), Literal<"-">(), kNoShortcut },
-    { &fw::MenuItem::Class, Literal<"EditCut">(), Literal<"EditMenu">(), Literal<"Cu&t">(), Literal<"Cmd+X">() },
-    { &fw::MenuItem::Class, Literal<"EditCopy">(), Literal<"EditMenu">(), Literal<"&Copy">(), Literal<"Cmd+C">() },
-    { &fw::MenuItem::Class, Literal<"EditPaste">(), Literal<"EditMenu">(), Literal<"&Paste">(), Literal<"Cmd+V">() },
-    { &fw::MenuItem::Class, Literal<"EditClear">(), Literal<"EditMenu">(), Literal<"&Delete">(), Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"UntitledMenu0">(), Literal<"EditMenu">(), Literal<"-">(), kNoShortcut },
-    { &fw::MenuItem::Class, Literal<"EditSelectAll">(), Literal<"EditMenu">(), Literal<"Select &All">(),
-        Literal<"Cmd+A">() },
-    { &fw::AppleMenuItem::Class, Literal<"About_Quillfen">(), Literal<"EditMenu">(), Literal<"About">(),
-        Literal<"">() },
-} };
-
-const std::array<MenuEntry, 6> kToolsMenu { {
-    { &fw::MenuItem::Class, Literal<"M_Tools">(), kBar, Literal<"Tools">(), Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"M_BRIX">(), Literal<"M_Tools">(), Literal<"Brix Tool">(), Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"M_Parti_Gyle">(), Literal<"M_Tools">(), Literal<"Parti Gyle Tool">(),
-        Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"M_Boil_Calc">(), Literal<"M_Tools">(), Literal<"Boil-off Tool">(), Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"M_Carb">(), Literal<"M_Tools">(), Literal<"Carbonation Tool">(), Literal<"">() },
-    { &fw::MenuItem::Class, Literal<"M_Bottles">(), Literal<"M_Tools">(), Literal<"Bottles Tool">(), Literal<"">() },
-} };
 
 fw::Ref<fw::MenuBar> storage; // the shared bar; nil until the first request
 
@@ -65,40 +22,80 @@ fw::MenuItem* checked(const fw::Ref<fw::MenuItem>& entry)
     return entry.get();
 }
 
-// Builds the entries in order: made, constructed, named, set, then appended.
-void buildEntries(fw::MenuBar& bar, std::span<const MenuEntry> entries)
+// Builds row I of the table: made, constructed, named, set, then appended to the bar,
+// where it becomes the menu that the rows below it join, or to that menu.
+template <std::size_t I> void buildEntry(fw::MenuBar& bar, fw::Ref<fw::MenuItem>& menu)
 {
+    constexpr const menubar::EntryFacts& row = menubar::kRows[I];
     fw::Ref<fw::MenuItem> current;
-    for (const MenuEntry& entry : entries) {
-        {
-            fw::ClassRecord* cls = entry.cls();
-            fw::Ref<fw::Object> created = fw::RuntimeNewObject(cls);
-            fw::CallSlot<void>(created.get(), fw::MethodTableSlot(cls, "Constructor", "%%"));
-            current = fw::Ref<fw::MenuItem>::retain(fw::native_cast<fw::MenuItem>(created.get()));
-        }
-        checked(current)->setName(fw::Text(entry.name));
-        checked(current)->setAutoEnable(true);
-        checked(current)->setText(fw::Text(entry.text));
-        checked(current)->setVisible(true);
-        if (entry.shortcut)
-            checked(current)->setKeyboardShortcut(fw::Text(entry.shortcut));
-        if (!entry.parent) {
-            bar.Append(current.get());
-        } else {
-            fw::Ref<fw::MenuItem> menu = bar.Child(entry.parent);
-            checked(menu)->Append(current.get());
-        }
+    {
+        fw::Ref<fw::Object> created = fw::RuntimeNewObject(menubar::EntryClass<I>::Class());
+        // Every entry's class is MenuItem's or a subclass's, which keep its constructor where it is.
+        fw::CallSlot<void>(created.get(), fw::MenuItemSlot::kConstructor);
+        current = fw::Ref<fw::MenuItem>::retain(fw::native_cast<fw::MenuItem>(created.get()));
     }
+    checked(current)->setName(row.name);
+    checked(current)->setAutoEnable(true);
+    checked(current)->setText(row.text);
+    checked(current)->setVisible(true);
+    if (row.shortcut)
+        checked(current)->setKeyboardShortcut(*row.shortcut);
+    if constexpr (row.level == menubar::Level::Menu) {
+        bar.Append(current.get());
+        menu = current;
+    } else {
+        checked(menu)->Append(current.get());
+    }
+}
+
+// The builder of menu K: builds the menu's row, then its entries', in table order.
+template <std::size_t K> void buildMenu(fw::MenuBar& bar)
+{
+    fw::Ref<fw::MenuItem> menu;
+    [&]<std::size_t... I>(std::index_sequence<I...>)
+    {
+        (
+            [&] {
+                if constexpr (menubar::MenuOf(I) == K)
+                    buildEntry<I>(bar, menu);
+            }(),
+            ...);
+    }
+    (std::make_index_sequence<menubar::kEntryCount> {});
+}
+
+// The builders' method names: "Untitled" and the menu's position, from 0.
+inline constexpr std::string_view kBuilderStem = "Untitled";
+
+constexpr std::size_t decimalDigits(std::size_t number)
+{
+    std::size_t digits = 1;
+    for (; number >= 10; number /= 10)
+        ++digits;
+    return digits;
+}
+template <std::size_t K>
+inline constexpr auto kDecimalChars = [] {
+    std::array<char, decimalDigits(K)> chars {};
+    std::size_t rest = K;
+    for (std::size_t at = chars.size(); at-- > 0; rest /= 10)
+        chars[at] = static_cast<char>('0' + rest % 10);
+    return chars;
+}();
+template <std::size_t K>
+inline constexpr std::string_view kDecimal { kDecimalChars<K>.data(), kDecimalChars<K>.size() };
+template <std::size_t K> inline constexpr const std::string_view& kBuilderName = fw::kJoined<kBuilderStem, kDecimal<K>>;
+
+// The builders first, one per menu in the bar's order, then the override of the constructor.
+template <std::size_t... K> auto methodsOf(std::index_sequence<K...>)
+{
+    return std::array<MethodDeclaration, sizeof...(K) + 1> { Method<&buildMenu<K>>(kBuilderName<K>)...,
+        Override<&MenuBar1::Constructor>(kConstructorName, fw::MenuItemSlot::kConstructor) };
 }
 
 const ClassDeclaration& declaration()
 {
-    static const MethodDeclaration methods[] {
-        Method<&MenuBar1::Untitled0>("Untitled0"),
-        Method<&MenuBar1::Untitled1>("Untitled1"),
-        Method<&MenuBar1::Untitled2>("Untitled2"),
-        Override<&MenuBar1::Constructor>("Constructor", fw::MenuItemSlot::kConstructor),
-    };
+    static const auto methods = methodsOf(std::make_index_sequence<menubar::kMenuCount> {});
     static const ClassDeclaration facts { .superclass = &fw::MenuBar::Class,
         .registeredName = "MenuBar1.MenuBar1",
         .hasClassScope = true,
@@ -109,8 +106,11 @@ const ClassDeclaration& declaration()
 
 using Storage = ClassStorage<&declaration>;
 
-// The builders' positions: MenuBar's entries, then Untitled0, Untitled1, Untitled2.
-std::int32_t builderSlot(int builder) { return fw::MenuBar::Class()->methodTableCount + builder; }
+// The builders' positions: MenuBar's entries, then the class's first own methods.
+std::int32_t builderSlot(std::size_t menu)
+{
+    return fw::MenuBar::Class()->methodTableCount + static_cast<std::int32_t>(menu);
+}
 
 } // namespace
 
@@ -138,10 +138,6 @@ void MenuBar1::ReleaseImplicitInstance()
 
 void MenuBar1::Constructor(fw::MenuBar& self)
 {
-    for (int builder = 0; builder < 3; ++builder)
-        fw::CallSlot<void>(&self, builderSlot(builder));
+    for (std::size_t menu = 0; menu < menubar::kMenuCount; ++menu)
+        fw::CallSlot<void>(&self, builderSlot(menu));
 }
-
-void MenuBar1::Untitled0(fw::MenuBar& self) { buildEntries(self, kFileMenu); }
-void MenuBar1::Untitled1(fw::MenuBar& self) { buildEntries(self, kEditMenu); }
-void MenuBar1::Untitled2(fw::MenuBar& self) { buildEntries(self, kToolsMenu); }

@@ -2,8 +2,9 @@
 // application object and by the boil-off and parti-gyle windows.
 //
 // `ImplicitInstance` builds the bar on its first request (its constructor runs
-// the three builders, one per menu) and keeps it in module storage until
-// `ReleaseImplicitInstance` at exit; every request in between gets the same bar.
+// one builder per menu of the bar's table, MenuTable.h) and keeps it in module
+// storage until `ReleaseImplicitInstance` at exit; every request in between gets
+// the same bar.
 // A choice in the menus reaches the application's handlers through the entry's
 // Name; the bar itself handles nothing.
 #pragma once
@@ -21,8 +22,6 @@ struct MenuBar1 {
     // Empties the storage, then releases the bar it held.
     static void ReleaseImplicitInstance();
 
+    // Runs the builders, the class's first own methods: each builds one menu.
     static void Constructor(fw::MenuBar& self);
-    static void Untitled0(fw::MenuBar& self); // File
-    static void Untitled1(fw::MenuBar& self); // Edit
-    static void Untitled2(fw::MenuBar& self); // Tools
 };

@@ -7,6 +7,6 @@
 
 #include <span>
 
-// The 18 accessors in the family's order: the menus from last to first, each
-// followed by its own items from last to first.
+// One accessor per entry of the bar's table, in the family's order: the menus from
+// last to first, each followed by its own items from last to first.
 std::span<const MethodDeclaration> MenuItemAccessorMethods();

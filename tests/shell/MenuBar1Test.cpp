@@ -93,7 +93,14 @@ TEST(MenuBar1, RegistersItsOverrideOfTheInheritedConstructor)
     EXPECT_EQ(cls->methodTableCount, 29);
     EXPECT_EQ(cls->instanceSize, 52);
     auto slot = fw::MethodTableSlot(fw::MenuBar::Class(), "Constructor", "%%");
+    EXPECT_EQ(slot, fw::MenuItemSlot::kConstructor);
     EXPECT_EQ(cls->methodTable[slot], cls->methods[55].entry);
+    // One builder per menu, named by its position, in the table after MenuBar's entries.
+    const char* own[] = { "Untitled0", "Untitled1", "Untitled2", "Constructor" };
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(cls->methods[52 + k].name, own[k]);
+    for (std::int32_t k = 0; k < 3; ++k)
+        EXPECT_EQ(cls->methodTable[fw::MenuBar::Class()->methodTableCount + k], cls->methods[52 + k].entry);
 }
 
 } // namespace
