@@ -3,7 +3,6 @@
 #include <fw/Numbers.h>
 
 #include <array>
-#include <cassert>
 #include <cstdint>
 
 namespace {
@@ -86,12 +85,10 @@ std::span<const PropertyDeclaration> W_Bottle::Properties() { return kProperties
 
 void W_Bottle::InitFields(fw::Object* instance)
 {
-    // The fields follow Window's instance, one after another in declaration order.
+    // The class's own property records follow Window's, in declaration order, and
+    // say where each field lies.
     const fw::ClassRecord* cls = Class();
-    for (std::size_t k = 0; k < kProperties.size(); ++k) {
-        const fw::PropertyRecord* property = fw::FindProperty(cls, kProperties[k].name);
-        assert(property
-            && property->fieldOffset == fw::Window::kInstanceSize + static_cast<std::int32_t>(k) * fw::kFieldBytes);
-        instance->field(property->fieldOffset).int32 = 0;
-    }
+    const std::size_t inherited = cls->superclass->properties.size();
+    for (std::size_t k = 0; k < kProperties.size(); ++k)
+        instance->field(cls->properties.at(inherited + k).fieldOffset).int32 = 0;
 }
