@@ -5,7 +5,7 @@
 #include <fw/Exceptions.h>
 #include <fw/MenuItem.h>
 #include <fw/ObjCRuntime.h>
-#include <fw/Run.h>
+#include <fw/qt/Run.h>
 
 #include "QtTestSupport.h"
 

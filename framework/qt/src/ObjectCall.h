@@ -3,11 +3,11 @@
 // An object's entry points (userEdited, userClose, fire, Choose ...) run the
 // program's handlers, which may raise. An exception must never unwind through
 // Qt's event loop: `CallObject` catches it where Qt called us and hands it to the
-// run's unhandled-exception road (fw/Run.h), and the program goes on with its
+// run's unhandled-exception road (fw/qt/Run.h), and the program goes on with its
 // windows intact.
 #pragma once
 
-#include <fw/Run.h>
+#include <fw/qt/Run.h>
 
 #include <utility>
 
