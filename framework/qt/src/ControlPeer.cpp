@@ -1,7 +1,6 @@
 #include "ControlPeer.h"
 
 #include "HoverReporter.h"
-#include "ObjectCall.h"
 #include "Styling.h"
 #include "TextConversion.h"
 #include "WholeTextFields.h"
@@ -9,6 +8,7 @@
 
 #include <fw/RectControl.h>
 #include <fw/Window.h>
+#include <fw/qt/Run.h>
 
 #include <QHash>
 
@@ -127,7 +127,7 @@ bool ControlPeer::reportUserChange(const std::function<void()>& report)
 {
     WeakRef control(&object_);
     Ref<Object> hold = Ref<Object>::retain(&object_);
-    CallObject(report);
+    GuardQtCall(report);
     return of(control.get()) == this;
 }
 

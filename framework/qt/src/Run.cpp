@@ -74,7 +74,7 @@ private:
 // False when start-up ended the run.
 bool startUp(std::exception_ptr& escaped)
 {
-    ReportExceptions([] {
+    GuardQtCall([] {
         if (auto application = getAppObject())
             application->raiseEvent(ApplicationEvent::kOpen);
     });
