@@ -8,7 +8,6 @@
 
 #include <fw/RectControl.h>
 #include <fw/Window.h>
-#include <fw/qt/Run.h>
 
 #include <QHash>
 
@@ -121,14 +120,6 @@ QWidget* ControlPeer::parentWidget() const
             return peer->widget_;
     auto* window = WindowPeer::of(object_.window());
     return window ? window->content() : nullptr;
-}
-
-bool ControlPeer::reportUserChange(const std::function<void()>& report)
-{
-    WeakRef control(&object_);
-    Ref<Object> hold = Ref<Object>::retain(&object_);
-    GuardQtCall(report);
-    return of(control.get()) == this;
 }
 
 QPoint ControlPeer::parentOrigin() const
