@@ -32,7 +32,8 @@ QHash<const QWidget*, ControlPeer*>& peersByWidget()
 // (a popup's rows before its row, a slider's range before its value, a field's limit
 // before its text), and the widget shows itself last.
 constexpr std::array kAttachOrder { Aspect::Style, Aspect::Font, Aspect::Colors, Aspect::Range, Aspect::Text,
-    Aspect::Selection, Aspect::Picture, Aspect::Enabled, Aspect::TabOrder, Aspect::Timer };
+    Aspect::HelpTag, Aspect::CueText, Aspect::Selection, Aspect::Picture, Aspect::Enabled, Aspect::TabOrder,
+    Aspect::Timer };
 } // namespace
 
 ControlPeer::ControlPeer(RectControl& object, QWidget* widget)
@@ -98,7 +99,7 @@ void ControlPeer::update(Aspect aspect)
         if (auto* text = dynamic_cast<const TextFontControl*>(&object_))
             ApplyFont(widget_, *text);
         break;
-    case Aspect::Text:
+    case Aspect::HelpTag:
         widget_->setToolTip(ShownText(object_.helpTag()));
         break;
     case Aspect::Parent:

@@ -66,6 +66,7 @@ void MenuPeer::update(Aspect aspect)
 {
     switch (aspect) {
     case Aspect::Text:
+    case Aspect::HelpTag:
     case Aspect::Font:
     case Aspect::Visible:
     case Aspect::Enabled:
