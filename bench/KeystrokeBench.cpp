@@ -10,7 +10,7 @@
 
 #include "WidgetOf.h"
 
-#include <fw/Run.h>
+#include <fw/qt/Run.h>
 
 #include <QCoreApplication>
 #include <QLineEdit>

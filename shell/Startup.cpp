@@ -15,7 +15,7 @@
 #include <fw/Delegate.h>
 #include <fw/Exceptions.h>
 #include <fw/FrameworkClasses.h>
-#include <fw/Run.h>
+#include <fw/qt/Run.h>
 
 #include <array>
 

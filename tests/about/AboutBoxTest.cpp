@@ -11,8 +11,8 @@
 #include <fw/Exceptions.h>
 #include <fw/FolderItem.h>
 #include <fw/Label.h>
-#include <fw/Run.h>
 #include <fw/TextArea.h>
+#include <fw/qt/Run.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -291,6 +292,46 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextFieldSettings,
         FieldRow { "RightWithoutBorder", 3, false, false, false, Qt::AlignRight | Qt::AlignVCenter },
         FieldRow { "Password", 0, false, true, true, Qt::AlignLeft | Qt::AlignVCenter }),
     [](const testing::TestParamInfo<FieldRow>& info) { return info.param.name; });
+
+// Counts the tooltip changes that reach a widget.
+class ToolTipChanges : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTipChange)
+            ++count;
+        return false;
+    }
+};
+
+TEST_F(ControlPeersTest, HelpTagAndCueTextShowTheirChangesAndAWrittenTextLeavesThemAlone)
+{
+    auto window = OpenWindow({}, [](Window& w) {
+        auto& field = SetRect(AddControl<TextField>(w, TextField::Class(), "Result"), 10, 10, 120, 22);
+        field.setHelpTag("Original gravity");
+        field.setCueText("gravity");
+    });
+    auto* field = native_cast<TextField>(window->findControl("Result"));
+    auto* edit = widgetOf<QLineEdit>(*window, "Result");
+    ASSERT_TRUE(edit);
+    ToolTipChanges tips;
+    edit->installEventFilter(&tips);
+
+    field->setText("1.050");
+    EXPECT_EQ(edit->text(), "1.050");
+    EXPECT_EQ(tips.count, 0) << "a result the program writes sets the text alone";
+    EXPECT_EQ(edit->toolTip(), "Original gravity");
+    EXPECT_EQ(edit->placeholderText(), "gravity");
+
+    field->setHelpTag("Specific gravity");
+    field->setCueText("1.0xx");
+    EXPECT_EQ(edit->toolTip(), "Specific gravity");
+    EXPECT_EQ(edit->placeholderText(), "1.0xx");
+    EXPECT_EQ(edit->text(), "1.050");
+}
 
 TEST_F(ControlPeersTest, ALongTextTheProgramWritesShowsItsStartFocusedOrNot)
 {

@@ -138,6 +138,8 @@ TEST_F(MenuPeerTest, AWindowShowsTheApplicationsBarBuiltFromTheMenuTree)
     // The object changes afterwards, and the bar follows.
     entryNamed(*bar, "FileSave")->setText("Save &As");
     EXPECT_EQ(actions[0]->text(), "Save &As");
+    entryNamed(*bar, "FileSave")->setHelpTag("Saves the brew under another name");
+    EXPECT_EQ(actions[0]->toolTip(), "Saves the brew under another name");
     auto added = makeEntry({ "FileClose", "&Close", "Cmd+W" });
     entryNamed(*bar, "FileMenu")->Insert(0, added.get());
     ASSERT_EQ(menuOf(MenuBarOf(window.get()), 0)->actions().size(), 5);

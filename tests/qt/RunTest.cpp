@@ -5,7 +5,7 @@
 #include <fw/Exceptions.h>
 #include <fw/MenuItem.h>
 #include <fw/ObjCRuntime.h>
-#include <fw/Run.h>
+#include <fw/qt/Run.h>
 
 #include "QtTestSupport.h"
 
@@ -85,10 +85,10 @@ void chooseQuit()
 // The test's timers go with the test.
 QObject* timerContext = nullptr;
 
-// Calls from timers go through ReportExceptions, as every call from Qt does.
+// Calls from timers go through GuardQtCall, as every call from Qt does.
 void after(int milliseconds, std::function<void()> call)
 {
-    QTimer::singleShot(milliseconds, timerContext, [call = std::move(call)] { ReportExceptions(call); });
+    QTimer::singleShot(milliseconds, timerContext, [call = std::move(call)] { GuardQtCall(call); });
 }
 
 class Run : public testing::Test {
@@ -304,7 +304,7 @@ TEST_F(Run, UnhandledExceptionsGoToStandardErrorAndTheReporter)
         "Unhandled RuntimeException: first\nReporting an unhandled exception failed: reporter broke\n");
 }
 
-TEST_F(Run, ReportExceptionsReportsWhateverTheCallRaises)
+TEST_F(Run, GuardQtCallReportsWhateverTheCallRaises)
 {
     auto raised = makeException(ObjCException::Class(), "NSInvalidArgumentException: nope");
     struct Row {
@@ -324,7 +324,7 @@ TEST_F(Run, ReportExceptionsReportsWhateverTheCallRaises)
     testing::internal::CaptureStderr();
     for (const auto& row : rows) {
         reported.clear();
-        EXPECT_EQ(ReportExceptions(row.call), row.ranThrough) << row.label;
+        EXPECT_EQ(GuardQtCall(row.call), row.ranThrough) << row.label;
         EXPECT_EQ(reported, row.reported) << row.label;
     }
     testing::internal::GetCapturedStderr();

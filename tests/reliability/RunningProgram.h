@@ -14,8 +14,8 @@
 #include <fw/Application.h>
 #include <fw/ClassRecord.h>
 #include <fw/MenuItem.h>
-#include <fw/Run.h>
 #include <fw/Window.h>
+#include <fw/qt/Run.h>
 
 #include <QApplication>
 #include <QWidget>

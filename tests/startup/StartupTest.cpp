@@ -15,8 +15,8 @@
 #include <fw/FrameworkClasses.h>
 #include <fw/MenuItem.h>
 #include <fw/ObjCRuntime.h>
-#include <fw/Run.h>
 #include <fw/Window.h>
+#include <fw/qt/Run.h>
 
 #include <gtest/gtest.h>
 

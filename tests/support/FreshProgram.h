@@ -6,7 +6,7 @@
 // unhandled-exception box is replaced by a recorder for the test.
 #pragma once
 
-#include <fw/Run.h>
+#include <fw/qt/Run.h>
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "shell/menubar/MenuBar1.h"
 
-#include <fw/Run.h>
 #include <fw/TextField.h>
+#include <fw/qt/Run.h>
 
 #include <QApplication>
 #include <QClipboard>

@@ -318,7 +318,7 @@ void MenuItem::setTag(std::int32_t tag)
     tag_ = tag;
 }
 std::string_view MenuItem::helpTag() const { return helpTag_; }
-void MenuItem::setHelpTag(std::string_view text) { peer_.change(helpTag_, text, Aspect::Text); }
+void MenuItem::setHelpTag(std::string_view text) { peer_.change(helpTag_, text, Aspect::HelpTag); }
 bool MenuItem::bold() const { return bold_; }
 void MenuItem::setBold(bool value) { peer_.change(bold_, value, Aspect::Font); }
 bool MenuItem::italic() const { return italic_; }

@@ -112,7 +112,7 @@ void RectControl::setTabPanelIndex(std::int32_t index) { change(tabPanelIndex_, 
 void RectControl::setTabIndex(std::int32_t index) { change(tabIndex_, index, Aspect::TabOrder); }
 void RectControl::setTabStop(bool value) { change(tabStop_, value, Aspect::TabOrder); }
 void RectControl::setEnabled(bool value) { change(enabled_, value, Aspect::Enabled); }
-void RectControl::setHelpTag(std::string_view text) { change(helpTag_, text, Aspect::Text); }
+void RectControl::setHelpTag(std::string_view text) { change(helpTag_, text, Aspect::HelpTag); }
 void RectControl::setAutoDeactivate(bool value) { change(autoDeactivate_, value, Aspect::Enabled); }
 void RectControl::setInitialParent(std::string_view name) { change(initialParent_, name, Aspect::Parent); }
 

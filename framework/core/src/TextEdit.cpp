@@ -71,7 +71,7 @@ void TextEdit::setAcceptTabs(bool value) { change(acceptTabs_, value, Aspect::St
 void TextEdit::setAutomaticallyCheckSpelling(bool value) { change(automaticallyCheckSpelling_, value, Aspect::Style); }
 
 void TextField::setPassword(bool value) { change(password_, value, Aspect::Style); }
-void TextField::setCueText(std::string_view text) { change(cueText_, text, Aspect::Text); }
+void TextField::setCueText(std::string_view text) { change(cueText_, text, Aspect::CueText); }
 
 void TextArea::setMultiline(bool value) { change(multiline_, value, Aspect::Style); }
 void TextArea::setStyled(bool value) { change(styled_, value, Aspect::Style); }

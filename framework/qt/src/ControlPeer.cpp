@@ -1,7 +1,6 @@
 #include "ControlPeer.h"
 
 #include "HoverReporter.h"
-#include "ObjectCall.h"
 #include "Styling.h"
 #include "TextConversion.h"
 #include "WholeTextFields.h"
@@ -33,7 +32,8 @@ QHash<const QWidget*, ControlPeer*>& peersByWidget()
 // (a popup's rows before its row, a slider's range before its value, a field's limit
 // before its text), and the widget shows itself last.
 constexpr std::array kAttachOrder { Aspect::Style, Aspect::Font, Aspect::Colors, Aspect::Range, Aspect::Text,
-    Aspect::Selection, Aspect::Picture, Aspect::Enabled, Aspect::TabOrder, Aspect::Timer };
+    Aspect::HelpTag, Aspect::CueText, Aspect::Selection, Aspect::Picture, Aspect::Enabled, Aspect::TabOrder,
+    Aspect::Timer };
 } // namespace
 
 ControlPeer::ControlPeer(RectControl& object, QWidget* widget)
@@ -99,7 +99,7 @@ void ControlPeer::update(Aspect aspect)
         if (auto* text = dynamic_cast<const TextFontControl*>(&object_))
             ApplyFont(widget_, *text);
         break;
-    case Aspect::Text:
+    case Aspect::HelpTag:
         widget_->setToolTip(ShownText(object_.helpTag()));
         break;
     case Aspect::Parent:
@@ -121,14 +121,6 @@ QWidget* ControlPeer::parentWidget() const
             return peer->widget_;
     auto* window = WindowPeer::of(object_.window());
     return window ? window->content() : nullptr;
-}
-
-bool ControlPeer::reportUserChange(const std::function<void()>& report)
-{
-    WeakRef control(&object_);
-    Ref<Object> hold = Ref<Object>::retain(&object_);
-    CallObject(report);
-    return of(control.get()) == this;
 }
 
 QPoint ControlPeer::parentOrigin() const

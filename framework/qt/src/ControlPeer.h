@@ -17,16 +17,14 @@
 
 #include <fw/Object.h>
 #include <fw/Peer.h>
+#include <fw/RectControl.h>
+#include <fw/qt/Run.h>
 
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
-namespace fw {
-class RectControl;
-}
+#include <utility>
 
 namespace fw::qt {
 
@@ -68,9 +66,16 @@ protected:
     virtual Qt::FocusPolicy tabStopFocus() const { return naturalFocus_; }
     // The window position that the parent widget's origin stands for.
     QPoint parentOrigin() const;
-    // Hands a user's change to the object, whose handlers may close the window that holds the control: the
-    // object is held meanwhile. True when this peer is still there to show what the handlers left.
-    bool reportUserChange(const std::function<void()>& report);
+    // Hands a user's change to the object through the Qt boundary's guard. The object's handlers may close the
+    // window that holds the control: the object is held meanwhile. True when this peer is still there to show
+    // what the handlers left.
+    template <class Report> bool reportUserChange(Report&& report)
+    {
+        WeakRef control(&object_);
+        Ref<Object> hold = Ref<Object>::retain(&object_);
+        GuardQtCall(std::forward<Report>(report));
+        return of(control.get()) == this;
+    }
 
 private:
     QWidget* parentWidget() const;

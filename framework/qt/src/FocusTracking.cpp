@@ -1,10 +1,10 @@
 #include "FocusTracking.h"
 
 #include "ControlPeer.h"
-#include "ObjectCall.h"
 
 #include <fw/RectControl.h>
 #include <fw/Window.h>
+#include <fw/qt/Run.h>
 
 #include <QApplication>
 
@@ -19,7 +19,7 @@ void TrackFocus(QApplication& application)
         RectControl& control = peer->object();
         Ref<Window> window = Ref<Window>::retain(control.window());
         if (window && window->opened() && window->focus() != &control)
-            CallObject([&] { window->focusOn(&control); });
+            GuardQtCall([&] { window->focusOn(&control); });
     });
 }
 

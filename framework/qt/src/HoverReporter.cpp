@@ -1,9 +1,9 @@
 #include "HoverReporter.h"
 
 #include "ControlPeer.h"
-#include "ObjectCall.h"
 
 #include <fw/RectControl.h>
+#include <fw/qt/Run.h>
 
 #include <QEvent>
 
@@ -24,7 +24,7 @@ bool HoverReporter::eventFilter(QObject* watched, QEvent* event)
             Ref<Object> hold = Ref<Object>::retain(&peer->object());
             RectControl& control = peer->object();
             bool entered = event->type() == QEvent::Enter;
-            CallObject([&] { entered ? control.mouseEnter() : control.mouseExit(); });
+            GuardQtCall([&] { entered ? control.mouseEnter() : control.mouseExit(); });
         }
     }
     return false;

@@ -1,11 +1,11 @@
 #include "LabelPeer.h"
 
-#include "ObjectCall.h"
 #include "ParentBackground.h"
 #include "Styling.h"
 #include "TextConversion.h"
 
 #include <fw/Label.h>
+#include <fw/qt/Run.h>
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -50,7 +50,7 @@ void LabelWidget::mousePressEvent(QMouseEvent* event)
     pressed_ = true;
     QPoint at = event->position().toPoint();
     if (auto label = object_.get())
-        CallObject([&] { (void)label->mouseDown(at.x(), at.y()); });
+        GuardQtCall([&] { (void)label->mouseDown(at.x(), at.y()); });
 }
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event)
@@ -60,7 +60,7 @@ void LabelWidget::mouseMoveEvent(QMouseEvent* event)
         return;
     QPoint at = event->position().toPoint();
     if (auto label = object_.get())
-        CallObject([&] { label->mouseDrag(at.x(), at.y()); });
+        GuardQtCall([&] { label->mouseDrag(at.x(), at.y()); });
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -72,7 +72,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     QPoint at = event->position().toPoint();
     if (auto label = object_.get())
-        CallObject([&] { label->mouseUp(at.x(), at.y()); });
+        GuardQtCall([&] { label->mouseUp(at.x(), at.y()); });
 }
 
 LabelPeer::LabelPeer(Label& object)

@@ -1,12 +1,12 @@
 #include "MenuPeer.h"
 
 #include "EditCommands.h"
-#include "ObjectCall.h"
 #include "ShortcutText.h"
 #include "TextConversion.h"
 #include "WeakObject.h"
 
 #include <fw/MenuItem.h>
+#include <fw/qt/Run.h>
 
 #include <QAction>
 #include <QMenu>
@@ -43,7 +43,7 @@ MenuPeer::MenuPeer(MenuItem& object)
         auto chosen = item.get();
         if (!chosen || ApplyEditCommand(chosen->name()))
             return;
-        CallObject([&] { chosen->Choose(); });
+        GuardQtCall([&] { chosen->Choose(); });
     });
     applyTo(action_);
     applyShortcut();
@@ -66,6 +66,7 @@ void MenuPeer::update(Aspect aspect)
 {
     switch (aspect) {
     case Aspect::Text:
+    case Aspect::HelpTag:
     case Aspect::Font:
     case Aspect::Visible:
     case Aspect::Enabled:
@@ -148,7 +149,7 @@ void MenuPeer::populate(QWidget* container)
             menu->setProperty(kBuiltMenu, true);
             QObject::connect(menu, &QMenu::aboutToShow, menu, [item = WeakObject<MenuItem>(entry)] {
                 if (auto shown = item.get())
-                    CallObject([&] { shown->EnableMenu(); });
+                    GuardQtCall([&] { shown->EnableMenu(); });
             });
             peer->fill(menu);
             peer->applyTo(menu->menuAction());

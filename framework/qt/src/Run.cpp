@@ -1,8 +1,8 @@
 #include <fw/Application.h>
-#include <fw/Run.h>
 #include <fw/Thread.h>
 #include <fw/qt/AboutPanel.h>
 #include <fw/qt/Platform.h>
+#include <fw/qt/Run.h>
 
 #include "RunStatus.h"
 
@@ -74,7 +74,7 @@ private:
 // False when start-up ended the run.
 bool startUp(std::exception_ptr& escaped)
 {
-    ReportExceptions([] {
+    GuardQtCall([] {
         if (auto application = getAppObject())
             application->raiseEvent(ApplicationEvent::kOpen);
     });

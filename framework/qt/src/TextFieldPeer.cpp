@@ -71,7 +71,7 @@ void TextFieldPeer::show(Aspect aspect)
 {
     showShared(aspect);
     switch (aspect) {
-    case Aspect::Text:
+    case Aspect::CueText:
         view()->setPlaceholderText(ToQt(object().cueText()));
         break;
     case Aspect::Range:

@@ -1,9 +1,9 @@
 #include "TimerPeer.h"
 
-#include "ObjectCall.h"
 #include "WeakObject.h"
 
 #include <fw/Timer.h>
+#include <fw/qt/Run.h>
 
 #include <QTimer>
 
@@ -17,7 +17,7 @@ TimerPeer::TimerPeer(Timer& object)
     clock_->setTimerType(Qt::PreciseTimer);
     QObject::connect(clock_, &QTimer::timeout, clock_, [timer = WeakObject(&object)] {
         if (auto ticking = timer.get())
-            CallObject([&] { ticking->fire(); });
+            GuardQtCall([&] { ticking->fire(); });
     });
     update(Aspect::Timer);
 }

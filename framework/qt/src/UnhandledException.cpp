@@ -1,6 +1,6 @@
 #include <fw/ClassRecord.h>
-#include <fw/Run.h>
 #include <fw/Thread.h>
+#include <fw/qt/Run.h>
 
 #include "RunStatus.h"
 

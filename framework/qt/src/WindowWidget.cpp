@@ -1,9 +1,9 @@
 #include "WindowWidget.h"
 
 #include "DesktopTitle.h"
-#include "ObjectCall.h"
 
 #include <fw/Window.h>
+#include <fw/qt/Run.h>
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -88,7 +88,7 @@ void WindowWidget::closeEvent(QCloseEvent* event)
     if (window && window->opened()) {
         // The close box asks the object; Qt closes the widget only once the object has closed.
         bool wasClosing = std::exchange(inCloseEvent_, true);
-        CallObject([&] { window->userClose(); });
+        GuardQtCall([&] { window->userClose(); });
         inCloseEvent_ = wasClosing;
     }
     event->setAccepted(!window || !window->opened());
@@ -101,7 +101,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event)
     if (sizing_)
         return;
     if (auto window = object_.get(); window && window->opened())
-        CallObject([&] { window->userResized(content_->width(), content_->height()); });
+        GuardQtCall([&] { window->userResized(content_->width(), content_->height()); });
 }
 
 void WindowWidget::moveEvent(QMoveEvent* event)
@@ -111,7 +111,7 @@ void WindowWidget::moveEvent(QMoveEvent* event)
         return;
     if (auto window = object_.get(); window && window->opened()) {
         QPoint origin = mapToGlobal(content_->pos());
-        CallObject([&] { window->userMoved(origin.x(), origin.y()); });
+        GuardQtCall([&] { window->userMoved(origin.x(), origin.y()); });
     }
 }
 
@@ -123,13 +123,13 @@ void WindowWidget::changeEvent(QEvent* event)
         return;
     if (event->type() == QEvent::ActivationChange) {
         bool active = isActiveWindow();
-        CallObject([&] { window->userActivated(active); });
+        GuardQtCall([&] { window->userActivated(active); });
     } else if (event->type() == QEvent::WindowStateChange) {
         auto state = windowState();
         auto shown = state & Qt::WindowMinimized ? WindowState::Minimized
             : state & Qt::WindowMaximized        ? WindowState::Maximized
                                                  : WindowState::Normal;
-        CallObject([&] { window->userChangedState(static_cast<std::int32_t>(shown)); });
+        GuardQtCall([&] { window->userChangedState(static_cast<std::int32_t>(shown)); });
     }
 }
 

@@ -16,6 +16,35 @@
 // only a class without one reaches the bound handler. Exceptions pass on to
 // whoever raised the event. It holds a reference to the object throughout, so a
 // handler may close the window that owns the object.
+//
+// A keystroke's road, from Qt to a window's result fields, and why each hop is there:
+// - QLineEdit::textEdited: Qt reports the user's edits only, never a setText, so a
+//   program's write never comes back as the user's.
+// - TextFieldPeer's connection (framework/qt) finds the peer through a WeakObject
+//   of its object, since the widget may outlive both; TextEditPeer::edited marks the
+//   field as being edited, so that its own text shows only once the handlers are done.
+// - ControlPeer::reportUserChange holds the object: a handler may close its window.
+// - GuardQtCall (fw/qt/Run.h): no exception unwinds through Qt's event loop; one
+//   that nobody caught is reported there and the program goes on.
+// - TextEdit::userEdited keeps the text to LimitText and stores it; only a real
+//   change goes on, to RaiseEvent(TextChange).
+// - RaiseEvent: the class's own hook first (a text field has none), else the thunk
+//   of the record that RuntimeAddEventHandler bound.
+// - The thunk and the delegate's invoke function are the program's
+//   (calculators/EventBinding.h): the thunk reads the delegate back; the invoke
+//   function finds the weakly bound window (nil: NilObjectException), checks the
+//   control's class and calls the handler's entry point.
+// - The entry point (EntryOf, fw/Abi.h) holds the window and converts the
+//   arguments to the handler's C++ types: W_BRIX::TF_OB_TextChange computes.
+// - The handler writes each result with TextEdit::setText, which stores it,
+//   notifies the peer (Aspect::Text: the text alone) and raises that field's own
+//   TextChange (a handler bound there runs nested, and ends once it writes the text
+//   the field already has).
+// - PeerLink::notify -> ControlPeer::update -> TextFieldPeer::show puts the result in
+//   the line edit with its start in view.
+// - Back in TextEditPeer::edited, the edited field shows what the handlers left of
+//   its text, the caret kept where it stood beside the decimal point
+//   (CaretAnchoredToPoint).
 #pragma once
 
 #include <fw/Abi.h>

@@ -21,6 +21,8 @@ enum class Aspect : std::uint8_t {
     Geometry, // position, size, size limits, line end points
     Title,
     Text, // text, caption, rows of a popup menu, menu text
+    HelpTag, // the tip shown while the pointer rests on it
+    CueText, // the hint an empty text field shows
     Selection, // popup row, slider value
     Range, // slider range and steps, text length limit
     Visible,

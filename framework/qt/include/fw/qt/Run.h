@@ -14,9 +14,10 @@
 // loop ends when the application quits (the quit hook, File > Quit) or when the
 // last open window closes, since on Linux no menu stays reachable without one.
 //
-// Every place where Qt calls into a framework object goes through `ReportExceptions`: an
-// exception never unwinds through Qt's event loop; it is reported with
-// `RuntimeUnhandledException` and the program goes on.
+// Every place where Qt calls into a framework object goes through `GuardQtCall`,
+// the Qt boundary's exception guard: an exception never unwinds through Qt's
+// event loop; it is reported with `RuntimeUnhandledException` and the program
+// goes on with its windows intact.
 #pragma once
 
 #include <fw/Exceptions.h>
@@ -80,8 +81,9 @@ UnhandledExceptionReporter SetUnhandledExceptionReporter(UnhandledExceptionRepor
 // status is kExitStatusAfterEscape all the same. Never raises.
 void ReportCaughtException() noexcept;
 
-// Runs the callable and reports any exception it raises; true when it ran through.
-template <class F> bool ReportExceptions(F&& function) noexcept
+// Makes a call from Qt into the framework (a user's edit, click or close, a timer's tick):
+// runs it and reports any exception it raises; true when it ran through.
+template <class F> bool GuardQtCall(F&& function) noexcept
 {
     try {
         std::forward<F>(function)();
