@@ -6,6 +6,7 @@
 
 #include "FreshProgram.h"
 #include "Patience.h"
+#include "TemporaryFolder.h"
 
 #include <fw/Canvas.h>
 #include <fw/Desktop.h>
@@ -201,7 +202,8 @@ TEST_F(AboutBox, ShowsBothPicturesAndServesThemFromItsCache)
 TEST_F(AboutBox, WithoutTheResourcesFolderTheCanvasesStayEmptyAndTheLoadIsTriedAgain)
 {
     auto program = fw::ApplicationFilePath();
-    auto elsewhere = std::filesystem::temp_directory_path() / "quillfen-no-resources" / "bin";
+    auto folder = temporary_folder::NewTemporaryFolder("quillfen-no-resources");
+    auto elsewhere = folder / "bin";
     std::filesystem::create_directories(elsewhere);
     fw::SetApplicationFilePath(elsewhere / "quillfen");
 
@@ -211,6 +213,7 @@ TEST_F(AboutBox, WithoutTheResourcesFolderTheCanvasesStayEmptyAndTheLoadIsTriedA
 
     fw::SetApplicationFilePath(program);
     EXPECT_NE(MakerLogoPicture(), nullptr) << "a failed load is tried again";
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(AboutBox, TheLinkLabelFollowsThePointerAndOpensOnAReleaseInside)
