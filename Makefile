@@ -15,6 +15,8 @@ CONFIGURE = cmake -G Ninja -DQUILLFEN_WERROR=ON
 
 .PHONY: run test test-binaries test-sanitize soak fuzz format-check deps clean
 
+# Installs the Debian packages that are missing; where nothing can be installed,
+# names what the build lacks and lets it go on.
 deps:
 	@scripts/install-deps.sh
 

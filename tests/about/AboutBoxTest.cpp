@@ -5,6 +5,8 @@
 #include "shell/Startup.h"
 
 #include "FreshProgram.h"
+#include "Patience.h"
+#include "TemporaryFolder.h"
 
 #include <fw/Canvas.h>
 #include <fw/Desktop.h>
@@ -14,8 +16,8 @@
 #include <fw/TextArea.h>
 #include <fw/qt/Run.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -60,12 +62,17 @@ template <class T> T* control(fw::Window& window, const char* name)
     return fw::native_cast<T>(window.findControl(name));
 }
 
-void processEventsFor(int milliseconds)
+// Runs what waits until a timer of that interval, started now, has fired: every
+// timer started before it with a shorter interval has fired by then, however
+// loaded the machine.
+void processEventsPast(int milliseconds)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    bool fired = false;
+    QTimer past;
+    past.setSingleShot(true);
+    QObject::connect(&past, &QTimer::timeout, &past, [&] { fired = true; });
+    past.start(milliseconds);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fired; }, milliseconds + patience::kLimitMs));
 }
 
 TEST_F(AboutBox, RegistersItsThreeClassesFacts)
@@ -193,7 +200,7 @@ TEST_F(AboutBox, ATimerNotSwitchedOnLeavesTheWindowOpen)
 {
     fw::Ref<fw::Window> window = openWindow();
     EXPECT_EQ(openWindow(), window) << "both requests give one window";
-    processEventsFor(1300);
+    processEventsPast(1300); // past the timer's period
     EXPECT_TRUE(window->opened());
 }
 
@@ -228,7 +235,8 @@ TEST_F(AboutBox, ShowsBothPicturesAndServesThemFromItsCache)
 TEST_F(AboutBox, WithoutTheResourcesFolderTheCanvasesStayEmptyAndTheLoadIsTriedAgain)
 {
     auto program = fw::ApplicationFilePath();
-    auto elsewhere = std::filesystem::temp_directory_path() / "quillfen-no-resources" / "bin";
+    auto folder = temporary_folder::NewTemporaryFolder("quillfen-no-resources");
+    auto elsewhere = folder / "bin";
     std::filesystem::create_directories(elsewhere);
     fw::SetApplicationFilePath(elsewhere / "quillfen");
 
@@ -238,6 +246,7 @@ TEST_F(AboutBox, WithoutTheResourcesFolderTheCanvasesStayEmptyAndTheLoadIsTriedA
 
     fw::SetApplicationFilePath(program);
     EXPECT_NE(MakerLogoPicture(), nullptr) << "a failed load is tried again";
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(AboutBox, TheLinkLabelFollowsThePointerAndOpensOnAReleaseInside)

@@ -4,6 +4,8 @@
 
 #include "calculators/BrixFormulas.h"
 
+#include "ToolWindowTesting.h"
+
 #include <fw/Numbers.h>
 #include <fw/Peer.h>
 
@@ -18,28 +20,17 @@ namespace {
 
 const std::vector<std::string_view> kResults { "TF_OG", "TF_FG", "TF_AA", "TF_A", "TF_ABV", "TF_RE" };
 
-class RefractometerWindow : public testing::Test {
+class RefractometerWindow : public tool_window_testing::ToolWindowTest<W_BRIX> {
 protected:
     void SetUp() override
     {
         for (auto init : BrixFormulas::kInitialisers)
             init();
-        window = W_BRIX::ImplicitInstance();
-        ASSERT_TRUE(window);
-    }
-    void TearDown() override { closeAll(); }
-
-    void closeAll()
-    {
-        while (auto open = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BRIX.W_BRIX">()))
-            open->Close();
+        ToolWindowTest::SetUp();
     }
 
-    fw::TextField& field(std::string_view name) { return *fw::native_cast<fw::TextField>(window->findControl(name)); }
     std::string shown(std::string_view name) { return std::string(field(name).text()); }
     std::string nan() const { return fw::StringStrDouble(std::numeric_limits<double>::quiet_NaN()); }
-
-    fw::Ref<fw::Window> window;
 };
 
 TEST_F(RefractometerWindow, OpensWithTheDesignTextsAndNoResults)

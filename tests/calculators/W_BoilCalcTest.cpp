@@ -38,27 +38,18 @@ const Vigour kVigours[] = {
 };
 // clang-format on
 
-class BoilOffWindow : public testing::Test {
+class BoilOffWindow : public tool_window_testing::ToolWindowTest<W_BoilCalc> {
 protected:
-    void SetUp() override
-    {
-        window = W_BoilCalc::ImplicitInstance();
-        ASSERT_TRUE(window);
-    }
     void TearDown() override
     {
-        while (auto open = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BoilCalc.W_BoilCalc">()))
-            open->Close();
+        ToolWindowTest::TearDown();
         // As at the program's exit: the shared bar goes before the classes do.
         MenuBar1::ReleaseImplicitInstance();
     }
 
-    fw::TextField& field(std::string_view name) { return *fw::native_cast<fw::TextField>(window->findControl(name)); }
     fw::PopupMenu& vigour() { return *fw::native_cast<fw::PopupMenu>(window->findControl("PM_Boil")); }
     std::string perHour() { return std::string(field("TF_GalPerHr").text()); }
     std::string percent() { return std::string(field("TF_BO_Percent").text()); }
-
-    fw::Ref<fw::Window> window;
 };
 
 TEST_F(BoilOffWindow, OpensWithTheResultsOfItsDesignValues)

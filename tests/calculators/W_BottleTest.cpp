@@ -48,20 +48,8 @@ const Split kSplits[] = {
 };
 // clang-format on
 
-class BottlingWindow : public testing::Test {
+class BottlingWindow : public tool_window_testing::ToolWindowTest<W_Bottle> {
 protected:
-    void SetUp() override
-    {
-        window = W_Bottle::ImplicitInstance();
-        ASSERT_TRUE(window);
-    }
-    void TearDown() override
-    {
-        while (auto open = fw::RuntimeGetImplicitWindow(fw::Literal<"W_Bottle.W_Bottle">()))
-            open->Close();
-    }
-
-    fw::TextField& field(std::string_view name) { return *fw::native_cast<fw::TextField>(window->findControl(name)); }
     fw::Slider& slider() { return *fw::native_cast<fw::Slider>(window->findControl("S_Split")); }
 
     // The user lets go of the slider at that value, coming from a neighbouring one.
@@ -78,8 +66,6 @@ protected:
         EXPECT_EQ(field("TF_Lrg_Btl").text(), counts.large);
         EXPECT_EQ(field("TF_LftOver").text(), counts.leftOver);
     }
-
-    fw::Ref<fw::Window> window;
 };
 
 TEST_F(BottlingWindow, OpensWithTheCountsOfTheDesignVolume)

@@ -49,8 +49,9 @@ TEST(Delegates, WeakBindingNeitherKeepsNorOutlivesItsObject)
         SCOPED_TRACE(row.name);
         auto window = RuntimeNewObject(Window::Class());
         Object* bound = window.get();
-        auto delegate = RuntimeCreateDelegate(reinterpret_cast<InvokeFunction>(&test_binding::InvokeControlDelegate),
-            reinterpret_cast<MethodEntry>(&recordCall), bound, "( TextField )", row.flag);
+        auto delegate
+            = RuntimeCreateDelegate(reinterpret_cast<InvokeFunction>(&calculators::InvokeDelegateOf<TextField>),
+                reinterpret_cast<MethodEntry>(&recordCall), bound, "( TextField )", row.flag);
         EXPECT_EQ(delegate->referenceCount(), 1);
         EXPECT_EQ(delegate->boundObject(), bound);
         EXPECT_EQ(delegate->target(), reinterpret_cast<MethodEntry>(&recordCall));
@@ -105,10 +106,10 @@ void noHandler(Object*, Object*) { }
 TEST(Delegates, AddEventHandlerRefusesWhatCannotBeBound)
 {
     auto field = newField();
-    auto delegate = RuntimeCreateDelegate(reinterpret_cast<InvokeFunction>(&test_binding::InvokeControlDelegate),
+    auto delegate = RuntimeCreateDelegate(reinterpret_cast<InvokeFunction>(&calculators::InvokeDelegateOf<TextField>),
         reinterpret_cast<MethodEntry>(&noHandler), nullptr, "( TextField )", 0);
     auto picture = NewPicture(nullptr, 1, 1);
-    auto thunk = &test_binding::EventThunk<ControlEvent::kOpen>;
+    auto thunk = &calculators::EventThunkFor<ControlEvent::kOpen>;
     struct Row {
         const char* name;
         std::function<void()> bind;

@@ -1,13 +1,13 @@
-// Event binding as the program does it: an event thunk per event reads the
-// control's delegate back and calls its invoke function, which calls the target
-// method on the bound object with the control, or raises NilObjectException when
-// the bound object is gone.
+// The framework's delegates and event handlers bound as the program binds a
+// window's handler, through the program's own binding (calculators/EventBinding.h:
+// header-only, over the framework's public headers, so this suite includes it
+// without linking the program). The tests' handlers are bare entry points that
+// take the bound object and the control; any control's class will do.
 #pragma once
 
-#include <fw/Abi.h>
-#include <fw/Delegate.h>
-#include <fw/Events.h>
-#include <fw/Exceptions.h>
+#include "calculators/EventBinding.h"
+
+#include <fw/Control.h>
 
 #include <cstdint>
 
@@ -15,26 +15,9 @@ namespace test_binding {
 
 using Handler = void (*)(fw::Object* bound, fw::Object* control);
 
-inline void InvokeControlDelegate(fw::Delegate* delegate, fw::Object* control)
+template <std::int32_t Index> void Bind(fw::Object* control, Handler handler, fw::Object* bound)
 {
-    fw::Object* bound = delegate->boundObject();
-    if (!bound)
-        fw::RaiseNilObjectException();
-    fw::EntryAs<Handler>(delegate->target())(bound, control);
-}
-
-template <std::int32_t Index> void EventThunk(fw::Object* control)
-{
-    fw::Delegate* delegate = fw::HandlerDelegate(control, Index);
-    fw::EntryAs<void (*)(fw::Delegate*, fw::Object*)>(delegate->invokeFunction())(delegate, control);
-}
-
-template <std::int32_t Index>
-void Bind(fw::Object* control, Handler handler, fw::Object* bound, std::int32_t flag = fw::kDelegateBindsWeakly)
-{
-    auto delegate = fw::RuntimeCreateDelegate(reinterpret_cast<fw::InvokeFunction>(&InvokeControlDelegate),
-        reinterpret_cast<fw::MethodEntry>(handler), bound, "( Control )", flag);
-    fw::RuntimeAddEventHandler(control, Index, &EventThunk<Index>, delegate.get());
+    calculators::BindHandler<fw::Control, Index>(bound, control, reinterpret_cast<fw::MethodEntry>(handler));
 }
 
 } // namespace test_binding

@@ -1,5 +1,7 @@
 // Folder items on a temporary folder: children by name, parents up to the root,
 // pictures through the installed decoder, and the program's own file.
+#include "TemporaryFolder.h"
+
 #include <fw/FolderItem.h>
 #include <fw/Picture.h>
 
@@ -18,9 +20,7 @@ class TemporaryFolder : public testing::Test {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path()
-            / ("fw-folderitem-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
+        root = temporary_folder::NewTemporaryFolder("fw-folderitem");
         fs::create_directories(root / "Resources");
         std::ofstream(root / "Resources" / "Logo.jpg", std::ios::binary) << bytes;
         folder = FolderItem::ForPath(root);

@@ -102,7 +102,7 @@ protected:
         ASSERT_TRUE(shown);
         QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(shown->actions()[menu]).center());
         QMenu* popup = menuOf(shown, menu);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup, patience::kLimitMs));
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(ActionOf(item)).center());
         ASSERT_TRUE(WaitFor([&] { return !popup->isVisible(); }));
     }

@@ -4,7 +4,6 @@
 #include <fw/Window.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QTest>
 #include <QWidget>
 
@@ -128,18 +127,12 @@ void Activate(Window& window)
     ASSERT_TRUE(top);
     top->show();
     top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top, patience::kLimitMs));
 }
 
 bool WaitFor(const std::function<bool()>& condition, int milliseconds)
 {
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return condition();
-        QTest::qWait(10);
-    }
-    return true;
+    return QTest::qWaitFor(condition, milliseconds);
 }
 
 void QtPeerTest::SetUp() { Journal().clear(); }

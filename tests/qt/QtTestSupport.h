@@ -6,6 +6,7 @@
 // peers handed to deleteLater.
 #pragma once
 
+#include "Patience.h"
 #include "WidgetOf.h"
 
 #include <fw/Abi.h>
@@ -83,7 +84,7 @@ QRect WindowRect(fw::Window& window, QWidget* widget);
 void Activate(fw::Window& window);
 
 // Runs the event loop until the condition holds or the time is up; the condition's last value.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = patience::kLimitMs);
 
 class QtPeerTest : public testing::Test {
 protected:

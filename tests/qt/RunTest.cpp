@@ -30,7 +30,7 @@ namespace {
 using namespace fw;
 
 constexpr int kSoon = 10; // milliseconds: long enough for the loop to be running
-constexpr int kGuard = 5000; // a run that has not ended by then never will
+constexpr int kGuard = patience::kLimitMs; // a run that has not ended by then never will
 constexpr std::int32_t kGuardStatus = 99;
 
 std::vector<std::string> events;

@@ -21,6 +21,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -40,6 +41,18 @@ template <class T> T& placed(T& control, std::int32_t top, std::int32_t height =
     control.setWidth(160);
     control.setHeight(height);
     return control;
+}
+
+// Runs what waits until that many periods have passed, as a repeating timer of
+// that period counts them: the timers under test count time alike, however
+// loaded the machine.
+bool periodsPass(int periods, int period)
+{
+    int passed = 0;
+    QTimer counter;
+    QObject::connect(&counter, &QTimer::timeout, &counter, [&] { ++passed; });
+    counter.start(period);
+    return WaitFor([&] { return passed >= periods; });
 }
 
 template <class W> W* focusedWidget(Window& window, std::string_view name)
@@ -141,7 +154,7 @@ TEST_F(UserInputTest, AUsersChoiceInAPopupMenuReachesItsChangeEvent)
 
     combo->showPopup();
     QAbstractItemView* list = combo->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window(), patience::kLimitMs));
     QRect quarts = list->visualRect(list->model()->index(2, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, quarts.center());
     EXPECT_TRUE(WaitFor([&] { return popup->listIndex() == 2; }));
@@ -252,7 +265,7 @@ TEST_F(UserInputTest, ATimerInModeOneFiresOnceAndModeTwoGoesOn)
     });
     auto* once = native_cast<Timer>(window->findControl("Once"));
     EXPECT_TRUE(WaitFor([] { return !Journal().empty(); }));
-    QTest::qWait(100); // many periods: a single timer stays quiet
+    EXPECT_TRUE(periodsPass(10, 10)); // many periods: a single timer stays quiet
     EXPECT_EQ(Journal(), (Entries { "action" }));
     EXPECT_EQ(once->mode(), 0);
 
@@ -260,7 +273,7 @@ TEST_F(UserInputTest, ATimerInModeOneFiresOnceAndModeTwoGoesOn)
     EXPECT_TRUE(WaitFor([] { return Journal().size() >= 4; }));
     once->setMode(0);
     auto count = Journal().size();
-    QTest::qWait(50);
+    EXPECT_TRUE(periodsPass(5, 10));
     EXPECT_EQ(Journal().size(), count);
 }
 

@@ -10,6 +10,7 @@
 // control, so no handler of the program runs there.
 #include "RunningProgram.h"
 
+#include "Patience.h"
 #include "WidgetOf.h"
 
 #include "calculators/ClassDeclaration.h"
@@ -22,7 +23,6 @@
 #include <fw/Timer.h>
 
 #include <QAction>
-#include <QDeadlineTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -153,11 +153,11 @@ fw::Ref<fw::Window> OpenRaisingTool()
 {
     fw::Ref<fw::Window> window = W_Raising::ImplicitInstance();
     QWidget* top = WindowWidgetOf(*window);
-    EXPECT_TRUE(top && QTest::qWaitForWindowExposed(top));
+    EXPECT_TRUE(top && QTest::qWaitForWindowExposed(top, patience::kLimitMs));
     if (top) {
         top->move(0, 0);
         top->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(top, patience::kLimitMs));
     }
     return window;
 }
@@ -167,7 +167,7 @@ void MakeActive(const fw::Window& window)
     QWidget* top = WindowWidgetOf(window);
     ASSERT_TRUE(top);
     top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top, patience::kLimitMs));
 }
 
 QWidget* ControlWidget(const fw::Window& window, std::string_view control)
@@ -267,10 +267,7 @@ const GuardedEntry kEntries[] = {
 // Runs the event loop until the handler of that event has run more than `before` times.
 bool ReachedAfter(const std::string& event, int before)
 {
-    QDeadlineTimer deadline(5000);
-    while (reached[event] <= before && !deadline.hasExpired())
-        QTest::qWait(10);
-    return reached[event] > before;
+    return QTest::qWaitFor([&] { return reached[event] > before; }, patience::kLimitMs);
 }
 
 // Where the other window stands, right of the tool, whatever size it grows to.

@@ -1,5 +1,7 @@
 #include "FreshProgram.h"
 
+#include "Patience.h"
+
 #include "about/AboutPictures.h"
 #include "shell/menubar/MenuBar1.h"
 
@@ -19,7 +21,6 @@ namespace program_testing {
 
 namespace {
 
-constexpr auto kStartUpPatience = std::chrono::seconds(30);
 constexpr int kPollInterval = 20; // milliseconds
 
 // What a run leaves behind in module storage, dropped as the end of a process drops it.
@@ -69,7 +70,7 @@ void FreshProgram::OnceTheDefaultWindowIsOpen(std::function<void()> check)
     const auto started = std::chrono::steady_clock::now();
     QObject::connect(poll, &QTimer::timeout, poll, [poll, started, check = std::move(check)] {
         const bool open = fw::RuntimeGetImplicitWindow(fw::Literal<"W_BRIX.W_BRIX">()) != nullptr;
-        if (!open && std::chrono::steady_clock::now() - started < kStartUpPatience)
+        if (!open && std::chrono::steady_clock::now() - started < patience::kLimit)
             return;
         poll->stop();
         if (open)

@@ -1,8 +1,10 @@
 // The main of the tests that run on Qt widgets: Qt's offscreen platform (also
 // when test discovery lists the tests, which it does without a display), with
 // the platform installed as a program installs it. A watchdog fails the test
-// that leaves a modal window open, and closes it, so that one stuck test does
-// not hang the whole run.
+// that leaves a modal window open, at its end or for longer than any wait may
+// last, and closes it, so that one stuck test does not hang the whole run.
+#include "Patience.h"
+
 #include <fw/qt/Platform.h>
 
 #include <gtest/gtest.h>
@@ -18,7 +20,6 @@
 namespace {
 
 constexpr int kWatchInterval = 100; // milliseconds
-constexpr int kModalPatience = 5000; // how long a test may keep a modal window open
 
 void closeModal(QWidget* modal, const char* when)
 {
@@ -53,7 +54,7 @@ private:
             open_.start();
             return;
         }
-        if (modal && open_.elapsed() > kModalPatience) {
+        if (modal && open_.elapsed() > patience::kLimitMs) {
             closeModal(modal, "for too long");
             seen_ = nullptr;
         }

@@ -2,6 +2,7 @@
 // characters), its two read-only results, and its vigour popup, whose rows are
 // chosen by key on the closed popup, by mouse in the open list, and by keys in
 // the open list with Return or Escape.
+#include "Patience.h"
 #include "WindowSoak.h"
 
 #include "calculators/W_BoilCalc.h"
@@ -17,8 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kPopupPatience = 2000; // milliseconds for a popup to show or hide
 
 class BoilOffSoak : public soak::SoakOf<W_BoilCalc, oracle::BoilOff> {
 public:
@@ -92,7 +91,7 @@ private:
         note("PM_Boil: row " + std::to_string(to) + " by mouse");
         QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() / 2, combo->height() / 2));
         QAbstractItemView* list = combo->view();
-        if (!QTest::qWaitFor([&] { return list->isVisible(); }, kPopupPatience))
+        if (!QTest::qWaitFor([&] { return list->isVisible(); }, patience::kLimitMs))
             fail("did not open the popup's list on a click");
         QRect target = list->visualRect(list->model()->index(to, 0));
         // Right after it opens, the list takes a release only from a mouse that has
@@ -103,7 +102,7 @@ private:
         QTest::mouseMove(list->viewport(), target.center());
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, target.center());
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, target.center());
-        if (!QTest::qWaitFor([&] { return !list->isVisible(); }, kPopupPatience))
+        if (!QTest::qWaitFor([&] { return !list->isVisible(); }, patience::kLimitMs))
             fail("left the popup's list open after a click on row " + std::to_string(to));
         oracle_.chose(to);
         check("the click on the row");
@@ -116,7 +115,7 @@ private:
         note("PM_Boil: open with Alt+Down, row " + std::to_string(to) + " by keys, " + (cancel ? "Escape" : "Return"));
         QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* list = combo->view();
-        if (!QTest::qWaitFor([&] { return list->isVisible(); }, kPopupPatience))
+        if (!QTest::qWaitFor([&] { return list->isVisible(); }, patience::kLimitMs))
             fail("did not open the popup's list on Alt+Down");
         check("opening the popup");
         for (int at = list->currentIndex().row(); at != to; at += (to > at ? 1 : -1)) {
@@ -124,7 +123,7 @@ private:
             check("a key in the open popup");
         }
         QTest::keyClick(list, cancel ? Qt::Key_Escape : Qt::Key_Return);
-        if (!QTest::qWaitFor([&] { return !list->isVisible(); }, kPopupPatience))
+        if (!QTest::qWaitFor([&] { return !list->isVisible(); }, patience::kLimitMs))
             fail("left the popup's list open after its key");
         if (!cancel)
             oracle_.chose(to);

@@ -1,5 +1,6 @@
 // The refractometer on real widgets, typed into as a brewer types: every field
 // it shows must agree with the formulas for the three inputs it shows.
+#include "Patience.h"
 #include "ToolWindows.h"
 
 #include <fw/Numbers.h>
@@ -45,7 +46,7 @@ protected:
         ASSERT_TRUE(window);
         QWidget* top = fw::qt::WidgetOf(window.get());
         top->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(top, patience::kLimitMs));
     }
 
     void expectShowing(const Texts& wanted) const

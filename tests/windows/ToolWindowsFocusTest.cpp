@@ -2,6 +2,7 @@
 // the lowest TabIndex among the visible, enabled controls that take the focus,
 // the order added among equals. The control's text is selected, as a Tab into it
 // selects it, so what a user types at once replaces the value there.
+#include "Patience.h"
 #include "ToolWindows.h"
 
 #include "ControlPeer.h"
@@ -48,7 +49,7 @@ TEST_P(ToolWindowFocus, OpensInTheFirstControlOfTheTabOrderAndTakesWhatIsTypedTh
     ASSERT_TRUE(window);
     QWidget* top = fw::qt::WidgetOf(window.get());
     ASSERT_TRUE(top);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top, patience::kLimitMs));
 
     fw::Object* expected = row.first ? window->findControl(row.first) : nullptr;
     auto* focused = fw::qt::ControlPeer::forWidget(QApplication::focusWidget());

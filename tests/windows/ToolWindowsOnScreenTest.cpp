@@ -1,6 +1,7 @@
 // The three tool windows on real widgets: keys typed into the line edits, the
 // combo box and the slider as a user presses them, results read from what the
 // widgets show.
+#include "TemporaryFolder.h"
 #include "ToolWindows.h"
 
 #include <fw/Numbers.h>
@@ -97,25 +98,28 @@ TEST_F(BoilOffOnScreen, RecomputesOnEveryInput)
     EXPECT_EQ(Showing(*window, "TF_BO_Percent"), "0");
 }
 
-// A picture of each window as it opens; QUILLFEN_SCREENSHOTS names a folder to keep them in.
-template <class W> void expectPicture(std::string_view name)
+// A picture of each window as it opens, into that folder.
+template <class W> void expectPicture(const std::filesystem::path& folder, std::string_view name)
 {
     fw::Ref<fw::Window> window = Open<W>();
     QCoreApplication::processEvents();
-    const char* keep = std::getenv("QUILLFEN_SCREENSHOTS");
-    const std::filesystem::path folder = keep ? keep : testing::TempDir();
     const std::filesystem::path file = folder / (std::string(name) + ".png");
     EXPECT_TRUE(fw::SaveWindowImage(window.get(), file.string())) << file;
     EXPECT_GT(std::filesystem::file_size(file), 0u);
     CloseAll();
 }
 
+// QUILLFEN_SCREENSHOTS names a folder to keep the pictures in.
 TEST(ToolWindowsPicture, RenderAsTheyOpen)
 {
     InitialiseFormulas();
-    expectPicture<W_BRIX>("W_BRIX");
-    expectPicture<W_Bottle>("W_Bottle");
-    expectPicture<W_BoilCalc>("W_BoilCalc");
+    const char* keep = std::getenv("QUILLFEN_SCREENSHOTS");
+    const std::filesystem::path folder = keep ? keep : temporary_folder::NewTemporaryFolder("quillfen-pictures");
+    expectPicture<W_BRIX>(folder, "W_BRIX");
+    expectPicture<W_Bottle>(folder, "W_Bottle");
+    expectPicture<W_BoilCalc>(folder, "W_BoilCalc");
+    if (!keep)
+        std::filesystem::remove_all(folder);
 }
 
 } // namespace

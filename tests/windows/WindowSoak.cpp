@@ -1,5 +1,6 @@
 #include "WindowSoak.h"
 
+#include "Patience.h"
 #include "SoakSettings.h"
 
 #include "shell/menubar/MenuBar1.h"
@@ -161,7 +162,7 @@ void WindowSoak::open()
     window_->Show();
     QWidget* top = fw::qt::WidgetOf(window_.get());
     top->activateWindow();
-    (void)QTest::qWaitForWindowActive(top);
+    (void)QTest::qWaitForWindowActive(top, patience::kLimitMs);
     watchUserEdits();
     opened();
 }

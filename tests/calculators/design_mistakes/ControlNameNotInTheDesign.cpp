@@ -1,10 +1,8 @@
 // Must not compile with DESIGN_MISTAKE: a handler reaches for a control the design does
 // not have. Without it the handler reaches for the one it has, and it compiles.
-#include "calculators/WindowClass.h"
+#include "MistakeWindow.h"
 
-struct W_Mistake : calculators::WindowClass<W_Mistake> {
-    static constexpr std::string_view kRegisteredName = "W_Mistake.W_Mistake";
-    static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Mistake" };
+struct W_Mistake : MistakeWindow<W_Mistake> {
     static constexpr std::tuple kControls { Row(TextFieldDesign { .name = "TF_In" }) };
 };
 

@@ -1,10 +1,8 @@
 // Must not compile with DESIGN_MISTAKE: a window's method hooks a timer's event, whose
 // index would make it the window's Activate. Without it the method hooks the window's Open.
-#include "calculators/WindowClass.h"
+#include "MistakeWindow.h"
 
-struct W_Mistake : calculators::WindowClass<W_Mistake> {
-    static constexpr std::string_view kRegisteredName = "W_Mistake.W_Mistake";
-    static constexpr WindowDesign kWindow { .width = 300, .height = 120, .title = "Mistake" };
+struct W_Mistake : MistakeWindow<W_Mistake> {
     static constexpr std::tuple kControls { Row(TextFieldDesign { .name = "TF_In" }) };
 
     static void Event_Open(fw::Window&) { }
