@@ -1,5 +1,6 @@
 // Objects, Strings, class records and exceptions of the runtime core.
 #include "ActionReceiver.h"
+#include "framework/core/src/NativeClass.h"
 
 #include <fw/Abi.h>
 #include <fw/Application.h>
@@ -151,6 +152,22 @@ TEST(FrameworkClasses, RegisterOnFirstUseInTheListsOrder)
     EXPECT_LT(position(ObjectClass()), position(RuntimeException::Class()));
     EXPECT_EQ(RuntimeException::Class()->superclass, ObjectClass());
     EXPECT_EQ(NilObjectException::Class()->registeredName, "NilObjectException");
+}
+
+// Event constants count from the inherited events their table follows: a table that
+// follows another class's than the registered superclass's would number every one wrong.
+TEST(FrameworkClasses, RefuseAnEventTableThatFollowsAnotherSuperclass)
+{
+    struct Stray;
+    static constexpr auto kStrayEvents = EventsOf<Stray>(ControlEvent::kTable, { { "Tick", "%%" } });
+    try {
+        detail::RegisterNativeClass({ .name = "Stray", .superclass = &ObjectClass, .events = kStrayEvents });
+    } catch (const Raised& raised) {
+        EXPECT_EQ(raised.exception()->message(),
+            "the event table of Stray follows 3 inherited events, but its superclass has 0");
+        return;
+    }
+    FAIL() << "expected the registration to refuse the table";
 }
 
 // A typed method adapted to the uniform convention, called through its invoker.

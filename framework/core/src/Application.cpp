@@ -252,18 +252,6 @@ ClassRecord* Application::Class()
         Routine<&A::DoSingleEvent>("_DoSingleEvent"),
         Routine<&A::RemovePollableObject>("_RemovePollableObject"),
     };
-    static constexpr NativeEvent events[] = {
-        { "Activate", "%%" },
-        { "CancelClose", "%b%" },
-        { "Close", "%%" },
-        { "Deactivate", "%%" },
-        { "EnableMenuItems", "%%" },
-        { "HandleAppleEvent", "%b%o<AppleEvent>ss" },
-        { "NewDocument", "%%" },
-        { "Open", "%%" },
-        { "OpenDocument", "%%o<FolderItem>" },
-        { "UnhandledException", "%b%o<RuntimeException>" },
-    };
     static constexpr NativeProperty properties[] = {
         Property<"MenuBar", &A::menuBar, &A::setMenuBar>(),
         Property<"ShortVersion", &A::shortVersion, &A::setShortVersion>(),
@@ -286,7 +274,7 @@ ClassRecord* Application::Class()
     };
     static ClassRecord* cls = RegisterNativeClass<Application>({ .superclass = &ObjectClass,
         .methods = methods,
-        .events = events,
+        .events = ApplicationEvent::kTable,
         .properties = properties,
         .instanceSize = kApplicationSize });
     return cls;

@@ -1,4 +1,4 @@
-#include "SharedRegistrationRows.h"
+#include "NativeClass.h"
 
 #include <fw/Canvas.h>
 
@@ -22,8 +22,6 @@ void Canvas::setUseFocusRing(bool value) { change(useFocusRing_, value, Aspect::
 ClassRecord* Canvas::Class()
 {
     using C = Canvas;
-    static constexpr auto events
-        = Joined(kFocusEvents, kMouseButtonEvents, std::array { NativeEvent { "Paint", "%%o<Graphics>" } });
     static constexpr NativeProperty properties[] = {
         Property<"Backdrop", &C::backdrop, &C::setBackdrop>(),
         Property<"Transparent", &C::transparent, &C::setTransparent>(),
@@ -33,8 +31,10 @@ ClassRecord* Canvas::Class()
         Property<"AcceptFocus", &C::acceptFocus, &C::setAcceptFocus>(),
         Property<"UseFocusRing", &C::useFocusRing, &C::setUseFocusRing>(),
     };
-    static ClassRecord* cls = RegisterNativeClass<Canvas>(
-        { .superclass = &RectControl::Class, .events = events, .properties = properties, .instanceSize = kCanvasSize });
+    static ClassRecord* cls = RegisterNativeClass<Canvas>({ .superclass = &RectControl::Class,
+        .events = CanvasEvent::kTable,
+        .properties = properties,
+        .instanceSize = kCanvasSize });
     return cls;
 }
 

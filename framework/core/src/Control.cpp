@@ -53,11 +53,6 @@ ClassRecord* Control::Class()
     static constexpr NativeMethod methods[] = { Routine<&C::Close>("Close", ControlSlot::kClose) };
     static_assert(SlotsFit(methods, 0, ControlSlot::kCount),
         "a row that names a slot constant sits at that position, and the method table holds ControlSlot::kCount");
-    static constexpr NativeEvent events[] = {
-        { "Close", "%%" },
-        { "CreatePane", "%%" },
-        { "Open", "%%" },
-    };
     static constexpr NativeProperty properties[] = {
         Property<"Name", &C::name, &C::setName>(),
         Property<"Index", &C::index, &C::setIndex>(),
@@ -67,7 +62,7 @@ ClassRecord* Control::Class()
     };
     static ClassRecord* cls = RegisterNativeClass<Control>({ .superclass = &ObjectClass,
         .methods = methods,
-        .events = events,
+        .events = ControlEvent::kTable,
         .properties = properties,
         .instanceSize = kControlSize });
     return cls;

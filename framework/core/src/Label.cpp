@@ -53,10 +53,6 @@ ClassRecord* Label::Class()
         Routine<&L::EventCreatePane>("Event_CreatePane"),
         Routine<&L::setString>("setString"),
     };
-    static constexpr auto events = Joined(std::array { NativeEvent { "AcceleratorKey", "%b%s" } }, kMouseButtonEvents);
-    static_assert(EventConstantsFit(events, RectControlEvent::kFirstOwn,
-                      { { LabelEvent::kMouseDown, "MouseDown" }, { LabelEvent::kMouseUp, "MouseUp" } }),
-        "an event constant numbers the event it names in its class's records");
     static constexpr auto properties = Joined(
         std::array {
             Property<"Text", &L::text, &L::setText>(),
@@ -69,7 +65,7 @@ ClassRecord* Label::Class()
         kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<Label>({ .superclass = &RectControl::Class,
         .methods = methods,
-        .events = events,
+        .events = LabelEvent::kTable,
         .properties = properties,
         .instanceSize = kLabelSize });
     return cls;

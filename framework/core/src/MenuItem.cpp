@@ -408,10 +408,6 @@ ClassRecord* MenuItem::Class()
         Routine<&M::DependencyList>("_DependencyList"),
     };
     static_assert(SlotsFit(methods, 0), "a row that names a slot constant sits at that position");
-    static constexpr NativeEvent events[] = {
-        { "Action", "%b%" },
-        { "EnableMenu", "%%" },
-    };
     static constexpr NativeProperty properties[] = {
         Property<"Name", &M::name, &M::setName>(),
         Property<"Text", &M::text, &M::setText>(),
@@ -432,7 +428,7 @@ ClassRecord* MenuItem::Class()
     };
     static ClassRecord* cls = RegisterNativeClass<MenuItem>({ .superclass = &ObjectClass,
         .methods = methods,
-        .events = events,
+        .events = MenuItemEvent::kTable,
         .properties = properties,
         .instanceSize = kMenuItemSize });
     return cls;

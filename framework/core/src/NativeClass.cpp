@@ -1,6 +1,9 @@
 #include "NativeClass.h"
 
+#include <fw/Exceptions.h>
+
 #include <cassert>
+#include <string>
 #include <vector>
 
 namespace fw::detail {
@@ -43,9 +46,14 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
 {
     ClassRecord* super = facts.superclass ? facts.superclass() : nullptr;
     auto inherited = [&](auto ClassRecord::*records) { return super ? (super->*records).size() : 0; };
+    // The event constants number the rows from `first`: they hold only if the superclass has that many.
+    if (!facts.events.rows.empty() && static_cast<std::size_t>(facts.events.first) != inherited(&ClassRecord::events))
+        Raise<RuntimeException>("the event table of " + std::string(facts.name) + " follows "
+            + std::to_string(facts.events.first) + " inherited events, but its superclass has "
+            + std::to_string(inherited(&ClassRecord::events)));
     auto methods = methodRecords(facts);
     ClassRecord* cls = RuntimeNewClass(super, count(inherited(&ClassRecord::methods) + methods.size()),
-        count(facts.interfaces.size()), count(inherited(&ClassRecord::events) + facts.events.size()), 0,
+        count(facts.interfaces.size()), count(inherited(&ClassRecord::events) + facts.events.rows.size()), 0,
         count(inherited(&ClassRecord::properties) + facts.properties.size()), 0);
     cls->registeredName = facts.name;
     cls->kind = facts.kind;
@@ -86,8 +94,9 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
         });
 
     auto firstEvent = inherited(&ClassRecord::events);
-    for (std::size_t k = 0; k < facts.events.size(); ++k)
-        cls->events[firstEvent + k] = EventRecord { facts.events[k].name, facts.events[k].signature, nullptr };
+    for (std::size_t k = 0; k < facts.events.rows.size(); ++k)
+        cls->events[firstEvent + k]
+            = EventRecord { facts.events.rows[k].name, facts.events.rows[k].signature, nullptr };
 
     fillOwnRecords(cls->properties, kPropertyRecordSize, inherited(&ClassRecord::properties), facts.properties,
         [](PropertyRecord& record, const NativeProperty& property) {

@@ -19,17 +19,20 @@
 // the order of the property rows. A property without a setter is read-only: no
 // set invoker and no "Set" record. A property that has no accessor records says
 // so: `Property<...>(kNoAccessorRecords)`.
+//
+// The events are the table beside the class's event constants in its public
+// header (EventTable.h), `.events = WindowEvent::kTable`, so that they are written once.
 #pragma once
 
 #include <fw/Abi.h>
 #include <fw/ClassRecord.h>
+#include <fw/EventTable.h>
+#include <fw/Joined.h>
 #include <fw/Variant.h>
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -168,45 +171,26 @@ template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativePr
     return PropertyRow<Name, Getter, Setter>(false);
 }
 
-struct NativeEvent {
-    std::string_view name;
-    std::string_view signature;
+// A class's own event rows and the number of events it inherits, as its table declares them.
+struct OwnEvents {
+    std::int32_t first = 0;
+    std::span<const EventRow> rows;
+
+    constexpr OwnEvents() noexcept = default;
+    template <class C, std::size_t N>
+    constexpr OwnEvents(const EventTable<C, N>& table) noexcept
+        : first(table.first)
+        , rows(table.rows)
+    {
+    }
 };
-
-// An event constant and the name of the event it is meant to number.
-struct NamedEvent {
-    std::int32_t index;
-    std::string_view name;
-};
-
-// Whether each event constant numbers its named event among a class's own events, the
-// first of which has the index `first`.
-consteval bool EventConstantsFit(
-    std::span<const NativeEvent> events, std::int32_t first, std::initializer_list<NamedEvent> constants)
-{
-    return std::all_of(constants.begin(), constants.end(), [&](const NamedEvent& constant) {
-        const std::int32_t at = constant.index - first;
-        return at >= 0 && static_cast<std::size_t>(at) < events.size()
-            && events[static_cast<std::size_t>(at)].name == constant.name;
-    });
-}
-
-// One table of rows that several classes share and rows of the class's own:
-// `Joined(kFocusEvents, std::array { NativeEvent { "Change", "%%" } })`.
-template <class T, std::size_t... N> consteval std::array<T, (N + ...)> Joined(const std::array<T, N>&... parts)
-{
-    std::array<T, (N + ...)> all {};
-    auto at = all.begin();
-    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
-    return all;
-}
 
 struct NativeClassFacts {
     std::string_view name;
     ClassAccessor superclass = nullptr;
     std::int32_t kind = kKindClass;
     std::span<const NativeMethod> methods;
-    std::span<const NativeEvent> events;
+    OwnEvents events;
     std::span<const NativeProperty> properties;
     std::int32_t instanceSize = 0;
     Object* (*construct)() = nullptr;

@@ -110,9 +110,6 @@ ClassRecord* PopupMenu::Class()
         Routine<&P::DeleteAllRows>("DeleteAllRows"),
         Routine<&P::List>("List"),
     };
-    static constexpr NativeEvent events[] = { { "Change", "%%" }, { "GotFocus", "%%" }, { "LostFocus", "%%" } };
-    static_assert(EventConstantsFit(events, RectControlEvent::kFirstOwn, { { PopupMenuEvent::kChange, "Change" } }),
-        "an event constant numbers the event it names in its class's records");
     static constexpr auto properties = Joined(
         std::array {
             Property<"InitialValue", &P::initialValue, &P::setInitialValue>(),
@@ -123,7 +120,7 @@ ClassRecord* PopupMenu::Class()
         kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<PopupMenu>({ .superclass = &RectControl::Class,
         .methods = methods,
-        .events = events,
+        .events = PopupMenuEvent::kTable,
         .properties = properties,
         .instanceSize = kPopupMenuSize });
     return cls;

@@ -159,20 +159,6 @@ ClassRecord* RectControl::Class()
         Routine<&R::Move>("_Move"),
     };
     static_assert(SlotsFit(methods, ControlSlot::kCount), "a row that names a slot constant sits at that position");
-    static constexpr NativeEvent events[] = {
-        { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
-        { "ContextualMenuAction", "%b%o<MenuItem>" },
-        { "DragEnter", "%b%o<DragItem>i4" },
-        { "DragExit", "%%o<DragItem>i4" },
-        { "DragOver", "%b%i4i4o<DragItem>i4" },
-        { "DropObject", "%%o<DragItem>i4" },
-        { "KeyDown", "%b%s" },
-        { "KeyUp", "%%s" },
-        { "MouseEnter", "%%" },
-        { "MouseExit", "%%" },
-        { "MouseMove", "%%i4i4" },
-        { "MouseWheel", "%b%i4i4i4i4" },
-    };
     static constexpr NativeProperty properties[] = {
         Property<"Left", &R::left, &R::setLeft>(),
         Property<"Top", &R::top, &R::setTop>(),
@@ -207,7 +193,7 @@ ClassRecord* RectControl::Class()
     };
     static ClassRecord* cls = RegisterNativeClass<RectControl>({ .superclass = &Control::Class,
         .methods = methods,
-        .events = events,
+        .events = RectControlEvent::kTable,
         .properties = properties,
         .instanceSize = kRectControlSize });
     return cls;

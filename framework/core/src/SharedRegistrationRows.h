@@ -1,6 +1,7 @@
 // Registration rows that several control classes declare alike, in the same
-// order: the focus and mouse-button events, and the font of a control that
-// shows text (TextFontControl), which comes last among its class's properties.
+// order: the font of a control that shows text (TextFontControl), which comes
+// last among its class's properties. The event rows that controls share are
+// public, in RectControl.h, beside the tables they join.
 #pragma once
 
 #include "NativeClass.h"
@@ -10,17 +11,6 @@
 #include <array>
 
 namespace fw::detail {
-
-inline constexpr std::array<NativeEvent, 2> kFocusEvents { {
-    { "GotFocus", "%%" },
-    { "LostFocus", "%%" },
-} };
-
-inline constexpr std::array<NativeEvent, 3> kMouseButtonEvents { {
-    { "MouseDown", "%b%i4i4" },
-    { "MouseDrag", "%%i4i4" },
-    { "MouseUp", "%%i4i4" },
-} };
 
 inline constexpr std::array<NativeProperty, 6> kTextFontProperties {
     Property<"TextFont", &TextFontControl::textFont, &TextFontControl::setTextFont>(),

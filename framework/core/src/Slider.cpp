@@ -1,4 +1,4 @@
-#include "SharedRegistrationRows.h"
+#include "NativeClass.h"
 
 #include <fw/Slider.h>
 
@@ -63,11 +63,6 @@ void Slider::setTickStyle(std::int32_t style) { change(tickStyle_, style, Aspect
 ClassRecord* Slider::Class()
 {
     using S = Slider;
-    static constexpr auto events
-        = Joined(kFocusEvents, kMouseButtonEvents, std::array { NativeEvent { "ValueChanged", "%%" } });
-    static_assert(
-        EventConstantsFit(events, RectControlEvent::kFirstOwn, { { SliderEvent::kValueChanged, "ValueChanged" } }),
-        "an event constant numbers the event it names in its class's records");
     static constexpr NativeProperty properties[] = {
         Property<"Minimum", &S::minimum, &S::setMinimum>(),
         Property<"Maximum", &S::maximum, &S::setMaximum>(),
@@ -77,8 +72,10 @@ ClassRecord* Slider::Class()
         Property<"LiveScroll", &S::liveScroll, &S::setLiveScroll>(),
         Property<"TickStyle", &S::tickStyle, &S::setTickStyle>(),
     };
-    static ClassRecord* cls = RegisterNativeClass<Slider>(
-        { .superclass = &RectControl::Class, .events = events, .properties = properties, .instanceSize = kSliderSize });
+    static ClassRecord* cls = RegisterNativeClass<Slider>({ .superclass = &RectControl::Class,
+        .events = SliderEvent::kTable,
+        .properties = properties,
+        .instanceSize = kSliderSize });
     return cls;
 }
 

@@ -84,11 +84,6 @@ ClassRecord* TextEdit::Class()
 {
     using T = TextEdit;
     static constexpr NativeMethod methods[] = { Routine<&T::AppendText>("AppendText") };
-    static constexpr auto events = Joined(kFocusEvents, kMouseButtonEvents,
-        std::array { NativeEvent { "SelChange", "%%" }, NativeEvent { "TextChange", "%%" } });
-    static_assert(
-        EventConstantsFit(events, RectControlEvent::kFirstOwn, { { TextEditEvent::kTextChange, "TextChange" } }),
-        "an event constant numbers the event it names in its class's records");
     static constexpr auto properties = Joined(
         std::array {
             Property<"Text", &T::text, &T::setText>(),
@@ -107,7 +102,7 @@ ClassRecord* TextEdit::Class()
         kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<TextEdit>({ .superclass = &RectControl::Class,
         .methods = methods,
-        .events = events,
+        .events = TextEditEvent::kTable,
         .properties = properties,
         .instanceSize = kTextEditSize });
     return cls;

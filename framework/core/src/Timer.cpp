@@ -120,9 +120,6 @@ ClassRecord* Timer::Class()
         Routine<&T::Reset>("Reset"),
         Routine<&T::CallAction>("_CallAction"),
     };
-    static constexpr NativeEvent events[] = {
-        { "Action", "%%" },
-    };
     static constexpr NativeProperty properties[] = {
         Property<"Mode", &T::mode, &T::setMode>(),
         Property<"Period", &T::period, &T::setPeriod>(),
@@ -132,7 +129,7 @@ ClassRecord* Timer::Class()
     static const ClassAccessor interfaces[] = { &ActionSourceInterface };
     static ClassRecord* cls = RegisterNativeClass<Timer>({ .superclass = &ObjectClass,
         .methods = methods,
-        .events = events,
+        .events = TimerEvent::kTable,
         .properties = properties,
         .instanceSize = kTimerSize,
         .interfaces = interfaces });

@@ -502,50 +502,6 @@ std::vector<Ref<Window>> OpenWindows()
     return openWindows();
 }
 
-namespace {
-constexpr NativeEvent kWindowEvents[] = {
-    { "Activate", "%%" },
-    { "AddMenuHandlers", "%%" },
-    { "CancelClose", "%b%b" },
-    { "Close", "%%" },
-    { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
-    { "ContentsChanged", "%%" },
-    { "ContextualMenuAction", "%b%o<MenuItem>" },
-    { "CreateControls", "%%" },
-    { "Deactivate", "%%" },
-    { "DragEnter", "%b%o<DragItem>i4" },
-    { "DragExit", "%%o<DragItem>i4" },
-    { "DragOver", "%b%i4i4o<DragItem>i4" },
-    { "DropObject", "%%o<DragItem>i4" },
-    { "EnableMenuItems", "%%" },
-    { "KeyDown", "%b%s" },
-    { "KeyUp", "%%s" },
-    { "Layout", "%%" },
-    { "Maximize", "%%" },
-    { "Minimize", "%%" },
-    { "MouseDown", "%b%i4i4" },
-    { "MouseDrag", "%%i4i4" },
-    { "MouseEnter", "%%" },
-    { "MouseExit", "%%" },
-    { "MouseMove", "%%i4i4" },
-    { "MouseUp", "%%i4i4" },
-    { "MouseWheel", "%b%i4i4i4i4" },
-    { "Moved", "%%" },
-    { "Open", "%%" },
-    { "Paint", "%%o<Graphics>" },
-    { "Resized", "%%" },
-    { "Resizing", "%%" },
-    { "Restore", "%%" },
-    { "SetupBindings", "%%" },
-};
-static_assert(std::size(kWindowEvents) == 33, "a window has the 33 events that WindowEvent numbers");
-static_assert(EventConstantsFit(kWindowEvents, 0,
-                  { { WindowEvent::kCreateControls, "CreateControls" }, { WindowEvent::kLayout, "Layout" },
-                      { WindowEvent::kOpen, "Open" }, { WindowEvent::kClose, "Close" },
-                      { WindowEvent::kSetupBindings, "SetupBindings" } }),
-    "an event constant numbers the event it names in its class's records");
-} // namespace
-
 ClassRecord* Window::Class()
 {
     using W = Window;
@@ -639,7 +595,7 @@ ClassRecord* Window::Class()
     };
     static ClassRecord* cls = RegisterNativeClass<Window>({ .superclass = &ObjectClass,
         .methods = methods,
-        .events = kWindowEvents,
+        .events = WindowEvent::kTable,
         .properties = properties,
         .instanceSize = kInstanceSize });
     return cls;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/EventTable.h>
 #include <fw/Events.h>
 #include <fw/ObjectOf.h>
 #include <fw/UnimplementedClasses.h>
@@ -33,16 +34,29 @@ class Application;
 
 // The application's events, in their numbering.
 namespace ApplicationEvent {
-inline constexpr Event<Application> kActivate { 0 };
-inline constexpr Event<Application> kCancelClose { 1 }; // "%b%"
-inline constexpr Event<Application> kClose { 2 };
-inline constexpr Event<Application> kDeactivate { 3 };
-inline constexpr Event<Application> kEnableMenuItems { 4 };
-inline constexpr Event<Application> kHandleAppleEvent { 5 }; // "%b%o<AppleEvent>ss"
-inline constexpr Event<Application> kNewDocument { 6 };
-inline constexpr Event<Application> kOpen { 7 };
-inline constexpr Event<Application> kOpenDocument { 8 }; // "%%o<FolderItem>"
-inline constexpr Event<Application> kUnhandledException { 9 }; // "%b%o<RuntimeException>"
+inline constexpr auto kTable = EventsOf<Application>(kObjectEvents,
+    {
+        { "Activate", "%%" },
+        { "CancelClose", "%b%" },
+        { "Close", "%%" },
+        { "Deactivate", "%%" },
+        { "EnableMenuItems", "%%" },
+        { "HandleAppleEvent", "%b%o<AppleEvent>ss" },
+        { "NewDocument", "%%" },
+        { "Open", "%%" },
+        { "OpenDocument", "%%o<FolderItem>" },
+        { "UnhandledException", "%b%o<RuntimeException>" },
+    });
+inline constexpr auto kActivate = EventNamed<kTable, "Activate">();
+inline constexpr auto kCancelClose = EventNamed<kTable, "CancelClose">();
+inline constexpr auto kClose = EventNamed<kTable, "Close">();
+inline constexpr auto kDeactivate = EventNamed<kTable, "Deactivate">();
+inline constexpr auto kEnableMenuItems = EventNamed<kTable, "EnableMenuItems">();
+inline constexpr auto kHandleAppleEvent = EventNamed<kTable, "HandleAppleEvent">();
+inline constexpr auto kNewDocument = EventNamed<kTable, "NewDocument">();
+inline constexpr auto kOpen = EventNamed<kTable, "Open">();
+inline constexpr auto kOpenDocument = EventNamed<kTable, "OpenDocument">();
+inline constexpr auto kUnhandledException = EventNamed<kTable, "UnhandledException">();
 } // namespace ApplicationEvent
 
 // A menu handler's entry point in the uniform convention: the application object in,

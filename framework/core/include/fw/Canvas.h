@@ -12,12 +12,14 @@ namespace fw {
 class Canvas;
 
 namespace CanvasEvent {
-inline constexpr Event<Canvas> kGotFocus { 15 };
-inline constexpr Event<Canvas> kLostFocus { 16 };
-inline constexpr Event<Canvas> kMouseDown { 17 };
-inline constexpr Event<Canvas> kMouseDrag { 18 };
-inline constexpr Event<Canvas> kMouseUp { 19 };
-inline constexpr Event<Canvas> kPaint { 20 };
+inline constexpr auto kTable = EventsOf<Canvas>(RectControlEvent::kTable,
+    Joined(kFocusEvents, kMouseButtonEvents, std::array { EventRow { "Paint", "%%o<Graphics>" } }));
+inline constexpr auto kGotFocus = EventNamed<kTable, "GotFocus">();
+inline constexpr auto kLostFocus = EventNamed<kTable, "LostFocus">();
+inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
+inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
+inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
+inline constexpr auto kPaint = EventNamed<kTable, "Paint">();
 } // namespace CanvasEvent
 
 class Canvas : public RectControl {

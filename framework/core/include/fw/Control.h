@@ -15,11 +15,12 @@
 // control works headless. Every operation that changes a control refuses a
 // thread other than the user-interface thread.
 //
-// Events are numbered from `Control`'s: 0 `Close`, 1 `CreatePane`, 2 `Open`;
-// `RectControl` adds 3 to 14, each concrete class its own from 15.
+// Events are numbered from `Control`'s; `RectControl`'s follow them, then each
+// concrete class's own: every class's event table follows its superclass's.
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/EventTable.h>
 #include <fw/Events.h>
 #include <fw/Peer.h>
 #include <fw/Thread.h>
@@ -36,9 +37,15 @@ class Control;
 class Window;
 
 namespace ControlEvent {
-inline constexpr Event<Control> kClose { 0 };
-inline constexpr Event<Control> kCreatePane { 1 };
-inline constexpr Event<Control> kOpen { 2 };
+inline constexpr auto kTable = EventsOf<Control>(kObjectEvents,
+    {
+        { "Close", "%%" },
+        { "CreatePane", "%%" },
+        { "Open", "%%" },
+    });
+inline constexpr auto kClose = EventNamed<kTable, "Close">();
+inline constexpr auto kCreatePane = EventNamed<kTable, "CreatePane">();
+inline constexpr auto kOpen = EventNamed<kTable, "Open">();
 } // namespace ControlEvent
 
 // Positions in the method table of every control; a subclass's own methods follow them.

@@ -3,7 +3,8 @@
 // An event is known by its index in the class's event records (a control's
 // `Open` is 2, a text field's `TextChange` 21, a timer's `Action` 0). Its constant
 // is an `Event<Class>`, typed by the class that declares it, so that a binding
-// can tell whether the event is one of its object's class. A class may
+// can tell whether the event is one of its object's class; it is found by name
+// in the class's event table (EventTable.h), never numbered by hand. A class may
 // implement an event itself: its event hook, word 4 of the event record, an entry
 // point in the uniform convention of the event's signature ("%%" is
 // `void(Object*)`, "%b%i4i4" `bool(Object*, std::int32_t, std::int32_t)`).

@@ -15,10 +15,12 @@ namespace fw {
 class Label;
 
 namespace LabelEvent {
-inline constexpr Event<Label> kAcceleratorKey { 15 };
-inline constexpr Event<Label> kMouseDown { 16 }; // "%b%i4i4"
-inline constexpr Event<Label> kMouseDrag { 17 }; // "%%i4i4"
-inline constexpr Event<Label> kMouseUp { 18 }; // "%%i4i4"
+inline constexpr auto kTable = EventsOf<Label>(
+    RectControlEvent::kTable, Joined(std::array { EventRow { "AcceleratorKey", "%b%s" } }, kMouseButtonEvents));
+inline constexpr auto kAcceleratorKey = EventNamed<kTable, "AcceleratorKey">();
+inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
+inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
+inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
 } // namespace LabelEvent
 
 class Label : public TextFontControl {

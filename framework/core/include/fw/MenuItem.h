@@ -18,6 +18,7 @@
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/EventTable.h>
 #include <fw/Events.h>
 #include <fw/Peer.h>
 
@@ -40,8 +41,13 @@ class MenuItem;
 
 // The events of every entry, in their numbering.
 namespace MenuItemEvent {
-inline constexpr Event<MenuItem> kAction { 0 }; // "%b%": true when the entry handled its choice itself
-inline constexpr Event<MenuItem> kEnableMenu { 1 }; // "%%": the menu is about to be shown
+inline constexpr auto kTable = EventsOf<MenuItem>(kObjectEvents,
+    {
+        { "Action", "%b%" }, // true when the entry handled its choice itself
+        { "EnableMenu", "%%" }, // the menu is about to be shown
+    });
+inline constexpr auto kAction = EventNamed<kTable, "Action">();
+inline constexpr auto kEnableMenu = EventNamed<kTable, "EnableMenu">();
 } // namespace MenuItemEvent
 
 // Positions in the method table of every entry's class; a subclass's own methods follow them.

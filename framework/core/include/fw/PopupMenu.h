@@ -16,9 +16,11 @@ namespace fw {
 class PopupMenu;
 
 namespace PopupMenuEvent {
-inline constexpr Event<PopupMenu> kChange { 15 };
-inline constexpr Event<PopupMenu> kGotFocus { 16 };
-inline constexpr Event<PopupMenu> kLostFocus { 17 };
+inline constexpr auto kTable = EventsOf<PopupMenu>(
+    RectControlEvent::kTable, { { "Change", "%%" }, { "GotFocus", "%%" }, { "LostFocus", "%%" } });
+inline constexpr auto kChange = EventNamed<kTable, "Change">();
+inline constexpr auto kGotFocus = EventNamed<kTable, "GotFocus">();
+inline constexpr auto kLostFocus = EventNamed<kTable, "LostFocus">();
 } // namespace PopupMenuEvent
 
 inline constexpr char kRowSeparator = '\r';

@@ -5,11 +5,14 @@
 
 #include <fw/Control.h>
 #include <fw/DropTarget.h>
+#include <fw/EventTable.h>
+#include <fw/Joined.h>
 #include <fw/MenuHandlerList.h>
 #include <fw/ObjectOf.h>
 #include <fw/ScreenArea.h>
 #include <fw/UnimplementedClasses.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,20 +23,45 @@ namespace fw {
 class RectControl;
 
 namespace RectControlEvent {
-inline constexpr Event<RectControl> kConstructContextualMenu { 3 };
-inline constexpr Event<RectControl> kContextualMenuAction { 4 };
-inline constexpr Event<RectControl> kDragEnter { 5 };
-inline constexpr Event<RectControl> kDragExit { 6 };
-inline constexpr Event<RectControl> kDragOver { 7 };
-inline constexpr Event<RectControl> kDropObject { 8 };
-inline constexpr Event<RectControl> kKeyDown { 9 };
-inline constexpr Event<RectControl> kKeyUp { 10 };
-inline constexpr Event<RectControl> kMouseEnter { 11 };
-inline constexpr Event<RectControl> kMouseExit { 12 };
-inline constexpr Event<RectControl> kMouseMove { 13 };
-inline constexpr Event<RectControl> kMouseWheel { 14 };
-inline constexpr std::int32_t kFirstOwn = 15; // a concrete class's own events start here
+inline constexpr auto kTable = EventsOf<RectControl>(ControlEvent::kTable,
+    {
+        { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
+        { "ContextualMenuAction", "%b%o<MenuItem>" },
+        { "DragEnter", "%b%o<DragItem>i4" },
+        { "DragExit", "%%o<DragItem>i4" },
+        { "DragOver", "%b%i4i4o<DragItem>i4" },
+        { "DropObject", "%%o<DragItem>i4" },
+        { "KeyDown", "%b%s" },
+        { "KeyUp", "%%s" },
+        { "MouseEnter", "%%" },
+        { "MouseExit", "%%" },
+        { "MouseMove", "%%i4i4" },
+        { "MouseWheel", "%b%i4i4i4i4" },
+    });
+inline constexpr auto kConstructContextualMenu = EventNamed<kTable, "ConstructContextualMenu">();
+inline constexpr auto kContextualMenuAction = EventNamed<kTable, "ContextualMenuAction">();
+inline constexpr auto kDragEnter = EventNamed<kTable, "DragEnter">();
+inline constexpr auto kDragExit = EventNamed<kTable, "DragExit">();
+inline constexpr auto kDragOver = EventNamed<kTable, "DragOver">();
+inline constexpr auto kDropObject = EventNamed<kTable, "DropObject">();
+inline constexpr auto kKeyDown = EventNamed<kTable, "KeyDown">();
+inline constexpr auto kKeyUp = EventNamed<kTable, "KeyUp">();
+inline constexpr auto kMouseEnter = EventNamed<kTable, "MouseEnter">();
+inline constexpr auto kMouseExit = EventNamed<kTable, "MouseExit">();
+inline constexpr auto kMouseMove = EventNamed<kTable, "MouseMove">();
+inline constexpr auto kMouseWheel = EventNamed<kTable, "MouseWheel">();
 } // namespace RectControlEvent
+
+// Rows that several visual controls declare alike among their own events, in this order.
+inline constexpr auto kFocusEvents = std::to_array<EventRow>({
+    { "GotFocus", "%%" },
+    { "LostFocus", "%%" },
+});
+inline constexpr auto kMouseButtonEvents = std::to_array<EventRow>({
+    { "MouseDown", "%b%i4i4" },
+    { "MouseDrag", "%%i4i4" },
+    { "MouseUp", "%%i4i4" },
+});
 
 // Positions in the method table of every visual control, after Control's.
 namespace RectControlSlot {

@@ -14,12 +14,14 @@ namespace fw {
 class Slider;
 
 namespace SliderEvent {
-inline constexpr Event<Slider> kGotFocus { 15 };
-inline constexpr Event<Slider> kLostFocus { 16 };
-inline constexpr Event<Slider> kMouseDown { 17 };
-inline constexpr Event<Slider> kMouseDrag { 18 };
-inline constexpr Event<Slider> kMouseUp { 19 };
-inline constexpr Event<Slider> kValueChanged { 20 };
+inline constexpr auto kTable = EventsOf<Slider>(RectControlEvent::kTable,
+    Joined(kFocusEvents, kMouseButtonEvents, std::array { EventRow { "ValueChanged", "%%" } }));
+inline constexpr auto kGotFocus = EventNamed<kTable, "GotFocus">();
+inline constexpr auto kLostFocus = EventNamed<kTable, "LostFocus">();
+inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
+inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
+inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
+inline constexpr auto kValueChanged = EventNamed<kTable, "ValueChanged">();
 } // namespace SliderEvent
 
 class Slider : public RectControl {

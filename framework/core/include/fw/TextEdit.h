@@ -19,13 +19,16 @@ namespace fw {
 class TextEdit;
 
 namespace TextEditEvent {
-inline constexpr Event<TextEdit> kGotFocus { 15 };
-inline constexpr Event<TextEdit> kLostFocus { 16 };
-inline constexpr Event<TextEdit> kMouseDown { 17 };
-inline constexpr Event<TextEdit> kMouseDrag { 18 };
-inline constexpr Event<TextEdit> kMouseUp { 19 };
-inline constexpr Event<TextEdit> kSelChange { 20 };
-inline constexpr Event<TextEdit> kTextChange { 21 };
+inline constexpr auto kTable = EventsOf<TextEdit>(RectControlEvent::kTable,
+    Joined(kFocusEvents, kMouseButtonEvents,
+        std::array { EventRow { "SelChange", "%%" }, EventRow { "TextChange", "%%" } }));
+inline constexpr auto kGotFocus = EventNamed<kTable, "GotFocus">();
+inline constexpr auto kLostFocus = EventNamed<kTable, "LostFocus">();
+inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
+inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
+inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
+inline constexpr auto kSelChange = EventNamed<kTable, "SelChange">();
+inline constexpr auto kTextChange = EventNamed<kTable, "TextChange">();
 } // namespace TextEditEvent
 
 // The longest start of a UTF-8 text of at most `limit` code points; a limit of 0 or less keeps it all.

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <fw/ClassRecord.h>
+#include <fw/EventTable.h>
 #include <fw/Events.h>
 #include <fw/Interfaces.h>
 #include <fw/ObjectOf.h>
@@ -32,7 +33,11 @@ enum class TimerMode : std::int32_t {
 class Timer;
 
 namespace TimerEvent {
-inline constexpr Event<Timer> kAction { 0 };
+inline constexpr auto kTable = EventsOf<Timer>(kObjectEvents,
+    {
+        { "Action", "%%" },
+    });
+inline constexpr auto kAction = EventNamed<kTable, "Action">();
 } // namespace TimerEvent
 
 class Timer : public Object {

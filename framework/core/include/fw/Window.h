@@ -32,6 +32,7 @@
 #include <fw/ClassRecord.h>
 #include <fw/Color.h>
 #include <fw/DropTarget.h>
+#include <fw/EventTable.h>
 #include <fw/Events.h>
 #include <fw/MenuHandlerList.h>
 #include <fw/Peer.h>
@@ -52,39 +53,75 @@ class RectControl;
 class Window;
 
 namespace WindowEvent {
-inline constexpr Event<Window> kActivate { 0 };
-inline constexpr Event<Window> kAddMenuHandlers { 1 };
-inline constexpr Event<Window> kCancelClose { 2 };
-inline constexpr Event<Window> kClose { 3 };
-inline constexpr Event<Window> kConstructContextualMenu { 4 };
-inline constexpr Event<Window> kContentsChanged { 5 };
-inline constexpr Event<Window> kContextualMenuAction { 6 };
-inline constexpr Event<Window> kCreateControls { 7 };
-inline constexpr Event<Window> kDeactivate { 8 };
-inline constexpr Event<Window> kDragEnter { 9 };
-inline constexpr Event<Window> kDragExit { 10 };
-inline constexpr Event<Window> kDragOver { 11 };
-inline constexpr Event<Window> kDropObject { 12 };
-inline constexpr Event<Window> kEnableMenuItems { 13 };
-inline constexpr Event<Window> kKeyDown { 14 };
-inline constexpr Event<Window> kKeyUp { 15 };
-inline constexpr Event<Window> kLayout { 16 };
-inline constexpr Event<Window> kMaximize { 17 };
-inline constexpr Event<Window> kMinimize { 18 };
-inline constexpr Event<Window> kMouseDown { 19 };
-inline constexpr Event<Window> kMouseDrag { 20 };
-inline constexpr Event<Window> kMouseEnter { 21 };
-inline constexpr Event<Window> kMouseExit { 22 };
-inline constexpr Event<Window> kMouseMove { 23 };
-inline constexpr Event<Window> kMouseUp { 24 };
-inline constexpr Event<Window> kMouseWheel { 25 };
-inline constexpr Event<Window> kMoved { 26 };
-inline constexpr Event<Window> kOpen { 27 };
-inline constexpr Event<Window> kPaint { 28 };
-inline constexpr Event<Window> kResized { 29 };
-inline constexpr Event<Window> kResizing { 30 };
-inline constexpr Event<Window> kRestore { 31 };
-inline constexpr Event<Window> kSetupBindings { 32 };
+inline constexpr auto kTable = EventsOf<Window>(kObjectEvents,
+    {
+        { "Activate", "%%" },
+        { "AddMenuHandlers", "%%" },
+        { "CancelClose", "%b%b" },
+        { "Close", "%%" },
+        { "ConstructContextualMenu", "%b%o<MenuItem>i4i4" },
+        { "ContentsChanged", "%%" },
+        { "ContextualMenuAction", "%b%o<MenuItem>" },
+        { "CreateControls", "%%" },
+        { "Deactivate", "%%" },
+        { "DragEnter", "%b%o<DragItem>i4" },
+        { "DragExit", "%%o<DragItem>i4" },
+        { "DragOver", "%b%i4i4o<DragItem>i4" },
+        { "DropObject", "%%o<DragItem>i4" },
+        { "EnableMenuItems", "%%" },
+        { "KeyDown", "%b%s" },
+        { "KeyUp", "%%s" },
+        { "Layout", "%%" },
+        { "Maximize", "%%" },
+        { "Minimize", "%%" },
+        { "MouseDown", "%b%i4i4" },
+        { "MouseDrag", "%%i4i4" },
+        { "MouseEnter", "%%" },
+        { "MouseExit", "%%" },
+        { "MouseMove", "%%i4i4" },
+        { "MouseUp", "%%i4i4" },
+        { "MouseWheel", "%b%i4i4i4i4" },
+        { "Moved", "%%" },
+        { "Open", "%%" },
+        { "Paint", "%%o<Graphics>" },
+        { "Resized", "%%" },
+        { "Resizing", "%%" },
+        { "Restore", "%%" },
+        { "SetupBindings", "%%" },
+    });
+inline constexpr auto kActivate = EventNamed<kTable, "Activate">();
+inline constexpr auto kAddMenuHandlers = EventNamed<kTable, "AddMenuHandlers">();
+inline constexpr auto kCancelClose = EventNamed<kTable, "CancelClose">();
+inline constexpr auto kClose = EventNamed<kTable, "Close">();
+inline constexpr auto kConstructContextualMenu = EventNamed<kTable, "ConstructContextualMenu">();
+inline constexpr auto kContentsChanged = EventNamed<kTable, "ContentsChanged">();
+inline constexpr auto kContextualMenuAction = EventNamed<kTable, "ContextualMenuAction">();
+inline constexpr auto kCreateControls = EventNamed<kTable, "CreateControls">();
+inline constexpr auto kDeactivate = EventNamed<kTable, "Deactivate">();
+inline constexpr auto kDragEnter = EventNamed<kTable, "DragEnter">();
+inline constexpr auto kDragExit = EventNamed<kTable, "DragExit">();
+inline constexpr auto kDragOver = EventNamed<kTable, "DragOver">();
+inline constexpr auto kDropObject = EventNamed<kTable, "DropObject">();
+inline constexpr auto kEnableMenuItems = EventNamed<kTable, "EnableMenuItems">();
+inline constexpr auto kKeyDown = EventNamed<kTable, "KeyDown">();
+inline constexpr auto kKeyUp = EventNamed<kTable, "KeyUp">();
+inline constexpr auto kLayout = EventNamed<kTable, "Layout">();
+inline constexpr auto kMaximize = EventNamed<kTable, "Maximize">();
+inline constexpr auto kMinimize = EventNamed<kTable, "Minimize">();
+inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
+inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
+inline constexpr auto kMouseEnter = EventNamed<kTable, "MouseEnter">();
+inline constexpr auto kMouseExit = EventNamed<kTable, "MouseExit">();
+inline constexpr auto kMouseMove = EventNamed<kTable, "MouseMove">();
+inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
+inline constexpr auto kMouseWheel = EventNamed<kTable, "MouseWheel">();
+inline constexpr auto kMoved = EventNamed<kTable, "Moved">();
+inline constexpr auto kOpen = EventNamed<kTable, "Open">();
+inline constexpr auto kPaint = EventNamed<kTable, "Paint">();
+inline constexpr auto kResized = EventNamed<kTable, "Resized">();
+inline constexpr auto kResizing = EventNamed<kTable, "Resizing">();
+inline constexpr auto kRestore = EventNamed<kTable, "Restore">();
+inline constexpr auto kSetupBindings = EventNamed<kTable, "SetupBindings">();
 } // namespace WindowEvent
 
 // Positions in the method table of every window class; a subclass's own methods follow them.
