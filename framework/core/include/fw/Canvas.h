@@ -14,11 +14,6 @@ class Canvas;
 namespace CanvasEvent {
 inline constexpr auto kTable = EventsOf<Canvas>(RectControlEvent::kTable,
     Joined(kFocusEvents, kMouseButtonEvents, std::array { EventRow { "Paint", "%%o<Graphics>" } }));
-inline constexpr auto kGotFocus = EventNamed<kTable, "GotFocus">();
-inline constexpr auto kLostFocus = EventNamed<kTable, "LostFocus">();
-inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
-inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
-inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
 inline constexpr auto kPaint = EventNamed<kTable, "Paint">();
 } // namespace CanvasEvent
 

@@ -7,7 +7,9 @@
 //   inline constexpr auto kTable = EventsOf<Timer>(kObjectEvents, { { "Action", "%%" } });
 //   inline constexpr auto kAction = EventNamed<kTable, "Action">();
 //
-// A constant that names an event the table lacks, or holds twice, does not compile.
+// A class has constants for the events that code raises or binds by name; its table
+// holds every event. A constant that names an event the table lacks, or holds twice,
+// does not compile.
 // The registration declares the same table, and refuses one whose inherited count
 // is not its superclass's.
 #pragma once

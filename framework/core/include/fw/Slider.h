@@ -16,11 +16,6 @@ class Slider;
 namespace SliderEvent {
 inline constexpr auto kTable = EventsOf<Slider>(RectControlEvent::kTable,
     Joined(kFocusEvents, kMouseButtonEvents, std::array { EventRow { "ValueChanged", "%%" } }));
-inline constexpr auto kGotFocus = EventNamed<kTable, "GotFocus">();
-inline constexpr auto kLostFocus = EventNamed<kTable, "LostFocus">();
-inline constexpr auto kMouseDown = EventNamed<kTable, "MouseDown">();
-inline constexpr auto kMouseDrag = EventNamed<kTable, "MouseDrag">();
-inline constexpr auto kMouseUp = EventNamed<kTable, "MouseUp">();
 inline constexpr auto kValueChanged = EventNamed<kTable, "ValueChanged">();
 } // namespace SliderEvent
 
