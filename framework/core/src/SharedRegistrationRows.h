@@ -22,7 +22,7 @@ inline constexpr std::array<NativeEvent, 3> kMouseButtonEvents { {
     { "MouseUp", "%%i4i4" },
 } };
 
-inline constexpr std::array<NativeProperty, 6> kTextFontProperties {
+inline constexpr std::array kTextFontProperties {
     Property<"TextFont", &TextFontControl::textFont, &TextFontControl::setTextFont>(),
     Property<"Bold", &TextFontControl::bold, &TextFontControl::setBold>(),
     Property<"Italic", &TextFontControl::italic, &TextFontControl::setItalic>(),
