@@ -16,26 +16,13 @@ std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
         + std::string(method) + ": " + std::string(fault));
 }
 
-// Whether the superclass's method table holds, at the slot, a method of this name and signature.
-bool inheritedAt(const fw::ClassRecord* super, std::int32_t slot, const MethodDeclaration& method)
-{
-    if (slot < 0 || slot >= super->methodTableCount)
-        return false;
-    for (auto& record : super->methods)
-        if (record.entry && record.entry == super->methodTable[slot] && record.name == method.name
-            && record.signature == method.signature)
-            return true;
-    return false;
-}
-
 // Each override's slot holds the inherited method it replaces; checked before any record is made.
 void checkOverrides(const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
     for (auto& method : declaration.methods)
-        if (method.overriddenSlot && !inheritedAt(super, *method.overriddenSlot, method))
-            raiseFor(declaration, method.name,
-                "overrides slot " + std::to_string(*method.overriddenSlot) + " of " + std::string(super->registeredName)
-                    + ", which holds no inherited method of that name and signature " + std::string(method.signature));
+        if (method.overriddenSlot)
+            fw::RequireInheritedAt(
+                super, *method.overriddenSlot, declaration.registeredName, method.name, method.signature);
 }
 
 fw::AttributeEntry scopeAttribute(Scope scope) { return { "__Scope", ScopeName(scope), 1 }; }

@@ -139,4 +139,10 @@ const MethodRecord* FindMethod(const ClassRecord* cls, std::string_view name, st
 // The position in the class's method table whose method has this name and signature, or -1.
 std::int32_t MethodTableSlot(const ClassRecord* cls, std::string_view name, std::string_view signature) noexcept;
 
+// Checks that the superclass's method table holds, at the slot an override names, a
+// method of the override's name and signature; raises RuntimeException naming the
+// class and the method when it does not.
+void RequireInheritedAt(const ClassRecord* super, std::int32_t slot, std::string_view className, std::string_view name,
+    std::string_view signature);
+
 } // namespace fw

@@ -47,6 +47,8 @@ inline constexpr Event<MenuItem> kEnableMenu { 1 }; // "%%": the menu is about t
 // Positions in the method table of every entry's class; a subclass's own methods follow them.
 namespace MenuItemSlot {
 inline constexpr std::int32_t kConstructor = 0; // the one without arguments
+inline constexpr std::int32_t kPopup = 15; // the one without arguments
+inline constexpr std::int32_t kPopupAt = 16; // at a point of the screen
 } // namespace MenuItemSlot
 
 class MenuItem : public Object {
