@@ -64,9 +64,12 @@ ClassRecord* PaneChildInterface()
 
 const InterfaceEntry* FindInterfaceEntry(const Object* object, const ClassRecord* interface) noexcept
 {
-    if (!object)
-        return nullptr;
-    for (auto* cls = object->classRecord(); cls; cls = cls->superclass)
+    return object ? FindInterfaceEntry(object->classRecord(), interface) : nullptr;
+}
+
+const InterfaceEntry* FindInterfaceEntry(const ClassRecord* cls, const ClassRecord* interface) noexcept
+{
+    for (; cls; cls = cls->superclass)
         for (auto& entry : cls->interfaces)
             if (entry.interface == interface)
                 return &entry;

@@ -78,5 +78,7 @@ inline constexpr std::int32_t kSetIndex = 3;
 
 // The object's implementation table of the interface, nullptr when its class does not implement it.
 const InterfaceEntry* FindInterfaceEntry(const Object* object, const ClassRecord* interface) noexcept;
+// The class's implementation table of the interface, its own or inherited; nullptr when it has none.
+const InterfaceEntry* FindInterfaceEntry(const ClassRecord* cls, const ClassRecord* interface) noexcept;
 
 } // namespace fw
