@@ -133,7 +133,8 @@ Ref<Object> RuntimeCheckCast(Object* object, ClassRecord* cls);
 // Every class record made so far, in the order their classes were registered.
 std::span<ClassRecord* const> RegisteredClasses() noexcept;
 
-// Lookups by name, for the framework's own use (streams, calls by name, overrides).
+// Lookups by name, where a name is all there is: a stream's key, or a method that
+// only its name and signature identify. Registration never looks a slot up by name.
 const PropertyRecord* FindProperty(const ClassRecord* cls, std::string_view name) noexcept;
 const MethodRecord* FindMethod(const ClassRecord* cls, std::string_view name, std::string_view signature) noexcept;
 // The position in the class's method table whose method has this name and signature, or -1.
