@@ -18,10 +18,10 @@ std::int32_t ownerWindowOffset() { return indexOffset() + fw::kFieldBytes; }
 const ClassDeclaration& declaration()
 {
     static const MethodDeclaration methods[] {
-        HiddenMethod<&Wrapper::_SetWindow>("_SetWindow"),
-        Method<&Wrapper::Window>("Window"),
-        HiddenMethod<&Wrapper::_Index>("_Index"),
-        HiddenMethod<&Wrapper::_SetIndex>("_SetIndex"),
+        Hidden(Implementation<&Wrapper::_SetWindow, fw::PaneChild, fw::PaneChildSlot::kSetWindow>()),
+        Implementation<&Wrapper::Window, fw::PaneChild, fw::PaneChildSlot::kWindow>(),
+        Hidden(Implementation<&Wrapper::_Index, fw::PaneChild, fw::PaneChildSlot::kIndex>()),
+        Hidden(Implementation<&Wrapper::_SetIndex, fw::PaneChild, fw::PaneChildSlot::kSetIndex>()),
         ConstructorMethod<&Wrapper::Constructor>(),
     };
     static const std::array properties {
@@ -29,7 +29,7 @@ const ClassDeclaration& declaration()
         FieldProperty<fw::Window*>("ownerWindow", Scope::Private),
     };
     static const std::array interfaces {
-        // A Timer's own methods implement actionSource; the four above, _PaneChild.
+        // A Timer implements actionSource itself; the four above implement _PaneChild.
         InterfaceDeclaration { &fw::ActionSourceInterface },
         InterfaceDeclaration { &fw::PaneChildInterface },
     };

@@ -1,6 +1,7 @@
 #include "calculators/ClassDeclaration.h"
 
 #include <fw/Exceptions.h>
+#include <fw/Interfaces.h>
 
 #include <span>
 #include <string>
@@ -16,26 +17,13 @@ std::int32_t count(std::size_t n) { return static_cast<std::int32_t>(n); }
         + std::string(method) + ": " + std::string(fault));
 }
 
-// Whether the superclass's method table holds, at the slot, a method of this name and signature.
-bool inheritedAt(const fw::ClassRecord* super, std::int32_t slot, const MethodDeclaration& method)
-{
-    if (slot < 0 || slot >= super->methodTableCount)
-        return false;
-    for (auto& record : super->methods)
-        if (record.entry && record.entry == super->methodTable[slot] && record.name == method.name
-            && record.signature == method.signature)
-            return true;
-    return false;
-}
-
 // Each override's slot holds the inherited method it replaces; checked before any record is made.
 void checkOverrides(const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
     for (auto& method : declaration.methods)
-        if (method.overriddenSlot && !inheritedAt(super, *method.overriddenSlot, method))
-            raiseFor(declaration, method.name,
-                "overrides slot " + std::to_string(*method.overriddenSlot) + " of " + std::string(super->registeredName)
-                    + ", which holds no inherited method of that name and signature " + std::string(method.signature));
+        if (method.overriddenSlot)
+            fw::RequireInheritedAt(
+                super, *method.overriddenSlot, declaration.registeredName, method.name, method.signature);
 }
 
 fw::AttributeEntry scopeAttribute(Scope scope) { return { "__Scope", ScopeName(scope), 1 }; }
@@ -109,23 +97,34 @@ void fillPropertyRecords(fw::ClassRecord* cls, const fw::ClassRecord* super, con
         });
 }
 
-void fillInterfaces(fw::ClassRecord* cls, const ClassDeclaration& declaration)
+// The implementation of the interface's method at the position: the class's own method
+// that names it, else the superclass's implementation; nil when there is none.
+fw::MethodEntry implementationOf(const fw::ClassRecord* super, const ClassDeclaration& declaration,
+    const fw::ClassRecord* interface, std::int32_t position)
+{
+    for (auto& method : declaration.methods)
+        if (method.implements && method.implements() == interface && method.interfaceSlot == position)
+            return method.entry;
+    const fw::InterfaceEntry* inherited = fw::FindInterfaceEntry(super, interface);
+    return inherited && position < inherited->methodCount ? inherited->methodTable[position] : nullptr;
+}
+
+void fillInterfaces(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
     for (std::size_t k = 0; k < declaration.interfaces.size(); ++k) {
-        auto& interface = declaration.interfaces[k];
-        auto* interfaceRecord = interface.interface();
+        auto* interfaceRecord = declaration.interfaces[k].interface();
         auto& entry = cls->interfaces[k];
         entry.interface = interfaceRecord;
         entry.methodCount = count(interfaceRecord->methods.size());
         entry.methodTable = fw::RuntimeNewVtable(entry.methodCount);
-        for (std::size_t m = 0; m < interfaceRecord->methods.size(); ++m) {
-            auto& wanted = interfaceRecord->methods[m];
-            auto* implementation = fw::FindMethod(cls, wanted.name, wanted.signature);
-            if (!implementation || !implementation->entry)
+        for (std::int32_t m = 0; m < entry.methodCount; ++m) {
+            auto& wanted = interfaceRecord->methods[static_cast<std::size_t>(m)];
+            fw::MethodEntry implementation = implementationOf(super, declaration, interfaceRecord, m);
+            if (!implementation)
                 raiseFor(declaration, wanted.name,
                     "the interface " + std::string(interfaceRecord->registeredName) + " needs it with the signature "
                         + std::string(wanted.signature) + ", and the class has none");
-            entry.methodTable[m] = implementation->entry;
+            entry.methodTable[m] = implementation;
         }
     }
 }
@@ -173,7 +172,7 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
     fillPropertyRecords(cls, super, declaration);
     if (declaration.hasClassScope)
         cls->classAttributes[0] = scopeAttribute(declaration.classScope);
-    fillInterfaces(cls, declaration);
+    fillInterfaces(cls, super, declaration);
 }
 
 std::int32_t DeclaredConstructorSlot(const ClassDeclaration& declaration)

@@ -12,8 +12,10 @@
 // event is checked, when compiled, against the class of the method's receiver.
 // An override names the slot constant of the inherited entry it takes, which is
 // checked against the inherited record there; a class's own constructor is a row
-// of its own kind, so its position follows from the declaration; an interface's
-// implementations are the class's methods that its records name. What only the
+// of its own kind, so its position follows from the declaration; an interface
+// method's implementation is a method that names it by the interface's slot
+// constant, taking its name from the interface and checked against its signature
+// when compiled, or else the superclass's implementation. What only the
 // superclass's records can tell is checked when the class registers, and a
 // mismatch raises RuntimeException naming the class and the method.
 // A `ClassStorage` is a class's record storage: nil until the class registers,
@@ -25,6 +27,7 @@
 #include <fw/ClassRecord.h>
 #include <fw/Events.h>
 #include <fw/Fields.h>
+#include <fw/Interfaces.h>
 
 #include <cstdint>
 #include <optional>
@@ -46,6 +49,9 @@ struct MethodDeclaration {
     bool constructs = false; // the class's own no-argument constructor, a new entry
     // The event of the superclass, by event number, that the method implements as the class's hook.
     std::optional<std::int32_t> hookedEvent {};
+    // The interface, and the position among its methods, of the method it implements; nil: none.
+    fw::ClassRecord* (*implements)() = nullptr;
+    std::int32_t interfaceSlot = 0;
 };
 
 // A method as `Method` states it, typed by the class its receiver is taken as: the
@@ -83,10 +89,29 @@ MethodOf<fw::ReceiverOf<F>> Method(std::string_view name, Scope scope = Scope::P
     return method;
 }
 
-template <auto F> MethodDeclaration HiddenMethod(std::string_view name)
+// The method, marked Hidden.
+inline MethodDeclaration Hidden(MethodDeclaration method)
 {
-    auto method = Method<F>(name);
     method.hidden = true;
+    return method;
+}
+
+template <auto F> MethodDeclaration HiddenMethod(std::string_view name) { return Hidden(Method<F>(name)); }
+
+// The class's implementation of the interface method at the interface's slot
+// constant, named as the interface names it:
+// `Implementation<&Wrapper::Window, fw::PaneChild, fw::PaneChildSlot::kWindow>()`.
+template <auto F, class Interface, std::int32_t Slot>
+MethodOf<fw::ReceiverOf<F>> Implementation(Scope scope = Scope::Public)
+{
+    static_assert(Slot >= 0 && static_cast<std::size_t>(Slot) < Interface::kMethods.size(),
+        "the slot constant numbers none of the interface's methods");
+    constexpr fw::InterfaceMethod wanted = Interface::kMethods[static_cast<std::size_t>(Slot)];
+    static_assert(fw::kSignature<decltype(F)> == wanted.signature,
+        "an implementation has the signature of the interface method it implements");
+    auto method = Method<F>(wanted.name, scope);
+    method.implements = &Interface::Class;
+    method.interfaceSlot = Slot;
     return method;
 }
 
@@ -128,8 +153,9 @@ template <class T> constexpr PropertyDeclaration FieldProperty(std::string_view 
     return { name, fw::Convention<T>::code, &fw::FieldAccessorsOf<T>, scope };
 }
 
-// An interface the class implements: each method that the interface's records name
-// (name and signature) is one of the class's own or inherited methods.
+// An interface the class implements: each of its methods is implemented by one of
+// the class's `Implementation` methods, or else by the superclass's implementation
+// of the same interface.
 struct InterfaceDeclaration {
     fw::ClassRecord* (*interface)();
 };

@@ -2,6 +2,7 @@
 
 #include "calculators/BrixFormulas.h"
 
+#include <fw/NumberMasks.h>
 #include <fw/Numbers.h>
 
 namespace {

@@ -2,6 +2,7 @@
 // without fault; the three masks of the refractometer window must show a
 // text that reads back within their rounding, and non-finite values must show
 // StringStrDouble's text under every mask.
+#include <fw/NumberMasks.h>
 #include <fw/Numbers.h>
 
 #include <cfloat>

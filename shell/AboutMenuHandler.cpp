@@ -3,6 +3,8 @@
 // so that an Objective-C exception becomes the framework's ObjCException.
 #include "shell/Quillfen.h"
 
+#include <fw/Libraries.h>
+#include <fw/ObjCExceptionFrames.h>
 #include <fw/ObjCRuntime.h>
 
 namespace {

@@ -244,8 +244,8 @@ TEST(ClassInit, AskedForTheConstructorOfAClassThatDeclaresNoneRaisesNamingTheCla
     }
 }
 
-// An interface's implementations are the class's methods that the interface's records
-// name, in the interface's order; one that the class lacks stops the registration.
+// An interface's implementations are the class's methods that name their interface
+// method, in the interface's order; one that the class lacks stops the registration.
 void setWindow(fw::Timer&, fw::Window*) { }
 fw::Ref<fw::Window> window(fw::Timer&) { return nullptr; }
 std::int32_t index(fw::Timer&) { return 0; }
@@ -254,10 +254,10 @@ void setIndex(fw::Timer&, std::int32_t) { }
 const ClassDeclaration& paneChild(bool complete)
 {
     static const MethodDeclaration all[] {
-        Method<&setIndex>("_SetIndex"),
-        Method<&window>("Window"),
-        Method<&index>("_Index"),
-        Method<&setWindow>("_SetWindow"),
+        Implementation<&setIndex, fw::PaneChild, fw::PaneChildSlot::kSetIndex>(),
+        Implementation<&window, fw::PaneChild, fw::PaneChildSlot::kWindow>(),
+        Implementation<&index, fw::PaneChild, fw::PaneChildSlot::kIndex>(),
+        Implementation<&setWindow, fw::PaneChild, fw::PaneChildSlot::kSetWindow>(),
     };
     static const std::array interfaces { InterfaceDeclaration { &fw::PaneChildInterface } };
     static const ClassDeclaration whole {

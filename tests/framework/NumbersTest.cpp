@@ -1,3 +1,4 @@
+#include <fw/NumberMasks.h>
 #include <fw/Numbers.h>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,8 @@
 // The platform stand-in of the About road: libraries found by name, selectors,
 // messages, the shared application's About panel, and the exception frames.
 #include <fw/Exceptions.h>
+#include <fw/Libraries.h>
+#include <fw/ObjCExceptionFrames.h>
 #include <fw/ObjCRuntime.h>
 
 #include <gtest/gtest.h>

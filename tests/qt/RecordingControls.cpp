@@ -3,6 +3,7 @@
 #include "QtTestSupport.h"
 
 #include <fw/Label.h>
+#include <fw/NumberMasks.h>
 #include <fw/Numbers.h>
 #include <fw/PopupMenu.h>
 #include <fw/Slider.h>

@@ -13,6 +13,7 @@
 
 #include <fw/Application.h>
 #include <fw/FrameworkClasses.h>
+#include <fw/Libraries.h>
 #include <fw/MenuItem.h>
 #include <fw/ObjCRuntime.h>
 #include <fw/Window.h>

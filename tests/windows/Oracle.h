@@ -1,8 +1,9 @@
 // What the three tool windows should show, worked out again from their rules
 // and nothing of theirs: each oracle keeps the texts its window's fields should
 // show, is told what the user did to them, and applies the window's handlers
-// to those texts with the framework's own number routines (fw/Numbers.h), so
-// a result that a window reads back from a text it wrote is read back here too.
+// to those texts with the framework's own number routines (fw/Numbers.h,
+// fw/NumberMasks.h), so a result that a window reads back from a text it wrote
+// is read back here too.
 //
 // The refractometer's inputs live on in module values that outlive its window:
 // its oracle keeps them across openings, as the program's module does, and an
@@ -12,6 +13,7 @@
 // from its inputs alone.
 #pragma once
 
+#include <fw/NumberMasks.h>
 #include <fw/Numbers.h>
 
 #include <array>

@@ -3,6 +3,7 @@
 #include "Patience.h"
 #include "ToolWindows.h"
 
+#include <fw/NumberMasks.h>
 #include <fw/Numbers.h>
 
 #include <string>

@@ -179,4 +179,17 @@ std::int32_t MethodTableSlot(const ClassRecord* cls, std::string_view name, std:
     return -1;
 }
 
+void RequireInheritedAt(const ClassRecord* super, std::int32_t slot, std::string_view className, std::string_view name,
+    std::string_view signature)
+{
+    if (slot >= 0 && slot < super->methodTableCount)
+        for (auto& record : super->methods)
+            if (record.entry && record.entry == super->methodTable[slot] && record.name == name
+                && record.signature == signature)
+                return;
+    Raise<RuntimeException>("class " + std::string(className) + ", method " + std::string(name) + ": overrides slot "
+        + std::to_string(slot) + " of " + std::string(super->registeredName)
+        + ", which holds no inherited method of that name and signature " + std::string(signature));
+}
+
 } // namespace fw

@@ -24,7 +24,7 @@ namespace fw {
 std::span<const ClassAccessor> FrameworkClassAccessors() noexcept
 {
     // Superclasses and interfaces before the classes that use them.
-    static constexpr std::array<ClassAccessor, 32> accessors {
+    static constexpr auto accessors = std::to_array<ClassAccessor>({
         &ObjectClass,
         &RuntimeException::Class,
         &NilObjectException::Class,
@@ -57,7 +57,7 @@ std::span<const ClassAccessor> FrameworkClassAccessors() noexcept
         &QuitMenuItem::Class,
         &Timer::Class,
         &FolderItem::Class,
-    };
+    });
     return accessors;
 }
 

@@ -396,8 +396,9 @@ ClassRecord* MenuItem::Class()
         Routine<&M::IndexOf>("IndexOf"),
         Routine<&M::Parent>("Parent"),
         Routine<&M::Clone>("Clone"),
-        Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup"),
-        Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>("Popup"),
+        Routine<static_cast<Ref<MenuItem> (M::*)()>(&M::Popup)>("Popup", MenuItemSlot::kPopup),
+        Routine<static_cast<Ref<MenuItem> (M::*)(std::int32_t, std::int32_t)>(&M::Popup)>(
+            "Popup", MenuItemSlot::kPopupAt),
         Routine<&M::Enable>("Enable"),
         Routine<&M::Disable>("Disable"),
         Routine<&M::Close>("Close"),
@@ -437,8 +438,9 @@ ClassRecord* MenuItem::Class()
 ClassRecord* MenuBar::Class()
 {
     static constexpr NativeMethod methods[] = {
-        Routine<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup"),
-        Routine<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>("Popup"),
+        Override<static_cast<Ref<MenuItem> (MenuBar::*)()>(&MenuBar::Popup)>("Popup", MenuItemSlot::kPopup),
+        Override<static_cast<Ref<MenuItem> (MenuBar::*)(std::int32_t, std::int32_t)>(&MenuBar::Popup)>(
+            "Popup", MenuItemSlot::kPopupAt),
         Routine<&MenuBar::FindShortcut>("_FindShortcut"),
     };
     static ClassRecord* cls = RegisterNativeClass<MenuBar>(

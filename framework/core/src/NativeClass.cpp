@@ -2,7 +2,6 @@
 
 #include <fw/Exceptions.h>
 
-#include <cassert>
 #include <string>
 #include <vector>
 
@@ -40,6 +39,37 @@ void fillOwnRecords(
             RuntimeAllocateAttributeTable(records, count(position) * recordSize, count(attributes.size())));
     }
 }
+
+// The method table: the superclass's entries, overrides in place, new methods after.
+// Checked before any record is made.
+std::vector<MethodEntry> methodTable(
+    const NativeClassFacts& facts, const ClassRecord* super, const std::vector<const NativeMethod*>& methods)
+{
+    std::vector<MethodEntry> table;
+    if (super)
+        table.assign(super->methodTable, super->methodTable + super->methodTableCount);
+    for (auto* method : methods) {
+        if (!method->inMethodTable)
+            continue;
+        std::int32_t slot = method->slot;
+        if (method->overrides) {
+            if (!super)
+                Raise<RuntimeException>("class " + std::string(facts.name) + ", method " + std::string(method->name)
+                    + ": overrides an entry, and the class has no superclass");
+            RequireInheritedAt(super, slot, facts.name, method->name, method->signature);
+        } else {
+            if (slot != kNoSlot && slot != count(table.size()))
+                Raise<RuntimeException>("class " + std::string(facts.name) + ", method " + std::string(method->name)
+                    + ": its slot constant " + std::to_string(slot) + " is not its position "
+                    + std::to_string(table.size()));
+            slot = count(table.size());
+            table.push_back(nullptr);
+        }
+        table[static_cast<std::size_t>(slot)] = method->entry();
+    }
+    return table;
+}
+
 } // namespace
 
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
@@ -52,6 +82,7 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
             + std::to_string(facts.events.first) + " inherited events, but its superclass has "
             + std::to_string(inherited(&ClassRecord::events)));
     auto methods = methodRecords(facts);
+    auto table = methodTable(facts, super, methods);
     ClassRecord* cls = RuntimeNewClass(super, count(inherited(&ClassRecord::methods) + methods.size()),
         count(facts.interfaces.size()), count(inherited(&ClassRecord::events) + facts.events.rows.size()), 0,
         count(inherited(&ClassRecord::properties) + facts.properties.size()), 0);
@@ -63,21 +94,6 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
         cls->nativeSize = facts.instanceSize;
     }
 
-    // Method table: the superclass's entries, overrides in place, new methods after.
-    std::vector<MethodEntry> table;
-    if (super)
-        table.assign(super->methodTable, super->methodTable + super->methodTableCount);
-    for (auto* method : methods) {
-        if (!method->inMethodTable)
-            continue;
-        auto slot = super ? MethodTableSlot(super, method->name, method->signature) : -1;
-        if (slot < 0) {
-            slot = count(table.size());
-            table.push_back(nullptr);
-        }
-        assert((method->slot == kNoSlot || method->slot == slot) && "a slot constant names its method's position");
-        table[static_cast<std::size_t>(slot)] = method->entry();
-    }
     cls->methodTableCount = count(table.size());
     cls->methodTable = RuntimeNewVtable(cls->methodTableCount);
     std::copy(table.begin(), table.end(), cls->methodTable);
@@ -108,18 +124,16 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
             return std::span<const AttributeEntry>(kPublic);
         });
 
-    // Interfaces: the class's implementations, found by name and signature, in the interface's order.
+    // Interfaces: the class's implementations, its rows in the interface's order.
     for (std::size_t k = 0; k < facts.interfaces.size(); ++k) {
-        ClassRecord* interface = facts.interfaces[k]();
+        const NativeInterface& implemented = facts.interfaces[k];
+        ClassRecord* interface = implemented.interface();
         auto& entry = cls->interfaces[k];
         entry.interface = interface;
         entry.methodCount = count(interface->methods.size());
         entry.methodTable = RuntimeNewVtable(entry.methodCount);
-        for (std::size_t m = 0; m < interface->methods.size(); ++m) {
-            auto* implementation = FindMethod(cls, interface->methods[m].name, interface->methods[m].signature);
-            assert(implementation && "a class implements every method of its interfaces");
-            entry.methodTable[m] = implementation->entry;
-        }
+        for (std::size_t m = 0; m < interface->methods.size(); ++m)
+            entry.methodTable[m] = facts.methods[implemented.first + m].entry();
     }
     return cls;
 }

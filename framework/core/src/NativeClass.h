@@ -10,7 +10,14 @@
 // class is, ObjectOf.h). A row whose method table position the framework or the
 // program calls by number names its slot constant,
 // `Routine<&Window::Show>("Show", WindowSlot::kShow)`; `SlotsFit` checks at
-// compile time that the row sits at that position.
+// compile time that the row sits at that position. A row that takes an inherited
+// entry names the superclass's slot constant: `Override<&MenuBar::Popup>("Popup",
+// MenuItemSlot::kPopup)`; that the inherited method there has the row's name and
+// signature is known only when the superclass has registered, and checked then.
+//
+// An interface's implementations are rows of the class's own, in the interface's
+// order from a first one: `Implements<ActionSource>(methods, 0)` checks their
+// names and signatures at compile time against the interface's (Interfaces.h).
 //
 // A property is one row too: `Property<"Left", &RectControl::left,
 // &RectControl::setLeft>()` yields the property record (name, type code, get and
@@ -52,6 +59,7 @@ struct NativeMethod {
     bool inMethodTable = true; // false: a record only, reached by name
     bool hidden = false; // carries the "Hidden" attribute after its scope
     std::int32_t slot = kNoSlot; // the slot constant that names its method table position
+    bool overrides = false; // true: `slot` is the inherited entry it is written over
 };
 
 template <auto M> constexpr NativeMethod MethodRow(std::string_view name, bool inMethodTable, std::int32_t slot)
@@ -65,26 +73,34 @@ template <auto M> consteval NativeMethod Routine(std::string_view name, std::int
     return MethodRow<M>(name, true, slot);
 }
 
+// A method written over the inherited entry at the superclass's slot constant.
+template <auto M> consteval NativeMethod Override(std::string_view name, std::int32_t slot)
+{
+    NativeMethod method = MethodRow<M>(name, true, slot);
+    method.overrides = true;
+    return method;
+}
+
 consteval NativeMethod Hidden(NativeMethod method)
 {
     method.hidden = true;
     return method;
 }
 
-// A method of an interface: a name and the C++ type of its signature.
-template <class F> consteval NativeMethod Declared(std::string_view name)
+// A method of an interface: declared only, by name and signature.
+constexpr NativeMethod Declared(std::string_view name, std::string_view signature)
 {
-    return { name, kSignature<F>, nullptr, nullptr, false };
+    return { name, signature, nullptr, nullptr, false };
 }
 
 // Whether each row that names a slot constant sits at that position of the
-// method table, the rows' entries following the superclass's `inherited` ones,
-// and whether the table then holds `count` entries (unless kNoSlot).
+// method table, the new rows' entries following the superclass's `inherited`
+// ones, and whether the table then holds `count` entries (unless kNoSlot).
 consteval bool SlotsFit(std::span<const NativeMethod> rows, std::int32_t inherited, std::int32_t count = kNoSlot)
 {
     std::int32_t position = inherited;
     for (auto& row : rows) {
-        if (!row.inMethodTable)
+        if (!row.inMethodTable || row.overrides)
             continue;
         if (row.slot != kNoSlot && row.slot != position)
             return false;
@@ -185,6 +201,31 @@ struct OwnEvents {
     }
 };
 
+// An interface the class implements: its rows from `first` on, in the interface's order.
+struct NativeInterface {
+    ClassAccessor interface = nullptr;
+    std::size_t first = 0;
+};
+
+// Not constexpr: a call stops the compiling of an `Implements` that does not fit.
+void interfaceMethodsRunPastTheClassRows();
+void aRowLacksTheNameOrSignatureOfTheInterfaceMethodAtItsPosition();
+
+// The class's rows from `first` on implement Interface's methods (Interfaces.h), in
+// their order, each with the interface method's name and signature.
+template <class Interface> consteval NativeInterface Implements(std::span<const NativeMethod> rows, std::size_t first)
+{
+    const auto& wanted = Interface::kMethods;
+    if (first > rows.size() || rows.size() - first < wanted.size())
+        interfaceMethodsRunPastTheClassRows();
+    for (std::size_t m = 0; m < wanted.size(); ++m) {
+        const NativeMethod& row = rows[first + m];
+        if (!row.entry || row.name != wanted[m].name || row.signature != wanted[m].signature)
+            aRowLacksTheNameOrSignatureOfTheInterfaceMethodAtItsPosition();
+    }
+    return { &Interface::Class, first };
+}
+
 struct NativeClassFacts {
     std::string_view name;
     ClassAccessor superclass = nullptr;
@@ -194,9 +235,12 @@ struct NativeClassFacts {
     std::span<const NativeProperty> properties;
     std::int32_t instanceSize = 0;
     Object* (*construct)() = nullptr;
-    std::span<const ClassAccessor> interfaces;
+    std::span<const NativeInterface> interfaces;
 };
 
+// Raises RuntimeException, naming the class and the method, before any record is
+// made, for an override whose inherited slot holds another method and for a slot
+// constant that is not its row's position.
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
 
 template <class T> Object* Construct() { return new T; }

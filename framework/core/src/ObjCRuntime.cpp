@@ -1,13 +1,12 @@
 #include <fw/Exceptions.h>
 #include <fw/ObjCRuntime.h>
 
-#include <algorithm>
+#include <cassert>
 #include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <vector>
 
 namespace fw {
 
@@ -16,17 +15,12 @@ using namespace objc;
 namespace {
 
 constexpr std::size_t kKeptExceptions = 16;
-// Where a frame keeps the exception thrown inside it.
-constexpr std::size_t kExceptionPointer = 0;
 
 struct ExceptionObject : objc_object {
     std::string name;
     std::string reason;
 };
 
-// The frames this thread has entered and not yet left, innermost last. Kept apart
-// from the blocks, so leaving frames never reads a block whose owner has returned.
-thread_local std::vector<ObjCExceptionData*> enteredFrames;
 thread_local std::deque<std::unique_ptr<ExceptionObject>> keptExceptions;
 
 std::mutex& sharedStateMutex()
@@ -92,26 +86,6 @@ const objc_method* findMethod(const objc_class* cls, SEL selector)
             if (std::string_view(cls->methods[k].name) == selector->name)
                 return &cls->methods[k];
     return nullptr;
-}
-
-using FunctionTable = std::map<std::string, void*, std::less<>>;
-
-std::map<std::string, FunctionTable, std::less<>>& libraries()
-{
-    static std::map<std::string, FunctionTable, std::less<>> registry {
-        { "Cocoa", { { "NSClassFromString", reinterpret_cast<void*>(&NSClassFromString) } } },
-    };
-    return registry;
-}
-
-// Leaves the frame and every frame entered after it; false when it is not entered.
-bool leaveThrough(ObjCExceptionData* frame) noexcept
-{
-    auto found = std::find(enteredFrames.begin(), enteredFrames.end(), frame);
-    if (found == enteredFrames.end())
-        return false;
-    enteredFrames.erase(found, enteredFrames.end());
-    return true;
 }
 
 } // namespace
@@ -185,73 +159,6 @@ std::function<void()> SetAboutPanelHook(std::function<void()> hook)
 {
     std::lock_guard lock(sharedStateMutex());
     return std::exchange(aboutPanelHook(), std::move(hook));
-}
-
-void objc_exception_try_enter(ObjCExceptionData* frame)
-{
-    assert(frame && !detail::IsEnteredFrame(frame) && "a frame is entered once at a time");
-    frame->pointers[kExceptionPointer] = nullptr;
-    enteredFrames.push_back(frame);
-}
-
-void objc_exception_try_exit(ObjCExceptionData* frame)
-{
-    assert(!enteredFrames.empty() && enteredFrames.back() == frame && "frames are left innermost first");
-    leaveThrough(frame);
-}
-
-void* objc_exception_extract(ObjCExceptionData* frame)
-{
-    assert(frame);
-    return frame->pointers[kExceptionPointer];
-}
-
-namespace detail {
-
-bool IsEnteredFrame(const ObjCExceptionData* frame) noexcept
-{
-    return std::find(enteredFrames.begin(), enteredFrames.end(), frame) != enteredFrames.end();
-}
-
-bool CatchIntoFrame(ObjCExceptionData* frame, id exception) noexcept
-{
-    if (!leaveThrough(frame))
-        return false;
-    frame->pointers[kExceptionPointer] = exception;
-    return true;
-}
-
-void DropFrame(ObjCExceptionData* frame) noexcept { leaveThrough(frame); }
-
-} // namespace detail
-
-void* LoadFunctionPointerFromLibrary(String* function, String* library)
-{
-    std::lock_guard lock(sharedStateMutex());
-    auto found = libraries().find(Text(library));
-    if (found == libraries().end())
-        return nullptr;
-    auto entry = found->second.find(Text(function));
-    return entry == found->second.end() ? nullptr : entry->second;
-}
-
-void* SetLibraryFunction(std::string_view library, std::string_view function, void* entry)
-{
-    std::lock_guard lock(sharedStateMutex());
-    auto& table = libraries()[std::string(library)];
-    auto found = table.find(function);
-    void* previous = found == table.end() ? nullptr : found->second;
-    if (entry)
-        table.insert_or_assign(std::string(function), entry);
-    else if (found != table.end())
-        table.erase(found);
-    return previous;
-}
-
-void RuntimeRaiseFunctionNotFoundException(String* function, String* library)
-{
-    Raise<FunctionNotFoundException>("Could not load the function " + std::string(Text(function)) + " from the library "
-        + std::string(Text(library)));
 }
 
 void RaiseObjCException(void* objcException)

@@ -12,7 +12,7 @@
 
 namespace fw::detail {
 
-inline constexpr std::array<NativeProperty, 6> kTextFontProperties {
+inline constexpr std::array kTextFontProperties {
     Property<"TextFont", &TextFontControl::textFont, &TextFontControl::setTextFont>(),
     Property<"Bold", &TextFontControl::bold, &TextFontControl::setBold>(),
     Property<"Italic", &TextFontControl::italic, &TextFontControl::setItalic>(),

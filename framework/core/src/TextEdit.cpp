@@ -1,8 +1,6 @@
 #include "SharedRegistrationRows.h"
 
-#include <fw/TextArea.h>
 #include <fw/TextEdit.h>
-#include <fw/TextField.h>
 
 namespace fw {
 
@@ -10,8 +8,6 @@ using namespace detail;
 
 namespace {
 constexpr std::int32_t kTextEditSize = 176;
-constexpr std::int32_t kTextFieldSize = 184;
-constexpr std::int32_t kTextAreaSize = 188;
 
 constexpr bool isContinuationByte(char byte) noexcept { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 } // namespace
@@ -70,16 +66,6 @@ void TextEdit::setMask(std::string_view mask) { change(mask_, mask, Aspect::Styl
 void TextEdit::setAcceptTabs(bool value) { change(acceptTabs_, value, Aspect::Style); }
 void TextEdit::setAutomaticallyCheckSpelling(bool value) { change(automaticallyCheckSpelling_, value, Aspect::Style); }
 
-void TextField::setPassword(bool value) { change(password_, value, Aspect::Style); }
-void TextField::setCueText(std::string_view text) { change(cueText_, text, Aspect::CueText); }
-
-void TextArea::setMultiline(bool value) { change(multiline_, value, Aspect::Style); }
-void TextArea::setStyled(bool value) { change(styled_, value, Aspect::Style); }
-void TextArea::setHideSelection(bool value) { change(hideSelection_, value, Aspect::Style); }
-void TextArea::setScrollbarVertical(bool value) { change(scrollbarVertical_, value, Aspect::Style); }
-void TextArea::setScrollbarHorizontal(bool value) { change(scrollbarHorizontal_, value, Aspect::Style); }
-void TextArea::setLineSpacing(double spacing) { change(lineSpacing_, spacing, Aspect::Font); }
-
 ClassRecord* TextEdit::Class()
 {
     using T = TextEdit;
@@ -105,34 +91,6 @@ ClassRecord* TextEdit::Class()
         .events = TextEditEvent::kTable,
         .properties = properties,
         .instanceSize = kTextEditSize });
-    return cls;
-}
-
-ClassRecord* TextField::Class()
-{
-    using T = TextField;
-    static constexpr NativeProperty properties[] = {
-        Property<"Password", &T::password, &T::setPassword>(),
-        Property<"CueText", &T::cueText, &T::setCueText>(),
-    };
-    static ClassRecord* cls = RegisterNativeClass<TextField>(
-        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextFieldSize });
-    return cls;
-}
-
-ClassRecord* TextArea::Class()
-{
-    using T = TextArea;
-    static constexpr NativeProperty properties[] = {
-        Property<"Multiline", &T::multiline, &T::setMultiline>(),
-        Property<"Styled", &T::styled, &T::setStyled>(),
-        Property<"HideSelection", &T::hideSelection, &T::setHideSelection>(),
-        Property<"ScrollbarVertical", &T::scrollbarVertical, &T::setScrollbarVertical>(),
-        Property<"ScrollbarHorizontal", &T::scrollbarHorizontal, &T::setScrollbarHorizontal>(),
-        Property<"LineSpacing", &T::lineSpacing, &T::setLineSpacing>(),
-    };
-    static ClassRecord* cls = RegisterNativeClass<TextArea>(
-        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextAreaSize });
     return cls;
 }
 

@@ -133,10 +133,17 @@ Ref<Object> RuntimeCheckCast(Object* object, ClassRecord* cls);
 // Every class record made so far, in the order their classes were registered.
 std::span<ClassRecord* const> RegisteredClasses() noexcept;
 
-// Lookups by name, for the framework's own use (streams, calls by name, overrides).
+// Lookups by name, where a name is all there is: a stream's key, or a method that
+// only its name and signature identify. Registration never looks a slot up by name.
 const PropertyRecord* FindProperty(const ClassRecord* cls, std::string_view name) noexcept;
 const MethodRecord* FindMethod(const ClassRecord* cls, std::string_view name, std::string_view signature) noexcept;
 // The position in the class's method table whose method has this name and signature, or -1.
 std::int32_t MethodTableSlot(const ClassRecord* cls, std::string_view name, std::string_view signature) noexcept;
+
+// Checks that the superclass's method table holds, at the slot an override names, a
+// method of the override's name and signature; raises RuntimeException naming the
+// class and the method when it does not.
+void RequireInheritedAt(const ClassRecord* super, std::int32_t slot, std::string_view className, std::string_view name,
+    std::string_view signature);
 
 } // namespace fw

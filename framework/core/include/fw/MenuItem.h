@@ -53,6 +53,8 @@ inline constexpr auto kEnableMenu = EventNamed<kTable, "EnableMenu">();
 // Positions in the method table of every entry's class; a subclass's own methods follow them.
 namespace MenuItemSlot {
 inline constexpr std::int32_t kConstructor = 0; // the one without arguments
+inline constexpr std::int32_t kPopup = 15; // the one without arguments
+inline constexpr std::int32_t kPopupAt = 16; // at a point of the screen
 } // namespace MenuItemSlot
 
 class MenuItem : public Object {

@@ -1,5 +1,6 @@
 // Numbers and their texts: reading a Double from what a user typed, and the
-// two ways the program shows a Double.
+// two ways the program shows a Double (`StringStrDouble` here, and the format
+// masks of NumberMasks.h).
 //
 // The windows keep no numbers of their own: they read a field's text with
 // `runCDbl`, compute, and write the result back as text, and some of them
@@ -12,22 +13,7 @@
 // Everything is locale-independent ("." is the only decimal separator) and
 // rounds the exact binary value correctly, ties to even, as std::to_chars does.
 //
-// `runCDbl` never fails: a text with no leading number reads as 0. The mask
-// engine of `StringFormat` never fails either: any text is a mask.
-//
-// Mask characters:
-//   0        a required digit
-//   #        an optional digit
-//   .        the decimal point (the first one; later ones are shown as is)
-//   %        shown as is; its presence scales the value by 100 (once)
-//   / or \   shows the next mask character as is ("/%" shows "%", and still
-//            scales: "#0.0/%" shows 0.8039718946 as "80.4%")
-//   other    shown as is
-// All integer digits of the value are shown, the surplus at the first integer
-// placeholder; the fraction has as many digits as the mask has placeholders
-// after the point, trailing zeros dropped down to the last '0'; a point with no
-// digit after it is dropped. The minus sign leads the text, and is left out
-// when every shown digit is 0.
+// `runCDbl` never fails: a text with no leading number reads as 0.
 #pragma once
 
 #include <cstdint>
@@ -49,11 +35,6 @@ double runCDbl(std::string_view text) noexcept;
 // in magnitude as plain digits; anything else with up to 7 significant digits,
 // an exponent only where needed ("0.5", "1.178097", "1e+20", "1.5e-07").
 std::string StringStrDouble(double value);
-
-// The value under a format mask (see above). An empty mask gives
-// StringStrDouble's text. `flag` is reserved: the program always passes 1 and
-// it selects nothing.
-std::string StringFormat(double value, std::string_view mask, std::int32_t flag);
 
 // The largest whole number not above x; NaN, the infinities and -0 pass through.
 double RuntimeFloor(double x) noexcept;

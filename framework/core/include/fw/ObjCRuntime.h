@@ -1,64 +1,23 @@
-// The platform pieces on the About menu item's road, as a stand-in of our own:
-// a registry of libraries whose functions are found by name, a small
-// Objective-C runtime, and the exception frames that guard its messages.
+// A small Objective-C runtime of our own, the platform piece on the About menu
+// item's road: classes, selectors and messages, and the Objective-C exceptions
+// that messages throw.
 //
-// `LoadFunctionPointerFromLibrary` looks names up in the registry: "Cocoa"
-// offers "NSClassFromString", which gives the class `NSApplication` for the
-// constant string "NSApplication". The class answers `sharedApplication` with
-// the one shared application object; that object answers
-// `orderFrontStandardAboutPanel:` by running the installed panel hook (the
-// user-interface layer shows the standard About panel; headless, nothing
+// "Cocoa"'s "NSClassFromString" (Libraries.h) gives the class `NSApplication`
+// for the constant string "NSApplication". The class answers
+// `sharedApplication` with the one shared application object; that object
+// answers `orderFrontStandardAboutPanel:` by running the installed panel hook
+// (the user-interface layer shows the standard About panel; headless, nothing
 // happens). Any other message throws the Objective-C exception
 // "NSInvalidArgumentException". Messages to nil do nothing and give nil.
 //
 // Objective-C exceptions are C++ exceptions of the runtime's own type
-// (`ObjCThrown`), thrown by `objc_exception_throw` and caught by the innermost
-// entered exception frame. A frame is an `ObjCExceptionData` block, zero-filled
-// by its owner, entered with `objc_exception_try_enter` and left with
-// `objc_exception_try_exit`. `objc_exception_setjmp` stands for the platform's
-// setjmp on the block's jump buffer: it runs the frame's body and returns 0 when
-// the body finished, non-zero when an Objective-C exception was thrown inside it.
-// The thrown exception has then left the frame, as on the platform, and
-// `objc_exception_extract` gives it. No setjmp or longjmp happens, so every C++
-// destructor inside the body runs. Any other exception leaving the body takes
-// the frame with it (it is left, so no frame of a finished call stays entered)
-// and passes on.
+// (`ObjCThrown`), thrown by `objc_exception_throw`; only the exception frames of
+// ObjCExceptionFrames.h catch them. shell/AboutMenuHandler.cpp is the road that
+// the program takes through all of it.
 //
-// The About handler's two frames, written with it:
-//
-//     ObjCExceptionData first{}, second{};
-//     objc::id application = nullptr;
-//     objc_exception_try_enter(&first);
-//     if (objc_exception_setjmp(&first, [&] {
-//             objc::SEL sharedApplication = sel_registerName("sharedApplication");
-//             void* entry = LoadFunctionPointerFromLibrary(Literal<"NSClassFromString">(), Literal<"Cocoa">());
-//             if (!entry) {
-//                 objc_exception_try_exit(&first);
-//                 RuntimeRaiseFunctionNotFoundException(Literal<"NSClassFromString">(), Literal<"Cocoa">());
-//             }
-//             static constinit objc::CFConstString name = objc::MakeConstString("NSApplication");
-//             objc::Class cls = reinterpret_cast<objc::ClassFromStringFunction>(entry)(&name);
-//             application = reinterpret_cast<objc::MessageFunction>(objc_msgSend)(cls, sharedApplication, nullptr);
-//         }))
-//         RaiseObjCException(objc_exception_extract(&first)); // the frame is already left
-//     objc_exception_try_exit(&first);
-//
-//     objc_exception_try_enter(&second);
-//     if (objc_exception_setjmp(&second, [&] {
-//             objc::SEL orderFront = sel_registerName("orderFrontStandardAboutPanel:");
-//             reinterpret_cast<objc::MessageFunction>(objc_msgSend)(application, orderFront, nullptr);
-//         }))
-//         RaiseObjCException(objc_exception_extract(&second));
-//     objc_exception_try_exit(&second);
-//
-// The registry, the selectors and the panel hook are shared by all threads;
-// exception frames belong to the thread that entered them.
+// The selectors and the panel hook are shared by all threads.
 #pragma once
 
-#include <fw/String.h>
-
-#include <cassert>
-#include <csetjmp>
 #include <cstddef>
 #include <exception>
 #include <functional>
@@ -156,51 +115,6 @@ objc::id MakeObjCException(std::string_view name, std::string_view reason);
 // the hook it replaces. Headless there is none.
 std::function<void()> SetAboutPanelHook(std::function<void()> hook);
 
-// An exception frame: a block of the platform's form, a jump buffer and four pointers.
-struct ObjCExceptionData {
-    alignas(std::jmp_buf) unsigned char jumpBuffer[sizeof(std::jmp_buf)];
-    void* pointers[4];
-};
-
-// What objc_exception_setjmp returns when an Objective-C exception was thrown in the frame.
-inline constexpr int kObjCExceptionThrown = 1;
-
-void objc_exception_try_enter(ObjCExceptionData* frame);
-// Leaves the frame, which must be the innermost one entered.
-void objc_exception_try_exit(ObjCExceptionData* frame);
-// The exception thrown inside the frame; nil when none was.
-void* objc_exception_extract(ObjCExceptionData* frame);
-
-namespace detail {
-bool IsEnteredFrame(const ObjCExceptionData* frame) noexcept;
-// Both leave the frame and every frame entered after it.
-bool CatchIntoFrame(ObjCExceptionData* frame, objc::id exception) noexcept;
-void DropFrame(ObjCExceptionData* frame) noexcept;
-} // namespace detail
-
-template <class Body> int objc_exception_setjmp(ObjCExceptionData* frame, Body&& body)
-{
-    assert(detail::IsEnteredFrame(frame) && "a frame is entered with objc_exception_try_enter first");
-    try {
-        std::forward<Body>(body)();
-        return 0;
-    } catch (const objc::ObjCThrown& thrown) {
-        // Thrown after the body left this frame: it belongs to an enclosing one.
-        if (!detail::CatchIntoFrame(frame, thrown.exception()))
-            throw;
-        return kObjCExceptionThrown;
-    } catch (...) {
-        detail::DropFrame(frame);
-        throw;
-    }
-}
-
-// The entry point of a library's function, nil when the library or the function is unknown.
-void* LoadFunctionPointerFromLibrary(String* function, String* library);
-// Offers (or, with nil, withdraws) a function of a library; returns the entry it replaces.
-void* SetLibraryFunction(std::string_view library, std::string_view function, void* entry);
-
-[[noreturn]] void RuntimeRaiseFunctionNotFoundException(String* function, String* library);
 // Raises ObjCException carrying the Objective-C exception's name and reason.
 [[noreturn]] void RaiseObjCException(void* objcException);
 

@@ -43,7 +43,7 @@ struct PropertyKey {
     StreamType type;
 };
 
-inline constexpr std::array<PropertyKey, 86> kPropertyKeys { {
+inline constexpr auto kPropertyKeys = std::to_array<PropertyKey>({
     { "Alignment", StreamType::Int32 },
     { "BorderWidth", StreamType::Int32 },
     { "Frame", StreamType::Int32 },
@@ -133,7 +133,7 @@ inline constexpr std::array<PropertyKey, 86> kPropertyKeys { {
     { "TextFont", StreamType::String },
     { "Title", StreamType::String },
     { "URL", StreamType::String },
-} };
+});
 
 // The table's entry for a key, or nullptr for a name the format lacks.
 // The key's position in the table, or the table's size for a name it lacks. Compile-time

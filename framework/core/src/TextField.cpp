@@ -1,0 +1,28 @@
+#include "NativeClass.h"
+
+#include <fw/TextField.h>
+
+namespace fw {
+
+using namespace detail;
+
+namespace {
+constexpr std::int32_t kTextFieldSize = 184;
+} // namespace
+
+void TextField::setPassword(bool value) { change(password_, value, Aspect::Style); }
+void TextField::setCueText(std::string_view text) { change(cueText_, text, Aspect::CueText); }
+
+ClassRecord* TextField::Class()
+{
+    using T = TextField;
+    static constexpr NativeProperty properties[] = {
+        Property<"Password", &T::password, &T::setPassword>(),
+        Property<"CueText", &T::cueText, &T::setCueText>(),
+    };
+    static ClassRecord* cls = RegisterNativeClass<TextField>(
+        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextFieldSize });
+    return cls;
+}
+
+} // namespace fw
