@@ -44,6 +44,8 @@ ClassRecord* PaneChildInterface()
         Declared<std::int32_t()>("_Index"),
         Declared<void(std::int32_t)>("_SetIndex"),
     };
+    static_assert(methods[PaneChildSlot::kSetWindow].name == "_SetWindow",
+        "the slot constant names _SetWindow's position in the interface's methods");
     static ClassRecord* cls = registerInterface("_PaneChild", methods);
     return cls;
 }

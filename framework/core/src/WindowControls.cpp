@@ -18,13 +18,11 @@ namespace {
 // Tells an object that a window holds without being a control (a timer) which window that is.
 void tellPaneChild(Object* child, Window* window)
 {
-    ClassRecord* paneChild = PaneChildInterface();
-    const InterfaceEntry* entry = FindInterfaceEntry(child, paneChild);
-    if (!entry)
+    const InterfaceEntry* entry = FindInterfaceEntry(child, PaneChildInterface());
+    if (!entry || entry->methodCount <= PaneChildSlot::kSetWindow)
         return;
-    for (std::size_t m = 0; m < paneChild->methods.size() && m < static_cast<std::size_t>(entry->methodCount); ++m)
-        if (paneChild->methods[m].name == "_SetWindow" && entry->methodTable[m])
-            EntryAs<void (*)(Object*, Object*)>(entry->methodTable[m])(child, window);
+    if (MethodEntry setWindow = entry->methodTable[PaneChildSlot::kSetWindow])
+        EntryAs<void (*)(Object*, Object*)>(setWindow)(child, window);
 }
 } // namespace
 

@@ -29,6 +29,10 @@ inline constexpr std::int32_t kPerformAction = 0;
 } // namespace ActionNotificationReceiverSlot
 
 ClassRecord* PaneChildInterface();
+// Positions in a _PaneChild's implementation table.
+namespace PaneChildSlot {
+inline constexpr std::int32_t kSetWindow = 0;
+} // namespace PaneChildSlot
 
 // The object's implementation table of the interface, nullptr when its class does not implement it.
 const InterfaceEntry* FindInterfaceEntry(const Object* object, const ClassRecord* interface) noexcept;
