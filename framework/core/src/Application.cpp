@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <charconv>
 #include <chrono>
 #include <thread>
@@ -79,26 +78,11 @@ Application::Application()
 
 Application::~Application() = default;
 
-void Application::raise(Event<Application> event, Object* argument)
-{
-    auto& record = classRecord()->events[static_cast<std::size_t>(event.index)];
-    if (!record.hook)
-        return;
-    Ref<Object> hold = Ref<Object>::retain(this);
-    if (argument)
-        EntryAs<void (*)(Object*, Object*)>(record.hook)(this, argument);
-    else
-        EntryAs<void (*)(Object*)>(record.hook)(this);
-}
-
 bool Application::raiseEvent(Event<Application> event)
 {
-    auto& record = classRecord()->events[static_cast<std::size_t>(event.index)];
-    assert(record.signature == "%%" && "raiseEvent calls hooks without arguments or result");
-    if (!record.hook)
-        return false;
-    raise(event, nullptr);
-    return true;
+    bool implemented = ImplementsEvent(*this, event);
+    RaiseEvent(*this, event);
+    return implemented;
 }
 
 void Application::AddMenuHandler(String* itemName, MenuHandler handler)
@@ -147,7 +131,7 @@ void Application::DoSingleEvent()
 void Application::NewDocument()
 {
     RequireUIThread();
-    raise(ApplicationEvent::kNewDocument, nullptr);
+    RaiseEvent(*this, ApplicationEvent::kNewDocument);
 }
 
 void Application::OpenDocument(FolderItem* item)
@@ -155,7 +139,7 @@ void Application::OpenDocument(FolderItem* item)
     RequireUIThread();
     if (!item)
         RaiseNilObjectException();
-    raise(ApplicationEvent::kOpenDocument, item);
+    RaiseEvent(*this, ApplicationEvent::kOpenDocument, static_cast<Object*>(item));
 }
 
 void Application::SleepCurrentThread(std::int32_t milliseconds)

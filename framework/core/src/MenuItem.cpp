@@ -9,17 +9,8 @@
 
 namespace fw {
 
-using namespace detail;
-
 namespace {
 constexpr std::string_view kSeparatorText = "-";
-
-void raiseHook(MenuItem& item, Event<MenuItem> event)
-{
-    auto hook = item.classRecord()->events[static_cast<std::size_t>(event.index)].hook;
-    if (hook)
-        EntryAs<void (*)(Object*)>(hook)(&item);
-}
 } // namespace
 
 void MenuItem::attachPeer()
@@ -246,8 +237,7 @@ bool MenuItem::Choose()
 {
     RequireUIThread();
     Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
-    auto hook = classRecord()->events[static_cast<std::size_t>(MenuItemEvent::kAction.index)].hook;
-    if (hook && EntryAs<bool (*)(Object*)>(hook)(this))
+    if (RaiseEvent<bool>(*this, MenuItemEvent::kAction))
         return true;
     return DispatchMenuChoice(this);
 }
@@ -256,7 +246,7 @@ void MenuItem::EnableMenu()
 {
     RequireUIThread();
     Ref<MenuItem> hold = Ref<MenuItem>::retain(this);
-    raiseHook(*this, MenuItemEvent::kEnableMenu);
+    RaiseEvent(*this, MenuItemEvent::kEnableMenu);
     auto entries = entries_; // a hook may change the menu
     for (auto& entry : entries)
         entry->EnableMenu();
