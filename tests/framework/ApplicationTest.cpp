@@ -1,6 +1,6 @@
 // The application object: its method table, menu handlers by entry Name, the quit
 // action of a QuitMenuItem, events through the class's hooks (its own and a menu
-// entry's, whose Action comes before the handler), and its properties.
+// entry's, whose Action comes before the handler), the event pump, and its properties.
 #include "OffThread.h"
 
 #include <fw/Abi.h>
@@ -267,6 +267,18 @@ TEST_F(ApplicationObject, EnableMenuRaisesOnTheMenuThenOnEachEntryDepthFirst)
     EXPECT_EQ(calls,
         (std::vector<std::string> {
             "EnableMenu of Edit", "EnableMenu of EditCopy", "EnableMenu of EditCopyRich", "EnableMenu of EditPaste" }));
+}
+
+TEST_F(ApplicationObject, DoEventsRunsTheInstalledPumpForNoNegativeTime)
+{
+    application->DoEvents(10); // headless: no pump, nothing to run
+    std::vector<std::int32_t> pumped;
+    auto previous = SetEventPump([&](std::int32_t milliseconds) { pumped.push_back(milliseconds); });
+    application->DoEvents(25);
+    application->DoEvents(-5);
+    application->DoSingleEvent();
+    SetEventPump(std::move(previous));
+    EXPECT_EQ(pumped, (std::vector<std::int32_t> { 25, 0, 0 }));
 }
 
 TEST_F(ApplicationObject, PropertiesReadAndWriteThroughTheirRecords)

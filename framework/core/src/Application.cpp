@@ -1,4 +1,5 @@
 #include "NativeClass.h"
+#include "UserInterfaceHooks.h"
 
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
@@ -30,18 +31,6 @@ Ref<Application>& registeredApplication()
 {
     static Ref<Application> application;
     return application;
-}
-
-std::function<void()>& quitHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-std::function<void(std::int32_t)>& eventPump()
-{
-    static std::function<void(std::int32_t)> pump;
-    return pump;
 }
 
 // The numbers of a "major.minor.bug" text, as far as it has them.
@@ -117,15 +106,13 @@ void Application::RemoveTrayItem(ObjectOf<TrayItem> item)
 void Application::DoEvents(std::int32_t milliseconds)
 {
     RequireUIThread();
-    if (eventPump())
-        eventPump()(std::max(milliseconds, 0));
+    PumpEvents(std::max(milliseconds, 0));
 }
 
 void Application::DoSingleEvent()
 {
     RequireUIThread();
-    if (eventPump())
-        eventPump()(0);
+    PumpEvents(0);
 }
 
 void Application::NewDocument()
@@ -282,34 +269,5 @@ void RuntimeRegisterAppObject(Application* application)
 }
 
 Ref<Application> getAppObject() { return registeredApplication(); }
-
-bool DispatchMenuChoice(MenuItem* item, bool* handlerResult)
-{
-    RequireUIThread();
-    if (!item)
-        return false;
-    Ref<MenuItem> holdItem = Ref<MenuItem>::retain(item);
-    auto application = getAppObject();
-    auto handler = application && !item->name().empty() ? application->menuHandler(item->name()) : nullptr;
-    if (handler) {
-        bool result = handler(application.get());
-        if (handlerResult)
-            *handlerResult = result;
-        return true;
-    }
-    if (item->menuRole() == MenuRole::Quit) {
-        if (quitHook())
-            quitHook()();
-        return true;
-    }
-    return false;
-}
-
-std::function<void()> SetQuitHook(std::function<void()> hook) { return std::exchange(quitHook(), std::move(hook)); }
-
-std::function<void(std::int32_t)> SetEventPump(std::function<void(std::int32_t)> pump)
-{
-    return std::exchange(eventPump(), std::move(pump));
-}
 
 } // namespace fw
