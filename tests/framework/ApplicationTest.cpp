@@ -1,10 +1,12 @@
 // The application object: its method table, menu handlers by entry Name, the quit
-// action of a QuitMenuItem, events through the class's hooks, and its properties.
+// action of a QuitMenuItem, events through the class's hooks (its own and a menu
+// entry's, whose Action comes before the handler), the event pump, and its properties.
 #include "OffThread.h"
 
 #include <fw/Abi.h>
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
+#include <fw/FolderItem.h>
 #include <fw/MenuItem.h>
 #include <fw/Variant.h>
 
@@ -13,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,27 +144,141 @@ void openHook(Object* application)
     calls.push_back("Open on " + std::string(application->classRecord()->registeredName));
 }
 
+// A subclass of `super` that implements the given events with hooks, registered the way
+// the program registers its classes.
+ClassRecord* subclassWithHooks(
+    ClassRecord* super, std::string_view name, std::initializer_list<std::pair<std::int32_t, MethodEntry>> hooks)
+{
+    auto* record = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
+        static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()), 0);
+    record->registeredName = name;
+    record->instanceSize = super->instanceSize;
+    record->methodTableCount = super->methodTableCount;
+    record->methodTable = super->methodTable;
+    for (auto [index, hook] : hooks)
+        record->events[static_cast<std::size_t>(index)].hook = hook;
+    return record;
+}
+
 TEST_F(ApplicationObject, EventsRunTheHooksOfTheObjectsClass)
 {
-    // A subclass that implements Open, registered the way the program's application class is.
-    static ClassRecord* cls = [] {
-        auto* super = Application::Class();
-        auto* record = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()), 0,
-            static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()), 0);
-        record->registeredName = "TestApplication";
-        record->instanceSize = super->instanceSize;
-        record->methodTableCount = super->methodTableCount;
-        record->methodTable = super->methodTable;
-        record->events[static_cast<std::size_t>(ApplicationEvent::kOpen.index)].hook
-            = reinterpret_cast<MethodEntry>(&openHook);
-        return record;
-    }();
+    // A subclass that implements Open.
+    static ClassRecord* cls = subclassWithHooks(Application::Class(), "TestApplication",
+        { { ApplicationEvent::kOpen, reinterpret_cast<MethodEntry>(&openHook) } });
     auto object = RuntimeNewObject(cls);
     auto* subclassed = native_cast<Application>(object.get());
     EXPECT_TRUE(subclassed->raiseEvent(ApplicationEvent::kOpen));
     EXPECT_FALSE(subclassed->raiseEvent(ApplicationEvent::kActivate)) << "an event the class does not implement";
     EXPECT_FALSE(application->raiseEvent(ApplicationEvent::kOpen));
     EXPECT_EQ(calls, (std::vector<std::string> { "Open on TestApplication" }));
+}
+
+void newDocumentHook(Object* application)
+{
+    calls.push_back("NewDocument on " + std::string(application->classRecord()->registeredName));
+}
+
+void openDocumentHook(Object* application, Object* item)
+{
+    calls.push_back("OpenDocument on " + std::string(application->classRecord()->registeredName) + " of "
+        + native_cast<FolderItem>(item)->path().filename().string());
+}
+
+TEST_F(ApplicationObject, DocumentRequestsRaiseTheirEventsWithTheItem)
+{
+    static ClassRecord* cls = subclassWithHooks(Application::Class(), "TestDocumentApplication",
+        { { ApplicationEvent::kNewDocument, reinterpret_cast<MethodEntry>(&newDocumentHook) },
+            { ApplicationEvent::kOpenDocument, reinterpret_cast<MethodEntry>(&openDocumentHook) } });
+    auto object = RuntimeNewObject(cls);
+    auto* subclassed = native_cast<Application>(object.get());
+    auto item = FolderItem::ForPath("/tmp/batch.txt");
+    subclassed->NewDocument();
+    subclassed->OpenDocument(item.get());
+    EXPECT_EQ(calls,
+        (std::vector<std::string> {
+            "NewDocument on TestDocumentApplication", "OpenDocument on TestDocumentApplication of batch.txt" }));
+
+    calls.clear();
+    application->NewDocument();
+    application->OpenDocument(item.get());
+    EXPECT_TRUE(calls.empty()) << "a class without the hooks ignores both";
+    EXPECT_THROW(subclassed->OpenDocument(nullptr), Raised);
+    EXPECT_TRUE(calls.empty()) << "a nil item raises before the event";
+}
+
+bool actionResult = false;
+
+bool actionHook(Object* item)
+{
+    calls.push_back("Action of " + std::string(native_cast<MenuItem>(item)->name()));
+    return actionResult;
+}
+
+void enableMenuHook(Object* item)
+{
+    calls.push_back("EnableMenu of " + std::string(native_cast<MenuItem>(item)->name()));
+}
+
+ClassRecord* hookedEntryClass()
+{
+    static ClassRecord* cls = subclassWithHooks(MenuItem::Class(), "TestMenuItem",
+        { { MenuItemEvent::kAction, reinterpret_cast<MethodEntry>(&actionHook) },
+            { MenuItemEvent::kEnableMenu, reinterpret_cast<MethodEntry>(&enableMenuHook) } });
+    return cls;
+}
+
+TEST_F(ApplicationObject, AChoiceGoesToTheEntrysOwnActionBeforeTheHandler)
+{
+    struct Case {
+        bool actionHandles;
+        bool handlerRegistered;
+        bool chosen;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        { true, true, true, { "Action of EditCopy" } },
+        { false, true, true, { "Action of EditCopy", "handler on Application" } },
+        { false, false, false, { "Action of EditCopy" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            testing::Message() << "action handles: " << c.actionHandles << ", handler: " << c.handlerRegistered);
+        calls.clear();
+        auto app = make<Application>();
+        RuntimeRegisterAppObject(app.get());
+        if (c.handlerRegistered)
+            app->AddMenuHandler(Literal<"EditCopy">(), &recordingHandler);
+        actionResult = c.actionHandles;
+        EXPECT_EQ(entry(hookedEntryClass(), "EditCopy")->Choose(), c.chosen);
+        EXPECT_EQ(calls, c.calls);
+    }
+}
+
+TEST_F(ApplicationObject, EnableMenuRaisesOnTheMenuThenOnEachEntryDepthFirst)
+{
+    auto edit = entry(hookedEntryClass(), "Edit");
+    auto copy = entry(hookedEntryClass(), "EditCopy");
+    auto paste = entry(hookedEntryClass(), "EditPaste");
+    copy->Append(entry(MenuItem::Class(), "EditCopyPlain").get()); // no hook of its own
+    copy->Append(entry(hookedEntryClass(), "EditCopyRich").get());
+    edit->Append(copy.get());
+    edit->Append(paste.get());
+    edit->EnableMenu();
+    EXPECT_EQ(calls,
+        (std::vector<std::string> {
+            "EnableMenu of Edit", "EnableMenu of EditCopy", "EnableMenu of EditCopyRich", "EnableMenu of EditPaste" }));
+}
+
+TEST_F(ApplicationObject, DoEventsRunsTheInstalledPumpForNoNegativeTime)
+{
+    application->DoEvents(10); // headless: no pump, nothing to run
+    std::vector<std::int32_t> pumped;
+    auto previous = SetEventPump([&](std::int32_t milliseconds) { pumped.push_back(milliseconds); });
+    application->DoEvents(25);
+    application->DoEvents(-5);
+    application->DoSingleEvent();
+    SetEventPump(std::move(previous));
+    EXPECT_EQ(pumped, (std::vector<std::int32_t> { 25, 0, 0 }));
 }
 
 TEST_F(ApplicationObject, PropertiesReadAndWriteThroughTheirRecords)

@@ -331,23 +331,28 @@ TEST_F(WindowTest, UserCloseClosesTheWindow)
 Object* paneChildWindow = nullptr;
 void setWindow(Object*, Object* window) { paneChildWindow = window; }
 
+// `listed`: how many of the interface's methods the class's implementation table says it holds.
+ClassRecord* NewPaneChildTimerClass(std::string_view name, std::int32_t listed)
+{
+    ClassRecord* super = Timer::Class();
+    auto* record = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()) + 1, 1,
+        static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()), 0);
+    record->registeredName = name;
+    record->instanceSize = super->instanceSize;
+    record->methodTableCount = super->methodTableCount;
+    record->methodTable = super->methodTable;
+    record->methods.back() = MethodRecord { "_SetWindow", kMethodFlagPublic, "%%o<Window>", AsEntry(&setWindow) };
+    ClassRecord* paneChild = PaneChildInterface();
+    auto count = static_cast<std::int32_t>(paneChild->methods.size());
+    record->interfaces[0] = InterfaceEntry { paneChild, listed, RuntimeNewVtable(count) };
+    record->interfaces[0].methodTable[PaneChildSlot::kSetWindow] = AsEntry(&setWindow);
+    return record;
+}
+
 ClassRecord* PaneChildTimerClass()
 {
-    static ClassRecord* cls = [] {
-        ClassRecord* super = Timer::Class();
-        auto* record = RuntimeNewClass(super, static_cast<std::int32_t>(super->methods.size()) + 1, 1,
-            static_cast<std::int32_t>(super->events.size()), 0, static_cast<std::int32_t>(super->properties.size()), 0);
-        record->registeredName = "TestWindow._wrapper_Timer";
-        record->instanceSize = super->instanceSize;
-        record->methodTableCount = super->methodTableCount;
-        record->methodTable = super->methodTable;
-        record->methods.back() = MethodRecord { "_SetWindow", kMethodFlagPublic, "%%o<Window>", AsEntry(&setWindow) };
-        ClassRecord* paneChild = PaneChildInterface();
-        auto count = static_cast<std::int32_t>(paneChild->methods.size());
-        record->interfaces[0] = InterfaceEntry { paneChild, count, RuntimeNewVtable(count) };
-        record->interfaces[0].methodTable[0] = AsEntry(&setWindow); // _SetWindow is the interface's first
-        return record;
-    }();
+    static ClassRecord* cls = NewPaneChildTimerClass(
+        "TestWindow._wrapper_Timer", static_cast<std::int32_t>(PaneChildInterface()->methods.size()));
     return cls;
 }
 
@@ -359,6 +364,17 @@ TEST_F(WindowTest, PaneChildLearnsItsWindowWhenAdded)
     auto timer = window->New(PaneChildTimerClass());
     window->AddControl(Literal<"SplashTimer">(), timer.get());
     EXPECT_EQ(paneChildWindow, window.get());
+    EXPECT_EQ(window->ControlByName(Literal<"SplashTimer">()), timer);
+}
+
+TEST_F(WindowTest, PaneChildTableIsReadNoFurtherThanItsCount)
+{
+    static ClassRecord* cls = NewPaneChildTimerClass("TestWindow._wrapper_EmptyTimer", 0);
+    auto window = ImplicitTestWindow();
+    paneChildWindow = nullptr;
+    auto timer = window->New(cls);
+    window->AddControl(Literal<"SplashTimer">(), timer.get());
+    EXPECT_EQ(paneChildWindow, nullptr) << "a table that lists none of the interface's methods has no _SetWindow";
     EXPECT_EQ(window->ControlByName(Literal<"SplashTimer">()), timer);
 }
 

@@ -1,4 +1,5 @@
 #include "NativeClass.h"
+#include "UserInterfaceHooks.h"
 
 #include <fw/Application.h>
 #include <fw/Exceptions.h>
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <charconv>
 #include <chrono>
 #include <thread>
@@ -31,18 +31,6 @@ Ref<Application>& registeredApplication()
 {
     static Ref<Application> application;
     return application;
-}
-
-std::function<void()>& quitHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-std::function<void(std::int32_t)>& eventPump()
-{
-    static std::function<void(std::int32_t)> pump;
-    return pump;
 }
 
 // The numbers of a "major.minor.bug" text, as far as it has them.
@@ -79,26 +67,11 @@ Application::Application()
 
 Application::~Application() = default;
 
-void Application::raise(Event<Application> event, Object* argument)
-{
-    auto& record = classRecord()->events[static_cast<std::size_t>(event.index)];
-    if (!record.hook)
-        return;
-    Ref<Object> hold = Ref<Object>::retain(this);
-    if (argument)
-        EntryAs<void (*)(Object*, Object*)>(record.hook)(this, argument);
-    else
-        EntryAs<void (*)(Object*)>(record.hook)(this);
-}
-
 bool Application::raiseEvent(Event<Application> event)
 {
-    auto& record = classRecord()->events[static_cast<std::size_t>(event.index)];
-    assert(record.signature == "%%" && "raiseEvent calls hooks without arguments or result");
-    if (!record.hook)
-        return false;
-    raise(event, nullptr);
-    return true;
+    bool implemented = ImplementsEvent(*this, event);
+    RaiseEvent(*this, event);
+    return implemented;
 }
 
 void Application::AddMenuHandler(String* itemName, MenuHandler handler)
@@ -133,21 +106,19 @@ void Application::RemoveTrayItem(ObjectOf<TrayItem> item)
 void Application::DoEvents(std::int32_t milliseconds)
 {
     RequireUIThread();
-    if (eventPump())
-        eventPump()(std::max(milliseconds, 0));
+    PumpEvents(std::max(milliseconds, 0));
 }
 
 void Application::DoSingleEvent()
 {
     RequireUIThread();
-    if (eventPump())
-        eventPump()(0);
+    PumpEvents(0);
 }
 
 void Application::NewDocument()
 {
     RequireUIThread();
-    raise(ApplicationEvent::kNewDocument, nullptr);
+    RaiseEvent(*this, ApplicationEvent::kNewDocument);
 }
 
 void Application::OpenDocument(FolderItem* item)
@@ -155,7 +126,7 @@ void Application::OpenDocument(FolderItem* item)
     RequireUIThread();
     if (!item)
         RaiseNilObjectException();
-    raise(ApplicationEvent::kOpenDocument, item);
+    RaiseEvent(*this, ApplicationEvent::kOpenDocument, static_cast<Object*>(item));
 }
 
 void Application::SleepCurrentThread(std::int32_t milliseconds)
@@ -286,34 +257,5 @@ void RuntimeRegisterAppObject(Application* application)
 }
 
 Ref<Application> getAppObject() { return registeredApplication(); }
-
-bool DispatchMenuChoice(MenuItem* item, bool* handlerResult)
-{
-    RequireUIThread();
-    if (!item)
-        return false;
-    Ref<MenuItem> holdItem = Ref<MenuItem>::retain(item);
-    auto application = getAppObject();
-    auto handler = application && !item->name().empty() ? application->menuHandler(item->name()) : nullptr;
-    if (handler) {
-        bool result = handler(application.get());
-        if (handlerResult)
-            *handlerResult = result;
-        return true;
-    }
-    if (item->menuRole() == MenuRole::Quit) {
-        if (quitHook())
-            quitHook()();
-        return true;
-    }
-    return false;
-}
-
-std::function<void()> SetQuitHook(std::function<void()> hook) { return std::exchange(quitHook(), std::move(hook)); }
-
-std::function<void(std::int32_t)> SetEventPump(std::function<void(std::int32_t)> pump)
-{
-    return std::exchange(eventPump(), std::move(pump));
-}
 
 } // namespace fw

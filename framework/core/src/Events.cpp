@@ -57,4 +57,11 @@ Delegate* HandlerDelegate(Object* control, std::int32_t index)
     return record ? record->delegate.get() : nullptr;
 }
 
+bool ImplementsEvent(const Object& object, std::int32_t index) noexcept
+{
+    const ClassRecord* cls = object.classRecord();
+    return cls && index >= 0 && static_cast<std::size_t>(index) < cls->events.size()
+        && cls->events[static_cast<std::size_t>(index)].hook;
+}
+
 } // namespace fw

@@ -71,8 +71,8 @@ public:
     Application();
     ~Application() override;
 
-    // The hook of the event in the application object's class, called when there is
-    // one; true when it ran. For the events of signature "%%".
+    // Raises an event of signature "%%"; true when the application object's class
+    // implements it, so that its hook ran.
     bool raiseEvent(Event<Application> event);
 
     void AddMenuHandler(String* itemName, MenuHandler handler); // "_AddMenuHandler"
@@ -128,8 +128,6 @@ public:
     std::string_view executableName() const;
 
 private:
-    void raise(Event<Application> event, Object* argument);
-
     Ref<MenuBar> menuBar_;
     std::map<std::string, MenuHandler, std::less<>> handlers_;
     std::vector<Ref<Object>> trayItems_;

@@ -95,6 +95,9 @@ void RuntimeAddEventHandler(Object* control, std::int32_t index, EventThunk thun
 // The delegate bound to that event of the control, borrowed; nil when none is.
 Delegate* HandlerDelegate(Object* control, std::int32_t index);
 
+// Whether the object's class implements event `index` itself, with a hook that RaiseEvent runs.
+bool ImplementsEvent(const Object& object, std::int32_t index) noexcept;
+
 // Fires event `index` of the object; gives the hook's result, or the default
 // value when a bound handler (which returns nothing) or nobody handled it.
 template <class R = void, class... Args> R RaiseEvent(Object& object, std::int32_t index, Args... args)
