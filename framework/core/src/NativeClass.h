@@ -16,7 +16,7 @@
 // signature is known only when the superclass has registered, and checked then.
 //
 // An interface's implementations are rows of the class's own, in the interface's
-// order from a first one: `Implements<ActionSource>(methods, 0)` checks their
+// order from a first one: `Implements<ActionSource, methods>()` checks their
 // names and signatures at compile time against the interface's (Interfaces.h).
 //
 // A property is one row too: `Property<"Left", &RectControl::left,
@@ -207,23 +207,27 @@ struct NativeInterface {
     std::size_t first = 0;
 };
 
-// Not constexpr: a call stops the compiling of an `Implements` that does not fit.
-void interfaceMethodsRunPastTheClassRows();
-void aRowLacksTheNameOrSignatureOfTheInterfaceMethodAtItsPosition();
-
-// The class's rows from `first` on implement Interface's methods (Interfaces.h), in
+// Whether the class's rows from `first` on are Interface's methods (Interfaces.h), in
 // their order, each with the interface method's name and signature.
-template <class Interface> consteval NativeInterface Implements(std::span<const NativeMethod> rows, std::size_t first)
+template <class Interface> consteval bool RowsImplement(std::span<const NativeMethod> rows, std::size_t first)
 {
     const auto& wanted = Interface::kMethods;
     if (first > rows.size() || rows.size() - first < wanted.size())
-        interfaceMethodsRunPastTheClassRows();
+        return false;
     for (std::size_t m = 0; m < wanted.size(); ++m) {
         const NativeMethod& row = rows[first + m];
         if (!row.entry || row.name != wanted[m].name || row.signature != wanted[m].signature)
-            aRowLacksTheNameOrSignatureOfTheInterfaceMethodAtItsPosition();
+            return false;
     }
-    return { &Interface::Class, first };
+    return true;
+}
+
+// The class's rows `Rows` from `First` on implement Interface.
+template <class Interface, const auto& Rows, std::size_t First = 0> consteval NativeInterface Implements()
+{
+    static_assert(RowsImplement<Interface>(Rows, First),
+        "the rows from the first one named are the interface's methods, each with its name and signature");
+    return { &Interface::Class, First };
 }
 
 struct NativeClassFacts {

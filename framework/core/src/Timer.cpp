@@ -126,7 +126,7 @@ ClassRecord* Timer::Class()
         Property<"Enabled", &T::enabled, &T::setEnabled>(),
         Property<"Tolerance", &T::tolerance, &T::setTolerance>(),
     };
-    static constexpr NativeInterface interfaces[] = { Implements<ActionSource>(methods, 0) };
+    static constexpr NativeInterface interfaces[] = { Implements<ActionSource, methods>() };
     static ClassRecord* cls = RegisterNativeClass<Timer>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = TimerEvent::kTable,
