@@ -170,6 +170,32 @@ TEST(FrameworkClasses, RefuseAnEventTableThatFollowsAnotherSuperclass)
     FAIL() << "expected the registration to refuse the table";
 }
 
+// A raise or a call by position that its class cannot serve is refused in every build,
+// before anything runs.
+TEST(Dispatch, RefusesAnEventOrSlotTheClassLacksNamingTheClass)
+{
+    auto timer = RuntimeNewObject(Timer::Class());
+    auto message = [](const std::function<void()>& call) -> std::string {
+        try {
+            call();
+        } catch (const Raised& raised) {
+            EXPECT_TRUE(RuntimeObjectIsa(raised.exception(), RuntimeException::Class()));
+            return std::string(raised.exception()->message());
+        }
+        return "nothing raised";
+    };
+    const auto events = static_cast<std::int32_t>(Timer::Class()->events.size());
+    const auto slots = Timer::Class()->methodTableCount;
+    for (std::string text : {
+             message([&] { RaiseEvent(*timer, events); }),
+             message([&] { RaiseEvent(*timer, -1); }),
+             message([&] { RaiseEvent<bool>(*timer, TimerEvent::kAction); }),
+             message([&] { CallSlot<void>(timer.get(), slots); }),
+             message([&] { CallSlot<void>(timer.get(), -1); }),
+         })
+        EXPECT_NE(text.find(Timer::kClassName), std::string::npos) << text;
+}
+
 // A typed method adapted to the uniform convention, called through its invoker.
 std::int32_t addTwice(RuntimeException&, std::int32_t a, std::int32_t b) { return 2 * (a + b); }
 

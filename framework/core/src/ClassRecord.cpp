@@ -150,6 +150,14 @@ Ref<Object> RuntimeCheckCast(Object* object, ClassRecord* cls)
     return Ref<Object>::retain(object);
 }
 
+MethodEntry SlotEntry(const Object& object, std::int32_t slot)
+{
+    const ClassRecord* cls = object.classRecord();
+    if (!cls || slot < 0 || slot >= cls->methodTableCount || !cls->methodTable[slot])
+        Raise<RuntimeException>("class " + className(cls) + " has no method at position " + std::to_string(slot));
+    return cls->methodTable[slot];
+}
+
 std::span<ClassRecord* const> RegisteredClasses() noexcept { return registrationOrder(); }
 
 const PropertyRecord* FindProperty(const ClassRecord* cls, std::string_view name) noexcept

@@ -57,6 +57,20 @@ Delegate* HandlerDelegate(Object* control, std::int32_t index)
     return record ? record->delegate.get() : nullptr;
 }
 
+const EventRecord& RaisedEvent(const Object& object, std::int32_t index, std::string_view signature)
+{
+    const ClassRecord* cls = object.classRecord();
+    if (!cls)
+        Raise<RuntimeException>("an object that no class record describes raises no events");
+    if (index < 0 || static_cast<std::size_t>(index) >= cls->events.size())
+        Raise<RuntimeException>("class " + std::string(cls->registeredName) + " has no event " + std::to_string(index));
+    const EventRecord& event = cls->events[static_cast<std::size_t>(index)];
+    if (!SignatureFits(event.signature, signature))
+        Raise<RuntimeException>("event " + std::string(event.name) + " of class " + std::string(cls->registeredName)
+            + " has the signature " + std::string(event.signature) + ", not " + std::string(signature));
+    return event;
+}
+
 bool ImplementsEvent(const Object& object, std::int32_t index) noexcept
 {
     const ClassRecord* cls = object.classRecord();

@@ -217,9 +217,7 @@ template <class Result, class... Args> Result CallSlot(Object* self, std::int32_
 {
     if (!self)
         RaiseNilObjectException();
-    auto* cls = self->classRecord();
-    assert(slot >= 0 && slot < cls->methodTableCount);
-    return EntryAs<Result (*)(Object*, Args...)>(cls->methodTable[slot])(self, args...);
+    return EntryAs<Result (*)(Object*, Args...)>(SlotEntry(*self, slot))(self, args...);
 }
 
 } // namespace fw

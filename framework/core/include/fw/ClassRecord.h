@@ -130,6 +130,10 @@ bool RuntimeObjectIsa(Object* object, ClassRecord* cls) noexcept;
 // The same object with one reference for the caller; nil stays nil; IllegalCastException otherwise.
 Ref<Object> RuntimeCheckCast(Object* object, ClassRecord* cls);
 
+// The entry at position `slot` of the object's method table. Raises RuntimeException,
+// naming the class, for a position outside the table or one that holds no entry.
+MethodEntry SlotEntry(const Object& object, std::int32_t slot);
+
 // Every class record made so far, in the order their classes were registered.
 std::span<ClassRecord* const> RegisteredClasses() noexcept;
 

@@ -52,7 +52,6 @@
 #include <fw/ClassRecord.h>
 #include <fw/Delegate.h>
 
-#include <cassert>
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
@@ -98,16 +97,17 @@ Delegate* HandlerDelegate(Object* control, std::int32_t index);
 // Whether the object's class implements event `index` itself, with a hook that RaiseEvent runs.
 bool ImplementsEvent(const Object& object, std::int32_t index) noexcept;
 
+// The record of event `index` of the object's class. Raises RuntimeException, naming the
+// class, for an object that no class record describes, an index its class lacks, or an
+// event whose signature is not the one the caller raises it with.
+const EventRecord& RaisedEvent(const Object& object, std::int32_t index, std::string_view signature);
+
 // Fires event `index` of the object; gives the hook's result, or the default
 // value when a bound handler (which returns nothing) or nobody handled it.
 template <class R = void, class... Args> R RaiseEvent(Object& object, std::int32_t index, Args... args)
 {
     Ref<Object> hold = Ref<Object>::retain(&object);
-    const ClassRecord* cls = object.classRecord();
-    assert(cls && "objects that raise events are made by RuntimeNewObject");
-    assert(index >= 0 && static_cast<std::size_t>(index) < cls->events.size());
-    const EventRecord& event = cls->events[static_cast<std::size_t>(index)];
-    assert(SignatureFits(event.signature, kSignature<R(Args...)>));
+    const EventRecord& event = RaisedEvent(object, index, kSignature<R(Args...)>);
     if (event.hook)
         return EntryAs<R (*)(Object*, Args...)>(event.hook)(&object, args...);
     if (auto* handlers = object.eventHandlers())
