@@ -1,9 +1,9 @@
 // Events of the framework's objects and the handlers bound to them.
 //
-// An event is known by its index in the class's event records (a control's
-// `Open` is 2, a text field's `TextChange` 21, a timer's `Action` 0). Its constant
-// is an `Event<Class>`, typed by the class that declares it, so that a binding
-// can tell whether the event is one of its object's class; it is found by name
+// An event is known by its index in the class's event records, where a class's
+// own events follow those it inherits. Its constant is an `Event<Class>`, typed by
+// the class that declares it, so that a binding can tell whether the event is one
+// of its object's class; it is found by name
 // in the class's event table (EventTable.h), never numbered by hand. A class may
 // implement an event itself: its event hook, word 4 of the event record, an entry
 // point in the uniform convention of the event's signature ("%%" is
@@ -14,9 +14,11 @@
 // delegate back with `HandlerDelegate` and calls it.
 //
 // `RaiseEvent` is how the framework fires an event: the class's own hook first;
-// only a class without one reaches the bound handler. Exceptions pass on to
-// whoever raised the event. It holds a reference to the object throughout, so a
-// handler may close the window that owns the object.
+// only a class without one reaches the bound handler. An index the object's class
+// lacks, or a signature other than the event's, raises RuntimeException before
+// anything runs, in every build. Exceptions pass on to whoever raised the event.
+// It holds a reference to the object throughout, so a handler may close the window
+// that owns the object.
 //
 // A keystroke's road, from Qt to a window's result fields, and why each hop is there:
 // - QLineEdit::textEdited: Qt reports the user's edits only, never a setText, so a

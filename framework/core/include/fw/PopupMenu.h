@@ -1,7 +1,7 @@
 // A popup menu: a list of rows of which one, or none, is selected. `ListIndex`
 // counts rows from 0 and takes any Int32 as given; -1 or a row the menu does not
-// have shows no row. `Change` (event 15) fires on every change of the index, by a
-// setter or by the user (`userSelected` from the peer), never for the same index.
+// have shows no row. `Change` fires on every change of the index, by a setter or
+// by the user (`userSelected` from the peer), never for the same index.
 #pragma once
 
 #include <fw/RectControl.h>

@@ -1,7 +1,7 @@
 // A slider: an Int32 value kept within Minimum and Maximum. Every change of the
 // value, by a setter, by a change of the range that moves it, or by the user
-// (`userMoved` from the peer), fires `ValueChanged` (event 20) once; the same
-// value fires nothing.
+// (`userMoved` from the peer), fires `ValueChanged` once; the same value fires
+// nothing.
 #pragma once
 
 #include <fw/RectControl.h>

@@ -1,10 +1,10 @@
 // An editable text: what a text field (one line) and a text area (several)
 // share. The text changes by a setter or by the user (the peer reports an edit
-// through `userEdited`); either way `TextChange` (event 21) fires once for every
-// change and never for a text that stays the same, so a handler that writes its
-// own field ends its nesting as soon as it writes the text already there. A
-// `LimitText` above 0 keeps the text to that many characters (Unicode code
-// points, never part of a UTF-8 sequence), whoever sets it.
+// through `userEdited`); either way `TextChange` fires once for every change and
+// never for a text that stays the same, so a handler that writes its own field
+// ends its nesting as soon as it writes the text already there. A `LimitText`
+// above 0 keeps the text to that many characters (Unicode code points, never part
+// of a UTF-8 sequence), whoever sets it.
 #pragma once
 
 #include <fw/Color.h>

@@ -2,14 +2,14 @@
 //
 // A window of the program is an instance of a subclass of `Window`, made with
 // RuntimeNewObject and built by `Constructor`, in this order:
-//  1. the class's own `Layout` (event 16) and `CreateControls` (event 7) run:
+//  1. the class's own `Layout` and `CreateControls` events run:
 //     the program applies the window's property stream and creates its controls
 //     (`__New`, the control's constructor, `_AddControl`);
 //  2. the window is registered as open under its class's registered name, and
 //     the register keeps it alive until it closes;
 //  3. the window gets its peer, then each control its own, in the order added;
 //  4. `Open` is raised on every control in that order (all of them exist by
-//     now), then on the window (event 27);
+//     now), then on the window;
 //  5. a window whose `Visible` is True asks its peer to show it.
 // An exception in any step leaves the window closed: registered nowhere, its peer
 // closed, its controls released, no Close raised; it passes on to the caller, and
