@@ -32,17 +32,8 @@ void Control::Close()
 }
 
 // Neither is shown.
-void Control::setName(std::string_view name)
-{
-    RequireUIThread();
-    name_ = name;
-}
-
-void Control::setIndex(std::int32_t index)
-{
-    RequireUIThread();
-    index_ = index;
-}
+void Control::setName(std::string_view name) { keep(name_, name); }
+void Control::setIndex(std::int32_t index) { keep(index_, index); }
 
 Window* Control::window() const noexcept { return static_cast<Window*>(window_.get()); }
 Ref<Window> Control::windowProperty() const { return Ref<Window>::retain(window()); }

@@ -117,17 +117,8 @@ void RectControl::setAutoDeactivate(bool value) { change(autoDeactivate_, value,
 void RectControl::setInitialParent(std::string_view name) { change(initialParent_, name, Aspect::Parent); }
 
 // Data binding is not shown.
-void RectControl::setDataSource(std::string_view name)
-{
-    RequireUIThread();
-    dataSource_ = name;
-}
-
-void RectControl::setDataField(std::string_view name)
-{
-    RequireUIThread();
-    dataField_ = name;
-}
+void RectControl::setDataSource(std::string_view name) { keep(dataSource_, name); }
+void RectControl::setDataField(std::string_view name) { keep(dataField_, name); }
 
 void TextFontControl::setTextFont(std::string_view font) { change(textFont_, font, Aspect::Font); }
 void TextFontControl::setTextSize(float size) { change(textSize_, size, Aspect::Font); }

@@ -93,6 +93,12 @@ protected:
     {
         return peer_.change(member, value, aspect);
     }
+    // Stores a value that no peer shows.
+    template <class T, class V> void keep(T& member, const V& value)
+    {
+        RequireUIThread();
+        member = T(value);
+    }
 
 private:
     friend class Window;
