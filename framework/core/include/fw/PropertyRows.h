@@ -100,6 +100,9 @@ struct NativeProperty {
     std::string_view typeCode;
     PropertyGetInvoker getInvoker = nullptr;
     PropertySetInvoker setInvoker = nullptr; // nil: only the framework writes it
+    // Whether it has a set invoker, told without comparing function addresses: sanitizer
+    // builds cannot compare them in constant expressions.
+    bool settable = false;
     NativeMethod get {}; // the record "Name.Get"; no name: the property has none
     NativeMethod set {}; // the record "Name.Set"; no name: the property has none
 };
@@ -117,6 +120,7 @@ template <FixedText Name, auto Getter, auto Setter> constexpr NativeProperty Pro
         static_assert(std::is_same_v<typename Bound::Value, typename MemberTraits<decltype(Setter)>::Value>,
             "a property's setter takes what its getter gives");
         property.setInvoker = &Bound::set;
+        property.settable = true;
         if (accessorRecords)
             property.set = MethodRow<Setter>(kJoined<kTextOf<Name>, kSetSuffix>, false, kNoSlot);
     }
@@ -137,15 +141,18 @@ template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativePr
 } // namespace detail
 
 // What a class's properties are: its own rows, in the order of its own property
-// records, after the rows of its superclass's table.
+// records, after the rows of its superclass's table. The chain ends by its count
+// of tables, not at a nil pointer: sanitizer builds cannot compare addresses in
+// constant expressions.
 struct PropertyTable {
-    const PropertyTable* superclass = nullptr; // nil: the class inherits no property
+    const PropertyTable* superclass = nullptr; // valid only where `above` is not 0
+    std::size_t above = 0; // how many tables the class inherits rows from
     std::span<const detail::NativeProperty> rows;
 
     // How many properties the class inherits.
     constexpr std::size_t inherited() const noexcept
     {
-        return superclass ? superclass->inherited() + superclass->rows.size() : 0;
+        return above == 0 ? 0 : superclass->inherited() + superclass->rows.size();
     }
 
     // Whether a property stream can set the property of that name: the nearest
@@ -154,8 +161,8 @@ struct PropertyTable {
     {
         for (auto row = rows.rbegin(); row != rows.rend(); ++row)
             if (row->name == name)
-                return row->setInvoker != nullptr;
-        return superclass && superclass->sets(name);
+                return row->settable;
+        return above != 0 && superclass->sets(name);
     }
 };
 
@@ -171,7 +178,7 @@ consteval ClassPropertyTable<Class> PropertiesOf(
     const ClassPropertyTable<Super>& superclass, std::span<const detail::NativeProperty> rows)
 {
     static_assert(std::is_base_of_v<Super, Class>, "a class's property table follows one of its superclass's");
-    return { { &superclass, rows } };
+    return { { &superclass, superclass.above + 1, rows } };
 }
 
 } // namespace fw
