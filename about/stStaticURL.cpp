@@ -6,8 +6,6 @@
 #include <fw/Fields.h>
 #include <fw/Numbers.h>
 
-#include <array>
-
 namespace {
 
 // Text colours; alpha 0 is fully opaque.
@@ -23,11 +21,10 @@ const ClassDeclaration& declaration()
         Method<&stStaticURL::Event_MouseEnter>("Event_MouseEnter").Hooks(fw::RectControlEvent::kMouseEnter),
         Method<&stStaticURL::Event_Open>("Event_Open").Hooks(fw::ControlEvent::kOpen),
     };
-    static const std::array properties { FieldProperty<fw::String*>("URL") };
     static const ClassDeclaration facts { .superclass = &fw::Label::Class,
         .registeredName = "stStaticURL",
         .methods = methods,
-        .properties = properties,
+        .properties = stStaticURL::kProperties,
         .exitHook = &stStaticURL::Finalize };
     return facts;
 }

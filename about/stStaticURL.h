@@ -4,8 +4,11 @@
 // implementations of five label events; the window that holds it binds nothing.
 #pragma once
 
+#include "calculators/ClassDeclaration.h"
+
 #include <fw/Label.h>
 
+#include <array>
 #include <string_view>
 
 struct stStaticURL {
@@ -23,4 +26,6 @@ struct stStaticURL {
 
     // The URL field, as the class declares it.
     static fw::StringRef URL(fw::Label& self);
+    // Its declared properties, known when compiled: its streams store a URL.
+    static constexpr std::array kProperties { FieldProperty<fw::String*>("URL") };
 };

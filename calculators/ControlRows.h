@@ -4,10 +4,12 @@
 //
 //     Row(TextFieldDesign{.name = "TF_OB", .left = 21, ...}).On(fw::TextEditEvent::kTextChange, &TF_OB_TextChange)
 //
-// A window's scope sees the names a table is written with (DesignVocabulary)
-// without qualification.
+// A kind's class is named by its property table, so that a row can tell whether
+// the class can set every key of its stream (SettableKeys.h). A window's scope
+// sees the names a table is written with (DesignVocabulary) without qualification.
 #pragma once
 
+#include "calculators/SettableKeys.h"
 #include "calculators/StreamForms.h"
 
 #include <fw/Canvas.h>
@@ -17,6 +19,7 @@
 #include <fw/Line.h>
 #include <fw/Picture.h>
 #include <fw/PopupMenu.h>
+#include <fw/PropertyTables.h>
 #include <fw/RectControl.h>
 #include <fw/Slider.h>
 #include <fw/TextArea.h>
@@ -93,21 +96,23 @@ template <auto F> struct FunctionConstant {
 template <auto A, auto B>
 inline constexpr bool kSameFunction = std::is_same_v<FunctionConstant<A>, FunctionConstant<B>>;
 
-// The framework class of each kind of design and the setters every control of the kind gets.
-template <class Class, const Setters& DefaultSetters = kNoSetters> struct KindOf {
-    using Control = Class;
+// The framework class of each kind of design, named by its property table, and the
+// setters every control of the kind gets.
+template <const auto& Properties, const Setters& DefaultSetters = kNoSetters> struct KindOf {
+    using Control = typename std::remove_cvref_t<decltype(Properties)>::Class;
+    static constexpr const fw::PropertyTable& kProperties = Properties;
     static constexpr const Setters& kSetters = DefaultSetters;
 };
-KindOf<fw::TextField, kTextUnitZero> kindOf(const TextFieldDesign&);
-KindOf<fw::Label, kTextUnitZero> kindOf(const LabelDesign&);
-KindOf<fw::Label, kTextUnitZero> kindOf(const LinkLabelDesign&);
-KindOf<fw::GroupBox, kTextUnitZero> kindOf(const GroupBoxDesign&);
-KindOf<fw::PopupMenu, kTextUnitZero> kindOf(const PopupMenuDesign&);
-KindOf<fw::TextArea, kTextUnitZero> kindOf(const TextAreaDesign&);
-KindOf<fw::Line> kindOf(const LineDesign&);
-KindOf<fw::Slider> kindOf(const SliderDesign&);
-KindOf<fw::Canvas> kindOf(const CanvasDesign&);
-KindOf<fw::Timer> kindOf(const TimerDesign&);
+KindOf<fw::TextFieldProperty::kTable, kTextUnitZero> kindOf(const TextFieldDesign&);
+KindOf<fw::LabelProperty::kTable, kTextUnitZero> kindOf(const LabelDesign&);
+KindOf<fw::LabelProperty::kTable, kTextUnitZero> kindOf(const LinkLabelDesign&);
+KindOf<fw::GroupBoxProperty::kTable, kTextUnitZero> kindOf(const GroupBoxDesign&);
+KindOf<fw::PopupMenuProperty::kTable, kTextUnitZero> kindOf(const PopupMenuDesign&);
+KindOf<fw::TextAreaProperty::kTable, kTextUnitZero> kindOf(const TextAreaDesign&);
+KindOf<fw::LineProperty::kTable> kindOf(const LineDesign&);
+KindOf<fw::SliderProperty::kTable> kindOf(const SliderDesign&);
+KindOf<fw::CanvasProperty::kTable> kindOf(const CanvasDesign&);
+KindOf<fw::TimerProperty::kTable> kindOf(const TimerDesign&);
 template <class Design> using ControlKind = decltype(kindOf(std::declval<Design>()));
 
 // A class of the program's own that a control can be allocated as in place of its
@@ -140,6 +145,12 @@ template <class Design, class Program = void, class Allocated = void> struct Con
     Design design;
     Setters setters = ControlKind<Design>::kSetters;
     SmallList<Binding<Control>, 2> bindings {};
+
+    // Whether the class the control is allocated as can set every key of its stream.
+    constexpr bool setsEveryKey() const
+    {
+        return calculators::setsEveryKey<AllocatedClass>(ControlKind<Design>::kProperties, design.entries());
+    }
 
     static fw::ClassRecord* allocatedClass() { return AllocatedClass::Class(); }
     static fw::ClassRecord* castClass() { return CastClass::Class(); }

@@ -1,7 +1,9 @@
 // The forms of the control kinds: which keys each kind's streams store, in stored
 // order, and the defaults in which the kinds differ. A form is pure data; the
 // design that reads it is ControlDesign (StreamDesigns.h). Every kind's keys and
-// value types are checked here against the key table when compiled.
+// value types are checked here against the key table when compiled; that the
+// class a row's control is made as can set them, where the window makes it
+// (SettableKeys.h).
 #pragma once
 
 #include "calculators/StreamDesigns.h"

@@ -70,6 +70,8 @@ template <class W> struct WindowClass : WindowDefaults, DesignVocabulary {
 
     static void ApplyWindowStream(fw::Window& self)
     {
+        static_assert(setsEveryKey<W>(fw::WindowProperty::kTable, W::kWindow.entries()),
+            "a window stream's key that the window's class has no settable property for");
         fw::RuntimeMassPropertySetter(&self, StreamLiteral<W::kWindow>());
     }
 
@@ -210,6 +212,7 @@ private:
     {
         static_assert(!row<I>().setters.overfull, "more setters than a row holds");
         static_assert(!row<I>().bindings.overfull, "more event bindings than a row holds");
+        static_assert(row<I>().setsEveryKey(), "a stream's key that the control's class has no settable property for");
         using Row = std::remove_cvref_t<decltype(row<I>())>;
         static_assert(Row::kConstructible,
             "a control of a class without a no-argument constructor: a timer row names, with AllocatedAs, a class "

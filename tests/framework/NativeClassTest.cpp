@@ -6,6 +6,7 @@
 #include <fw/Exceptions.h>
 #include <fw/Interfaces.h>
 #include <fw/MenuItem.h>
+#include <fw/PropertyTables.h>
 #include <fw/Timer.h>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,45 @@ TEST(NativeClass, ARowAtAnotherSlotThanItsConstantRaisesNamingTheClassAndTheMeth
         EXPECT_NE(fault.find(std::string(misplaced.row.name)), std::string::npos) << fault;
         EXPECT_EQ(RegisteredClasses().size(), before) << "no class record is made";
     }
+}
+
+// A table says that its class can set a property exactly when a property stream
+// could: the nearest record of that name, the one FindProperty finds, has a set invoker.
+TEST(NativeClass, APropertyTableSetsWhatItsClassRecordSets)
+{
+    const struct {
+        const PropertyTable& table;
+        ClassRecord* (*cls)();
+    } classes[] = {
+        { ControlProperty::kTable, &Control::Class },
+        { RectControlProperty::kTable, &RectControl::Class },
+        { TextEditProperty::kTable, &TextEdit::Class },
+        { TextFieldProperty::kTable, &TextField::Class },
+        { TextAreaProperty::kTable, &TextArea::Class },
+        { LabelProperty::kTable, &Label::Class },
+        { GroupBoxProperty::kTable, &GroupBox::Class },
+        { PopupMenuProperty::kTable, &PopupMenu::Class },
+        { LineProperty::kTable, &Line::Class },
+        { SliderProperty::kTable, &Slider::Class },
+        { CanvasProperty::kTable, &Canvas::Class },
+        { TimerProperty::kTable, &Timer::Class },
+        { WindowProperty::kTable, &Window::Class },
+    };
+    for (const auto& [table, cls] : classes) {
+        const ClassRecord* record = cls();
+        for (const PropertyRecord& property : record->properties)
+            EXPECT_EQ(table.sets(property.name), FindProperty(record, property.name)->setInvoker != nullptr)
+                << record->registeredName << "." << property.name;
+        EXPECT_FALSE(table.sets("URL")) << record->registeredName << " has no URL: a link label of the program adds it";
+    }
+    EXPECT_FALSE(PopupMenuProperty::kTable.sets("Text")) << "a popup's Text is read-only";
+
+    // A read-only row hides a settable one of the same name that the class inherits.
+    static constexpr NativeProperty kReadOnlyText[] = { Property<"Text", &Label::text>() };
+    static constexpr auto kShadowed = PropertiesOf<Label>(LabelProperty::kTable, kReadOnlyText);
+    EXPECT_TRUE(LabelProperty::kTable.sets("Text"));
+    EXPECT_FALSE(kShadowed.sets("Text"));
+    EXPECT_TRUE(kShadowed.sets("Left")) << "inherited from RectControl, two tables up";
 }
 
 } // namespace

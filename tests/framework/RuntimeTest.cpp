@@ -11,6 +11,7 @@
 #include <fw/Label.h>
 #include <fw/MenuItem.h>
 #include <fw/Picture.h>
+#include <fw/PropertyTables.h>
 #include <fw/Timer.h>
 #include <fw/Window.h>
 
@@ -154,20 +155,31 @@ TEST(FrameworkClasses, RegisterOnFirstUseInTheListsOrder)
     EXPECT_EQ(NilObjectException::Class()->registeredName, "NilObjectException");
 }
 
-// Event constants count from the inherited events their table follows: a table that
-// follows another class's than the registered superclass's would number every one wrong.
-TEST(FrameworkClasses, RefuseAnEventTableThatFollowsAnotherSuperclass)
+// Event constants count from the inherited events their table follows, and a property
+// table's check of a stream's keys walks the tables it follows: a table that follows
+// another class's than the registered superclass's would number or find them wrong.
+TEST(FrameworkClasses, RefuseATableThatFollowsAnotherSuperclass)
 {
     struct Stray;
     static constexpr auto kStrayEvents = EventsOf<Stray>(ControlEvent::kTable, { { "Tick", "%%" } });
-    try {
-        detail::RegisterNativeClass({ .name = "Stray", .superclass = &ObjectClass, .events = kStrayEvents });
-    } catch (const Raised& raised) {
-        EXPECT_EQ(raised.exception()->message(),
-            "the event table of Stray follows 3 inherited events, but its superclass has 0");
-        return;
+    static constexpr auto kLabelAfterRectControl = PropertiesOf<Label>(RectControlProperty::kTable, {});
+    const struct {
+        detail::NativeClassFacts facts;
+        std::string message;
+    } cases[] = {
+        { { .name = "Stray", .superclass = &ObjectClass, .events = kStrayEvents },
+            "the event table of Stray follows 3 inherited events, but its superclass has 0" },
+        { { .name = "Stray", .superclass = &Control::Class, .properties = kLabelAfterRectControl },
+            "the property table of Stray follows 35 inherited properties, but its superclass has 5" },
+    };
+    for (const auto& mistake : cases) {
+        try {
+            detail::RegisterNativeClass(mistake.facts);
+            ADD_FAILURE() << "expected the registration to refuse the table: " << mistake.message;
+        } catch (const Raised& raised) {
+            EXPECT_EQ(raised.exception()->message(), mistake.message);
+        }
     }
-    FAIL() << "expected the registration to refuse the table";
 }
 
 // A raise or a call by position that its class cannot serve is refused in every build,

@@ -1,6 +1,7 @@
 #include "NativeClass.h"
 
 #include <fw/Canvas.h>
+#include <fw/PropertyTables.h>
 
 namespace fw {
 
@@ -21,19 +22,9 @@ void Canvas::setUseFocusRing(bool value) { change(useFocusRing_, value, Aspect::
 
 ClassRecord* Canvas::Class()
 {
-    using C = Canvas;
-    static constexpr NativeProperty properties[] = {
-        Property<"Backdrop", &C::backdrop, &C::setBackdrop>(),
-        Property<"Transparent", &C::transparent, &C::setTransparent>(),
-        Property<"EraseBackground", &C::eraseBackground, &C::setEraseBackground>(),
-        Property<"DoubleBuffer", &C::doubleBuffer, &C::setDoubleBuffer>(),
-        Property<"AcceptTabs", &C::acceptTabs, &C::setAcceptTabs>(),
-        Property<"AcceptFocus", &C::acceptFocus, &C::setAcceptFocus>(),
-        Property<"UseFocusRing", &C::useFocusRing, &C::setUseFocusRing>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<Canvas>({ .superclass = &RectControl::Class,
         .events = CanvasEvent::kTable,
-        .properties = properties,
+        .properties = CanvasProperty::kTable,
         .instanceSize = kCanvasSize });
     return cls;
 }

@@ -3,6 +3,7 @@
 
 #include <fw/Control.h>
 #include <fw/FrameworkClasses.h>
+#include <fw/PropertyTables.h>
 #include <fw/Window.h>
 
 namespace fw {
@@ -44,17 +45,10 @@ ClassRecord* Control::Class()
     static constexpr NativeMethod methods[] = { Routine<&C::Close>("Close", ControlSlot::kClose) };
     static_assert(SlotsFit(methods, 0, ControlSlot::kCount),
         "a row that names a slot constant sits at that position, and the method table holds ControlSlot::kCount");
-    static constexpr NativeProperty properties[] = {
-        Property<"Name", &C::name, &C::setName>(),
-        Property<"Index", &C::index, &C::setIndex>(),
-        Property<"Window", &C::windowProperty>(),
-        Property<"Handle", &C::handle>(),
-        Property<"Opened", &C::opened>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<Control>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = ControlEvent::kTable,
-        .properties = properties,
+        .properties = ControlProperty::kTable,
         .instanceSize = kControlSize });
     return cls;
 }

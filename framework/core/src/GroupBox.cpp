@@ -1,6 +1,7 @@
-#include "SharedRegistrationRows.h"
+#include "NativeClass.h"
 
 #include <fw/GroupBox.h>
+#include <fw/PropertyTables.h>
 
 namespace fw {
 
@@ -14,11 +15,8 @@ void GroupBox::setCaption(std::string_view caption) { change(caption_, caption, 
 
 ClassRecord* GroupBox::Class()
 {
-    using G = GroupBox;
-    static constexpr auto properties
-        = Joined(std::array { Property<"Caption", &G::caption, &G::setCaption>() }, kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<GroupBox>(
-        { .superclass = &RectControl::Class, .properties = properties, .instanceSize = kGroupBoxSize });
+        { .superclass = &RectControl::Class, .properties = GroupBoxProperty::kTable, .instanceSize = kGroupBoxSize });
     return cls;
 }
 

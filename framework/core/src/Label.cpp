@@ -1,6 +1,7 @@
-#include "SharedRegistrationRows.h"
+#include "NativeClass.h"
 
 #include <fw/Label.h>
+#include <fw/PropertyTables.h>
 
 namespace fw {
 
@@ -53,20 +54,10 @@ ClassRecord* Label::Class()
         Routine<&L::EventCreatePane>("Event_CreatePane"),
         Routine<&L::setString>("setString"),
     };
-    static constexpr auto properties = Joined(
-        std::array {
-            Property<"Text", &L::text, &L::setText>(),
-            Property<"TextAlign", &L::textAlign, &L::setTextAlign>(),
-            Property<"TextColor", &L::textColor, &L::setTextColor>(),
-            Property<"Multiline", &L::multiline, &L::setMultiline>(),
-            Property<"Selectable", &L::selectable, &L::setSelectable>(),
-            Property<"Transparent", &L::transparent, &L::setTransparent>(),
-        },
-        kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<Label>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = LabelEvent::kTable,
-        .properties = properties,
+        .properties = LabelProperty::kTable,
         .instanceSize = kLabelSize });
     return cls;
 }

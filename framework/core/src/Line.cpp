@@ -1,6 +1,7 @@
 #include "NativeClass.h"
 
 #include <fw/Line.h>
+#include <fw/PropertyTables.h>
 
 namespace fw {
 
@@ -19,17 +20,8 @@ void Line::setLineColor(Color color) { change(lineColor_, color, Aspect::Colors)
 
 ClassRecord* Line::Class()
 {
-    using L = Line;
-    static constexpr NativeProperty properties[] = {
-        Property<"X1", &L::x1, &L::setX1>(),
-        Property<"Y1", &L::y1, &L::setY1>(),
-        Property<"X2", &L::x2, &L::setX2>(),
-        Property<"Y2", &L::y2, &L::setY2>(),
-        Property<"BorderWidth", &L::borderWidth, &L::setBorderWidth>(),
-        Property<"LineColor", &L::lineColor, &L::setLineColor>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<Line>(
-        { .superclass = &RectControl::Class, .properties = properties, .instanceSize = kLineSize });
+        { .superclass = &RectControl::Class, .properties = LineProperty::kTable, .instanceSize = kLineSize });
     return cls;
 }
 

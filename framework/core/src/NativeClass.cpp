@@ -19,7 +19,7 @@ std::vector<const NativeMethod*> methodRecords(const NativeClassFacts& facts)
     std::vector<const NativeMethod*> records;
     for (auto& method : facts.methods)
         records.push_back(&method);
-    for (auto& property : facts.properties)
+    for (auto& property : facts.properties.rows)
         for (auto* accessor : { &property.get, &property.set })
             if (!accessor->name.empty())
                 records.push_back(accessor);
@@ -81,11 +81,16 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
         Raise<RuntimeException>("the event table of " + std::string(facts.name) + " follows "
             + std::to_string(facts.events.first) + " inherited events, but its superclass has "
             + std::to_string(inherited(&ClassRecord::events)));
+    // The property table's rows follow its superclass's table: it holds only if the superclass has that many.
+    if (facts.properties.inherited && *facts.properties.inherited != inherited(&ClassRecord::properties))
+        Raise<RuntimeException>("the property table of " + std::string(facts.name) + " follows "
+            + std::to_string(*facts.properties.inherited) + " inherited properties, but its superclass has "
+            + std::to_string(inherited(&ClassRecord::properties)));
     auto methods = methodRecords(facts);
     auto table = methodTable(facts, super, methods);
     ClassRecord* cls = RuntimeNewClass(super, count(inherited(&ClassRecord::methods) + methods.size()),
         count(facts.interfaces.size()), count(inherited(&ClassRecord::events) + facts.events.rows.size()), 0,
-        count(inherited(&ClassRecord::properties) + facts.properties.size()), 0);
+        count(inherited(&ClassRecord::properties) + facts.properties.rows.size()), 0);
     cls->registeredName = facts.name;
     cls->kind = facts.kind;
     cls->instanceSize = facts.instanceSize;
@@ -114,7 +119,7 @@ ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
         cls->events[firstEvent + k]
             = EventRecord { facts.events.rows[k].name, facts.events.rows[k].signature, nullptr };
 
-    fillOwnRecords(cls->properties, kPropertyRecordSize, inherited(&ClassRecord::properties), facts.properties,
+    fillOwnRecords(cls->properties, kPropertyRecordSize, inherited(&ClassRecord::properties), facts.properties.rows,
         [](PropertyRecord& record, const NativeProperty& property) {
             record.name = property.name;
             record.flags = kPropertyFlagsPublic;

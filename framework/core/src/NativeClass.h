@@ -19,13 +19,11 @@
 // order from a first one: `Implements<ActionSource, methods>()` checks their
 // names and signatures at compile time against the interface's (Interfaces.h).
 //
-// A property is one row too: `Property<"Left", &RectControl::left,
-// &RectControl::setLeft>()` yields the property record (name, type code, get and
-// set invokers) and the record-only methods "Left.Get" and "Left.Set" through
-// which a call by name reaches it. Those records follow the class's routines, in
-// the order of the property rows. A property without a setter is read-only: no
-// set invoker and no "Set" record. A property that has no accessor records says
-// so: `Property<...>(kNoAccessorRecords)`.
+// A property is one row too (PropertyRows.h); its records follow the class's
+// routines, in the order of the rows. A class whose properties a stream sets
+// keeps its rows in its public property table (PropertyTables.h),
+// `.properties = TextFieldProperty::kTable`, so that what it can set is known
+// where the stream's design is compiled.
 //
 // The events are the table beside the class's event constants in its public
 // header (EventTable.h), `.events = WindowEvent::kTable`, so that they are written once.
@@ -35,11 +33,13 @@
 #include <fw/ClassRecord.h>
 #include <fw/EventTable.h>
 #include <fw/Joined.h>
+#include <fw/PropertyRows.h>
 #include <fw/Variant.h>
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -47,25 +47,6 @@
 namespace fw::detail {
 
 using ClassAccessor = ClassRecord* (*)();
-using EntryMaker = MethodEntry (*)() noexcept;
-
-inline constexpr std::int32_t kNoSlot = -1;
-
-struct NativeMethod {
-    std::string_view name;
-    std::string_view signature;
-    EntryMaker entry = nullptr; // nil: declared only, as an interface's methods are
-    MethodInvoker invoker = nullptr; // nil: the method takes what no Variant carries
-    bool inMethodTable = true; // false: a record only, reached by name
-    bool hidden = false; // carries the "Hidden" attribute after its scope
-    std::int32_t slot = kNoSlot; // the slot constant that names its method table position
-    bool overrides = false; // true: `slot` is the inherited entry it is written over
-};
-
-template <auto M> constexpr NativeMethod MethodRow(std::string_view name, bool inMethodTable, std::int32_t slot)
-{
-    return { name, kSignature<decltype(M)>, &EntryOf<M>, InvokerOf<M>(), inMethodTable, false, slot };
-}
 
 // A method bound to a member function.
 template <auto M> consteval NativeMethod Routine(std::string_view name, std::int32_t slot = kNoSlot)
@@ -109,84 +90,6 @@ consteval bool SlotsFit(std::span<const NativeMethod> rows, std::int32_t inherit
     return count == kNoSlot || position == count;
 }
 
-template <class M> struct MemberTraits;
-template <class C, class T> struct MemberTraits<T (C::*)() const> {
-    using Class = C;
-    using Value = std::remove_cvref_t<T>;
-};
-template <class C, class T> struct MemberTraits<T (C::*)() const noexcept> : MemberTraits<T (C::*)() const> {
-};
-template <class C, class T> struct MemberTraits<void (C::*)(T)> {
-    using Class = C;
-    using Value = std::remove_cvref_t<T>;
-};
-
-// A property's get and set invokers, bound to the member functions that read and write it.
-template <auto Getter, auto Setter> struct BoundProperty {
-    using Class = typename MemberTraits<decltype(Getter)>::Class;
-    using Value = typename MemberTraits<decltype(Getter)>::Value;
-    using Type = Convention<Value>;
-
-    static Class* target(Object* object)
-    {
-        if (!object)
-            RaiseNilObjectException();
-        return &ReceiverAs<Class>(object);
-    }
-    static Variant get(const PropertyRecord&, Object* object)
-    {
-        return Type::toVariant(Type::out((target(object)->*Getter)()));
-    }
-    static void set(const PropertyRecord&, Object* object, const Variant& value)
-    {
-        auto* self = target(object);
-        auto held = Type::hold(value);
-        (self->*Setter)(Type::in(Type::pass(held)));
-    }
-};
-
-inline constexpr std::string_view kGetSuffix = ".Get";
-inline constexpr std::string_view kSetSuffix = ".Set";
-
-struct NativeProperty {
-    std::string_view name;
-    std::string_view typeCode;
-    PropertyGetInvoker getInvoker = nullptr;
-    PropertySetInvoker setInvoker = nullptr; // nil: only the framework writes it
-    NativeMethod get {}; // the record "Name.Get"; no name: the property has none
-    NativeMethod set {}; // the record "Name.Set"; no name: the property has none
-};
-
-inline constexpr struct NoAccessorRecords {
-} kNoAccessorRecords {};
-
-template <FixedText Name, auto Getter, auto Setter> constexpr NativeProperty PropertyRow(bool accessorRecords)
-{
-    using Bound = BoundProperty<Getter, Setter>;
-    NativeProperty property { .name = kTextOf<Name>, .typeCode = Bound::Type::code, .getInvoker = &Bound::get };
-    if (accessorRecords)
-        property.get = MethodRow<Getter>(kJoined<kTextOf<Name>, kGetSuffix>, false, kNoSlot);
-    if constexpr (!std::is_same_v<decltype(Setter), std::nullptr_t>) {
-        static_assert(std::is_same_v<typename Bound::Value, typename MemberTraits<decltype(Setter)>::Value>,
-            "a property's setter takes what its getter gives");
-        property.setInvoker = &Bound::set;
-        if (accessorRecords)
-            property.set = MethodRow<Setter>(kJoined<kTextOf<Name>, kSetSuffix>, false, kNoSlot);
-    }
-    return property;
-}
-
-// A property read through `Getter` and, unless it is read-only, written through `Setter`.
-template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativeProperty Property()
-{
-    return PropertyRow<Name, Getter, Setter>(true);
-}
-
-template <FixedText Name, auto Getter, auto Setter = nullptr> consteval NativeProperty Property(NoAccessorRecords)
-{
-    return PropertyRow<Name, Getter, Setter>(false);
-}
-
 // A class's own event rows and the number of events it inherits, as its table declares them.
 struct OwnEvents {
     std::int32_t first = 0;
@@ -201,6 +104,34 @@ struct OwnEvents {
     }
 };
 
+// A class's own property rows and, where they come from its property table, how many
+// properties the table says the class inherits.
+struct OwnProperties {
+    std::span<const NativeProperty> rows;
+    std::optional<std::size_t> inherited {};
+
+    constexpr OwnProperties() noexcept = default;
+    constexpr OwnProperties(std::span<const NativeProperty> own) noexcept
+        : rows(own)
+    {
+    }
+    template <std::size_t N>
+    constexpr OwnProperties(const NativeProperty (&own)[N]) noexcept
+        : rows(own)
+    {
+    }
+    template <std::size_t N>
+    constexpr OwnProperties(const std::array<NativeProperty, N>& own) noexcept
+        : rows(own)
+    {
+    }
+    constexpr OwnProperties(const PropertyTable& table) noexcept
+        : rows(table.rows)
+        , inherited(table.inherited())
+    {
+    }
+};
+
 // An interface the class implements: its rows from `first` on, in the interface's order.
 struct NativeInterface {
     ClassAccessor interface = nullptr;
@@ -208,7 +139,8 @@ struct NativeInterface {
 };
 
 // Whether the class's rows from `first` on are Interface's methods (Interfaces.h), in
-// their order, each with the interface method's name and signature.
+// their order, each a method of the class's table with the interface method's name and
+// signature.
 template <class Interface> consteval bool RowsImplement(std::span<const NativeMethod> rows, std::size_t first)
 {
     const auto& wanted = Interface::kMethods;
@@ -216,7 +148,7 @@ template <class Interface> consteval bool RowsImplement(std::span<const NativeMe
         return false;
     for (std::size_t m = 0; m < wanted.size(); ++m) {
         const NativeMethod& row = rows[first + m];
-        if (!row.entry || row.name != wanted[m].name || row.signature != wanted[m].signature)
+        if (!row.inMethodTable || row.name != wanted[m].name || row.signature != wanted[m].signature)
             return false;
     }
     return true;
@@ -236,7 +168,7 @@ struct NativeClassFacts {
     std::int32_t kind = kKindClass;
     std::span<const NativeMethod> methods;
     OwnEvents events;
-    std::span<const NativeProperty> properties;
+    OwnProperties properties;
     std::int32_t instanceSize = 0;
     Object* (*construct)() = nullptr;
     std::span<const NativeInterface> interfaces;
@@ -244,7 +176,9 @@ struct NativeClassFacts {
 
 // Raises RuntimeException, naming the class and the method, before any record is
 // made, for an override whose inherited slot holds another method and for a slot
-// constant that is not its row's position.
+// constant that is not its row's position; and, naming the class, for an event or
+// property table that follows another number of inherited records than the
+// superclass has.
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts);
 
 template <class T> Object* Construct() { return new T; }

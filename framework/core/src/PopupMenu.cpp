@@ -1,7 +1,8 @@
-#include "SharedRegistrationRows.h"
+#include "NativeClass.h"
 
 #include <fw/Exceptions.h>
 #include <fw/PopupMenu.h>
+#include <fw/PropertyTables.h>
 
 #include <string>
 
@@ -110,18 +111,10 @@ ClassRecord* PopupMenu::Class()
         Routine<&P::DeleteAllRows>("DeleteAllRows"),
         Routine<&P::List>("List"),
     };
-    static constexpr auto properties = Joined(
-        std::array {
-            Property<"InitialValue", &P::initialValue, &P::setInitialValue>(),
-            Property<"ListIndex", &P::listIndex, &P::setListIndex>(),
-            Property<"ListCount", &P::listCount>(),
-            Property<"Text", &P::text>(),
-        },
-        kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<PopupMenu>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = PopupMenuEvent::kTable,
-        .properties = properties,
+        .properties = PopupMenuProperty::kTable,
         .instanceSize = kPopupMenuSize });
     return cls;
 }

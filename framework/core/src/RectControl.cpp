@@ -1,5 +1,6 @@
 #include "NativeClass.h"
 
+#include <fw/PropertyTables.h>
 #include <fw/RectControl.h>
 #include <fw/Window.h>
 
@@ -150,42 +151,10 @@ ClassRecord* RectControl::Class()
         Routine<&R::Move>("_Move"),
     };
     static_assert(SlotsFit(methods, ControlSlot::kCount), "a row that names a slot constant sits at that position");
-    static constexpr NativeProperty properties[] = {
-        Property<"Left", &R::left, &R::setLeft>(),
-        Property<"Top", &R::top, &R::setTop>(),
-        Property<"Width", &R::width, &R::setWidth>(),
-        Property<"Height", &R::height, &R::setHeight>(),
-        Property<"LockLeft", &R::lockLeft, &R::setLockLeft>(),
-        Property<"LockTop", &R::lockTop, &R::setLockTop>(),
-        Property<"LockRight", &R::lockRight, &R::setLockRight>(),
-        Property<"LockBottom", &R::lockBottom, &R::setLockBottom>(),
-        Property<"TabPanelIndex", &R::tabPanelIndex, &R::setTabPanelIndex>(),
-        Property<"TabIndex", &R::tabIndex, &R::setTabIndex>(),
-        Property<"TabStop", &R::tabStop, &R::setTabStop>(),
-        Property<"Enabled", &R::enabled, &R::setEnabled>(),
-        Property<"Visible", &R::visible, &R::setVisible>(),
-        Property<"HelpTag", &R::helpTag, &R::setHelpTag>(),
-        Property<"AutoDeactivate", &R::autoDeactivate, &R::setAutoDeactivate>(),
-        Property<"InitialParent", &R::initialParent, &R::setInitialParent>(),
-        Property<"DataSource", &R::dataSource, &R::setDataSource>(),
-        Property<"DataField", &R::dataField, &R::setDataField>(),
-        Property<"Parent", &R::parentProperty>(),
-        Property<"HasFocus", &R::hasFocus>(),
-        Property<"MouseX", &R::mouseX>(),
-        Property<"MouseY", &R::mouseY>(),
-        Property<"Right", &R::right>(),
-        Property<"Bottom", &R::bottom>(),
-        Property<"Active", &R::active>(),
-        Property<"AcceptsDrops", &R::acceptsDrops>(),
-        Property<"Invalidated", &R::invalidated>(),
-        Property<"ZOrder", &R::zOrder>(),
-        Property<"ScaleFactor", &R::scaleFactor>(),
-        Property<"Hovered", &R::hovered>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<RectControl>({ .superclass = &Control::Class,
         .methods = methods,
         .events = RectControlEvent::kTable,
-        .properties = properties,
+        .properties = RectControlProperty::kTable,
         .instanceSize = kRectControlSize });
     return cls;
 }

@@ -1,5 +1,6 @@
 #include "NativeClass.h"
 
+#include <fw/PropertyTables.h>
 #include <fw/Slider.h>
 
 #include <algorithm>
@@ -62,19 +63,9 @@ void Slider::setTickStyle(std::int32_t style) { change(tickStyle_, style, Aspect
 
 ClassRecord* Slider::Class()
 {
-    using S = Slider;
-    static constexpr NativeProperty properties[] = {
-        Property<"Minimum", &S::minimum, &S::setMinimum>(),
-        Property<"Maximum", &S::maximum, &S::setMaximum>(),
-        Property<"Value", &S::value, &S::setValue>(),
-        Property<"LineStep", &S::lineStep, &S::setLineStep>(),
-        Property<"PageStep", &S::pageStep, &S::setPageStep>(),
-        Property<"LiveScroll", &S::liveScroll, &S::setLiveScroll>(),
-        Property<"TickStyle", &S::tickStyle, &S::setTickStyle>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<Slider>({ .superclass = &RectControl::Class,
         .events = SliderEvent::kTable,
-        .properties = properties,
+        .properties = SliderProperty::kTable,
         .instanceSize = kSliderSize });
     return cls;
 }

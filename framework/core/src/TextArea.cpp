@@ -1,5 +1,6 @@
 #include "NativeClass.h"
 
+#include <fw/PropertyTables.h>
 #include <fw/TextArea.h>
 
 namespace fw {
@@ -19,17 +20,8 @@ void TextArea::setLineSpacing(double spacing) { change(lineSpacing_, spacing, As
 
 ClassRecord* TextArea::Class()
 {
-    using T = TextArea;
-    static constexpr NativeProperty properties[] = {
-        Property<"Multiline", &T::multiline, &T::setMultiline>(),
-        Property<"Styled", &T::styled, &T::setStyled>(),
-        Property<"HideSelection", &T::hideSelection, &T::setHideSelection>(),
-        Property<"ScrollbarVertical", &T::scrollbarVertical, &T::setScrollbarVertical>(),
-        Property<"ScrollbarHorizontal", &T::scrollbarHorizontal, &T::setScrollbarHorizontal>(),
-        Property<"LineSpacing", &T::lineSpacing, &T::setLineSpacing>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<TextArea>(
-        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextAreaSize });
+        { .superclass = &TextEdit::Class, .properties = TextAreaProperty::kTable, .instanceSize = kTextAreaSize });
     return cls;
 }
 

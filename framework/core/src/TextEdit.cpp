@@ -1,5 +1,6 @@
-#include "SharedRegistrationRows.h"
+#include "NativeClass.h"
 
+#include <fw/PropertyTables.h>
 #include <fw/TextEdit.h>
 
 namespace fw {
@@ -70,26 +71,10 @@ ClassRecord* TextEdit::Class()
 {
     using T = TextEdit;
     static constexpr NativeMethod methods[] = { Routine<&T::AppendText>("AppendText") };
-    static constexpr auto properties = Joined(
-        std::array {
-            Property<"Text", &T::text, &T::setText>(),
-            Property<"LimitText", &T::limitText, &T::setLimitText>(),
-            Property<"ReadOnly", &T::readOnly, &T::setReadOnly>(),
-            Property<"Alignment", &T::alignment, &T::setAlignment>(),
-            Property<"Border", &T::border, &T::setBorder>(),
-            Property<"UseFocusRing", &T::useFocusRing, &T::setUseFocusRing>(),
-            Property<"TextColor", &T::textColor, &T::setTextColor>(),
-            Property<"BackColor", &T::backColor, &T::setBackColor>(),
-            Property<"Format", &T::format, &T::setFormat>(),
-            Property<"Mask", &T::mask, &T::setMask>(),
-            Property<"AcceptTabs", &T::acceptTabs, &T::setAcceptTabs>(),
-            Property<"AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling, &T::setAutomaticallyCheckSpelling>(),
-        },
-        kTextFontProperties);
     static ClassRecord* cls = RegisterNativeClass<TextEdit>({ .superclass = &RectControl::Class,
         .methods = methods,
         .events = TextEditEvent::kTable,
-        .properties = properties,
+        .properties = TextEditProperty::kTable,
         .instanceSize = kTextEditSize });
     return cls;
 }

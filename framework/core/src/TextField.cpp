@@ -1,5 +1,6 @@
 #include "NativeClass.h"
 
+#include <fw/PropertyTables.h>
 #include <fw/TextField.h>
 
 namespace fw {
@@ -15,13 +16,8 @@ void TextField::setCueText(std::string_view text) { change(cueText_, text, Aspec
 
 ClassRecord* TextField::Class()
 {
-    using T = TextField;
-    static constexpr NativeProperty properties[] = {
-        Property<"Password", &T::password, &T::setPassword>(),
-        Property<"CueText", &T::cueText, &T::setCueText>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<TextField>(
-        { .superclass = &TextEdit::Class, .properties = properties, .instanceSize = kTextFieldSize });
+        { .superclass = &TextEdit::Class, .properties = TextFieldProperty::kTable, .instanceSize = kTextFieldSize });
     return cls;
 }
 

@@ -3,6 +3,7 @@
 #include <fw/Exceptions.h>
 #include <fw/FrameworkClasses.h>
 #include <fw/Interfaces.h>
+#include <fw/PropertyTables.h>
 #include <fw/Thread.h>
 #include <fw/Timer.h>
 
@@ -120,17 +121,11 @@ ClassRecord* Timer::Class()
         Routine<&T::Reset>("Reset"),
         Routine<&T::CallAction>("_CallAction"),
     };
-    static constexpr NativeProperty properties[] = {
-        Property<"Mode", &T::mode, &T::setMode>(),
-        Property<"Period", &T::period, &T::setPeriod>(),
-        Property<"Enabled", &T::enabled, &T::setEnabled>(),
-        Property<"Tolerance", &T::tolerance, &T::setTolerance>(),
-    };
     static constexpr NativeInterface interfaces[] = { Implements<ActionSource, methods>() };
     static ClassRecord* cls = RegisterNativeClass<Timer>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = TimerEvent::kTable,
-        .properties = properties,
+        .properties = TimerProperty::kTable,
         .instanceSize = kTimerSize,
         .interfaces = interfaces });
     return cls;

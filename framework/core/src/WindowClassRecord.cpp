@@ -4,6 +4,7 @@
 
 #include <fw/FrameworkClasses.h>
 #include <fw/MenuItem.h>
+#include <fw/PropertyTables.h>
 #include <fw/RectControl.h>
 #include <fw/Window.h>
 
@@ -53,59 +54,10 @@ ClassRecord* Window::Class()
     };
     static_assert(SlotsFit(methods, 0, WindowSlot::kCount),
         "a row that names a slot constant sits at that position, and the method table holds WindowSlot::kCount");
-    static constexpr NativeProperty properties[] = {
-        Property<"Placement", &W::placement, &W::setPlacement>(),
-        Property<"Width", &W::width, &W::setWidth>(),
-        Property<"Height", &W::height, &W::setHeight>(),
-        Property<"MinWidth", &W::minWidth, &W::setMinWidth>(),
-        Property<"MinHeight", &W::minHeight, &W::setMinHeight>(),
-        Property<"MaxWidth", &W::maxWidth, &W::setMaxWidth>(),
-        Property<"MaxHeight", &W::maxHeight, &W::setMaxHeight>(),
-        Property<"Frame", &W::frame, &W::setFrame>(),
-        Property<"Composite", &W::composite, &W::setComposite>(),
-        Property<"HasBackColor", &W::hasBackColor, &W::setHasBackColor>(),
-        Property<"BackColor", &W::backColor, &W::setBackColor>(),
-        Property<"Title", &W::title, &W::setTitle>(),
-        Property<"Visible", &W::visible, &W::setVisible>(),
-        Property<"FullScreen", &W::fullScreen, &W::setFullScreen>(),
-        Property<"MenuBarVisible", &W::menuBarVisible, &W::setMenuBarVisible>(),
-        Property<"CloseButton", &W::closeButton, &W::setCloseButton>(),
-        Property<"Resizeable", &W::resizeable, &W::setResizeable>(),
-        Property<"LiveResize", &W::liveResize, &W::setLiveResize>(),
-        Property<"MaximizeButton", &W::maximizeButton, &W::setMaximizeButton>(),
-        Property<"MinimizeButton", &W::minimizeButton, &W::setMinimizeButton>(),
-        Property<"FullScreenButton", &W::fullScreenButton, &W::setFullScreenButton>(),
-        Property<"MacProcID", &W::macProcID, &W::setMacProcID>(),
-        Property<"Left", &W::left, &W::setLeft>(),
-        Property<"Top", &W::top, &W::setTop>(),
-        Property<"MenuBar", &W::menuBar, &W::setMenuBar>(),
-        Property<"ControlCount", &W::controlCountProperty>(),
-        Property<"Focus", &W::focusProperty>(),
-        Property<"Handle", &W::handle>(),
-        Property<"Modal", &W::modal>(),
-        Property<"MouseX", &W::mouseX>(),
-        Property<"MouseY", &W::mouseY>(),
-        Property<"ScaleFactor", &W::scaleFactor>(),
-        Property<"Opened", &W::opened>(),
-        Property<"Closed", &W::closed>(),
-        Property<"Active", &W::active>(),
-        Property<"Minimized", &W::minimized>(),
-        Property<"Maximized", &W::maximized>(),
-        Property<"Right", &W::right>(),
-        Property<"Bottom", &W::bottom>(),
-        Property<"ImplicitInstance", &W::implicitInstance>(),
-        Property<"Key", &W::key>(),
-        Property<"Screen", &W::screen>(),
-        Property<"ContentWidth", &W::contentWidth>(),
-        Property<"ContentHeight", &W::contentHeight>(),
-        Property<"Invalidated", &W::invalidated>(),
-        Property<"ParentWindow", &W::parentWindowProperty>(),
-        Property<"Hovered", &W::hovered>(),
-    };
     static ClassRecord* cls = RegisterNativeClass<Window>({ .superclass = &ObjectClass,
         .methods = methods,
         .events = WindowEvent::kTable,
-        .properties = properties,
+        .properties = WindowProperty::kTable,
         .instanceSize = kInstanceSize });
     return cls;
 }

@@ -83,6 +83,9 @@ public:
     // Makes the control's peer with the installed factory, unless it has one.
     void attachPeer() { peer_.attach(*this); }
 
+    // The Window property, with a reference for the caller.
+    Ref<Window> windowProperty() const;
+
 protected:
     Control() noexcept;
 
@@ -102,7 +105,6 @@ protected:
 
 private:
     friend class Window;
-    Ref<Window> windowProperty() const;
 
     WeakRef window_;
     std::string name_;

@@ -129,13 +129,15 @@ public:
     // The control's position among its window's controls, -1 outside a window.
     std::int32_t zOrder() const noexcept;
 
+    // The Parent property: enclosingControl(), with a reference for the caller.
+    Ref<RectControl> parentProperty() const;
+
 protected:
     RectControl() noexcept;
 
 private:
     const PeerLink& ownerPeer() const noexcept override { return peerLink(); }
     void legacyConstructor();
-    Ref<RectControl> parentProperty() const;
 
     std::int32_t tabPanelIndex_ = 0;
     std::int32_t tabIndex_ = 0;

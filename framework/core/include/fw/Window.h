@@ -288,6 +288,10 @@ public:
     std::int32_t contentHeight() const noexcept { return height_; }
     Window* parentWindow() const noexcept;
 
+    // The Focus and ParentWindow properties, with a reference for the caller.
+    Ref<RectControl> focusProperty() const;
+    Ref<Window> parentWindowProperty() const;
+
 private:
     enum class Stage : std::uint8_t { New, Open, Closed };
     struct NamedControl {
@@ -303,8 +307,6 @@ private:
     void attachPeers();
     void openControls();
     void moveFocus(int direction);
-    Ref<RectControl> focusProperty() const;
-    Ref<Window> parentWindowProperty() const;
     void changeState(WindowState state, bool byUser);
 
     // Declared first so that it goes last: the controls, with their peers, go before it.
