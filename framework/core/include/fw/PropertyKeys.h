@@ -135,7 +135,6 @@ inline constexpr auto kPropertyKeys = std::to_array<PropertyKey>({
     { "URL", StreamType::String },
 });
 
-// The table's entry for a key, or nullptr for a name the format lacks.
 // The key's position in the table, or the table's size for a name it lacks. Compile-time
 // checks use the position: sanitizer builds cannot compare addresses in constant expressions.
 constexpr std::size_t findPropertyKeyIndex(std::string_view name)
@@ -146,6 +145,7 @@ constexpr std::size_t findPropertyKeyIndex(std::string_view name)
     return kPropertyKeys.size();
 }
 
+// The table's entry for a key, or nullptr for a name the format lacks.
 constexpr const PropertyKey* findPropertyKey(std::string_view name)
 {
     for (const PropertyKey& key : kPropertyKeys) {
