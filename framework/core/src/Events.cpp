@@ -6,6 +6,23 @@
 
 namespace fw {
 
+namespace {
+
+// The record of event `index` of the class; nil for a class that lacks it, or none.
+const EventRecord* eventRecord(const ClassRecord* cls, std::int32_t index) noexcept
+{
+    if (!cls || index < 0 || static_cast<std::size_t>(index) >= cls->events.size())
+        return nullptr;
+    return &cls->events[static_cast<std::size_t>(index)];
+}
+
+[[noreturn]] void raiseNoEvent(std::string_view className, std::int32_t index)
+{
+    Raise<RuntimeException>("class " + std::string(className) + " has no event " + std::to_string(index));
+}
+
+} // namespace
+
 void EventHandlers::bind(std::int32_t index, EventThunk thunk, Ref<Delegate> delegate)
 {
     assert(index >= 0);
@@ -40,8 +57,8 @@ void RuntimeAddEventHandler(Object* control, std::int32_t index, EventThunk thun
     std::string className = cls ? std::string(cls->registeredName) : std::string("an unregistered class");
     if (!handlers)
         Raise<RuntimeException>("an object of " + className + " raises no events to bind a handler to");
-    if (!cls || index < 0 || static_cast<std::size_t>(index) >= cls->events.size())
-        Raise<RuntimeException>("class " + className + " has no event " + std::to_string(index));
+    if (!eventRecord(cls, index))
+        raiseNoEvent(className, index);
     if (!thunk)
         Raise<RuntimeException>(
             "the handler of event " + std::to_string(index) + " of " + className + " has no event thunk");
@@ -62,20 +79,19 @@ const EventRecord& RaisedEvent(const Object& object, std::int32_t index, std::st
     const ClassRecord* cls = object.classRecord();
     if (!cls)
         Raise<RuntimeException>("an object that no class record describes raises no events");
-    if (index < 0 || static_cast<std::size_t>(index) >= cls->events.size())
-        Raise<RuntimeException>("class " + std::string(cls->registeredName) + " has no event " + std::to_string(index));
-    const EventRecord& event = cls->events[static_cast<std::size_t>(index)];
-    if (!SignatureFits(event.signature, signature))
-        Raise<RuntimeException>("event " + std::string(event.name) + " of class " + std::string(cls->registeredName)
-            + " has the signature " + std::string(event.signature) + ", not " + std::string(signature));
-    return event;
+    const EventRecord* event = eventRecord(cls, index);
+    if (!event)
+        raiseNoEvent(cls->registeredName, index);
+    if (!SignatureFits(event->signature, signature))
+        Raise<RuntimeException>("event " + std::string(event->name) + " of class " + std::string(cls->registeredName)
+            + " has the signature " + std::string(event->signature) + ", not " + std::string(signature));
+    return *event;
 }
 
 bool ImplementsEvent(const Object& object, std::int32_t index) noexcept
 {
-    const ClassRecord* cls = object.classRecord();
-    return cls && index >= 0 && static_cast<std::size_t>(index) < cls->events.size()
-        && cls->events[static_cast<std::size_t>(index)].hook;
+    const EventRecord* event = eventRecord(object.classRecord(), index);
+    return event && event->hook;
 }
 
 } // namespace fw
