@@ -70,22 +70,29 @@ std::vector<MethodEntry> methodTable(
     return table;
 }
 
+// A table's rows follow the records it says its class inherits: they hold only if the
+// superclass has that many.
+void requireFollows(std::string_view className, std::string_view table, std::string_view records, std::size_t stated,
+    std::size_t actual)
+{
+    if (stated != actual)
+        Raise<RuntimeException>("the " + std::string(table) + " table of " + std::string(className) + " follows "
+            + std::to_string(stated) + " inherited " + std::string(records) + ", but its superclass has "
+            + std::to_string(actual));
+}
+
 } // namespace
 
 ClassRecord* RegisterNativeClass(const NativeClassFacts& facts)
 {
     ClassRecord* super = facts.superclass ? facts.superclass() : nullptr;
     auto inherited = [&](auto ClassRecord::*records) { return super ? (super->*records).size() : 0; };
-    // The event constants number the rows from `first`: they hold only if the superclass has that many.
-    if (!facts.events.rows.empty() && static_cast<std::size_t>(facts.events.first) != inherited(&ClassRecord::events))
-        Raise<RuntimeException>("the event table of " + std::string(facts.name) + " follows "
-            + std::to_string(facts.events.first) + " inherited events, but its superclass has "
-            + std::to_string(inherited(&ClassRecord::events)));
-    // The property table's rows follow its superclass's table: it holds only if the superclass has that many.
-    if (facts.properties.inherited && *facts.properties.inherited != inherited(&ClassRecord::properties))
-        Raise<RuntimeException>("the property table of " + std::string(facts.name) + " follows "
-            + std::to_string(*facts.properties.inherited) + " inherited properties, but its superclass has "
-            + std::to_string(inherited(&ClassRecord::properties)));
+    if (!facts.events.rows.empty())
+        requireFollows(facts.name, "event", "events", static_cast<std::size_t>(facts.events.first),
+            inherited(&ClassRecord::events));
+    if (facts.properties.inherited)
+        requireFollows(
+            facts.name, "property", "properties", *facts.properties.inherited, inherited(&ClassRecord::properties));
     auto methods = methodRecords(facts);
     auto table = methodTable(facts, super, methods);
     ClassRecord* cls = RuntimeNewClass(super, count(inherited(&ClassRecord::methods) + methods.size()),
