@@ -3,6 +3,7 @@
 #include <fw/Exceptions.h>
 #include <fw/Interfaces.h>
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <vector>
@@ -109,23 +110,38 @@ fw::MethodEntry implementationOf(const fw::ClassRecord* super, const ClassDeclar
     return inherited && position < inherited->methodCount ? inherited->methodTable[position] : nullptr;
 }
 
-void fillInterfaces(fw::ClassRecord* cls, const fw::ClassRecord* super, const ClassDeclaration& declaration)
+// Each declared interface's implementations, in the order of its methods; checked
+// before any record is made.
+std::vector<std::vector<fw::MethodEntry>> interfaceTables(
+    const fw::ClassRecord* super, const ClassDeclaration& declaration)
 {
-    for (std::size_t k = 0; k < declaration.interfaces.size(); ++k) {
-        auto* interfaceRecord = declaration.interfaces[k].interface();
-        auto& entry = cls->interfaces[k];
-        entry.interface = interfaceRecord;
-        entry.methodCount = count(interfaceRecord->methods.size());
-        entry.methodTable = fw::RuntimeNewVtable(entry.methodCount);
-        for (std::int32_t m = 0; m < entry.methodCount; ++m) {
-            auto& wanted = interfaceRecord->methods[static_cast<std::size_t>(m)];
-            fw::MethodEntry implementation = implementationOf(super, declaration, interfaceRecord, m);
-            if (!implementation)
+    std::vector<std::vector<fw::MethodEntry>> tables;
+    for (auto& declared : declaration.interfaces) {
+        auto* interfaceRecord = declared.interface();
+        auto& table = tables.emplace_back();
+        for (std::size_t m = 0; m < interfaceRecord->methods.size(); ++m) {
+            fw::MethodEntry implementation = implementationOf(super, declaration, interfaceRecord, count(m));
+            if (!implementation) {
+                auto& wanted = interfaceRecord->methods[m];
                 raiseFor(declaration, wanted.name,
                     "the interface " + std::string(interfaceRecord->registeredName) + " needs it with the signature "
                         + std::string(wanted.signature) + ", and the class has none");
-            entry.methodTable[m] = implementation;
+            }
+            table.push_back(implementation);
         }
+    }
+    return tables;
+}
+
+void fillInterfaces(
+    fw::ClassRecord* cls, const ClassDeclaration& declaration, const std::vector<std::vector<fw::MethodEntry>>& tables)
+{
+    for (std::size_t k = 0; k < tables.size(); ++k) {
+        auto& entry = cls->interfaces[k];
+        entry.interface = declaration.interfaces[k].interface();
+        entry.methodCount = count(tables[k].size());
+        entry.methodTable = fw::RuntimeNewVtable(entry.methodCount);
+        std::copy(tables[k].begin(), tables[k].end(), entry.methodTable);
     }
 }
 
@@ -150,6 +166,7 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
         return;
     fw::ClassRecord* super = declaration.superclass();
     checkOverrides(super, declaration);
+    const auto interfaces = interfaceTables(super, declaration);
     fw::ClassRecord* cls = fw::RuntimeNewClass(super, count(super->methods.size() + declaration.methods.size()),
         count(declaration.interfaces.size()), count(super->events.size()), 0,
         count(super->properties.size() + declaration.properties.size()), declaration.hasClassScope ? 1 : 0);
@@ -172,7 +189,7 @@ void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration)
     fillPropertyRecords(cls, super, declaration);
     if (declaration.hasClassScope)
         cls->classAttributes[0] = scopeAttribute(declaration.classScope);
-    fillInterfaces(cls, super, declaration);
+    fillInterfaces(cls, declaration, interfaces);
 }
 
 std::int32_t DeclaredConstructorSlot(const ClassDeclaration& declaration)

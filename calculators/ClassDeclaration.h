@@ -176,7 +176,8 @@ std::string_view ScopeName(Scope scope) noexcept;
 
 // Registers the class once: does nothing when the storage already holds its record.
 // Raises RuntimeException, naming the class and the method, for an override whose
-// slot holds another inherited method, and for an interface method it lacks.
+// slot holds another inherited method, and for an interface method it lacks; either
+// before any record is made, so that the class stays unregistered.
 void ClassInit(fw::ClassRecord*& storage, const ClassDeclaration& declaration);
 
 // The method table position of the declaration's ConstructorMethod in the class

@@ -144,6 +144,7 @@ std::string registrationFault(const ClassDeclaration& declaration)
         ClassInit(storage, declaration);
     } catch (const fw::Raised& raised) {
         EXPECT_TRUE(fw::RuntimeObjectIsa(raised.exception(), fw::RuntimeException::Class()));
+        EXPECT_EQ(storage, nullptr) << "a class whose registration raised stays unregistered";
         return raised.what();
     }
     return {};
