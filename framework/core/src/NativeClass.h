@@ -37,6 +37,7 @@
 #include <fw/Variant.h>
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -111,17 +112,10 @@ struct OwnProperties {
     std::optional<std::size_t> inherited {};
 
     constexpr OwnProperties() noexcept = default;
-    constexpr OwnProperties(std::span<const NativeProperty> own) noexcept
-        : rows(own)
-    {
-    }
-    template <std::size_t N>
-    constexpr OwnProperties(const NativeProperty (&own)[N]) noexcept
-        : rows(own)
-    {
-    }
-    template <std::size_t N>
-    constexpr OwnProperties(const std::array<NativeProperty, N>& own) noexcept
+    // Rows of the class's own, as an array or a span of them.
+    template <class Rows>
+    requires std::convertible_to<const Rows&, std::span<const NativeProperty>>
+    constexpr OwnProperties(const Rows& own) noexcept
         : rows(own)
     {
     }
